@@ -1,0 +1,130 @@
+#pragma once
+
+// The record line encoding: fields separated by commas, text in double quotes without escapes,
+// numbers in plain decimal, CR LF after the last field, Windows-1252 bytes.
+
+#include "Outcome.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <QVector>
+
+#include <type_traits>
+
+namespace RecordCodec {
+
+// A Single in its shortest round-trip form with "." and without a leading zero: "0", "5.1", ".2".
+QByteArray singleField(float value);
+
+// A text as it is stored: quoted Windows-1252 bytes. Fails, naming the field, for a text that the
+// encoding cannot hold (a double quote, CR, LF or a character outside Windows-1252).
+Outcome<QByteArray> textField(const QString &text, const char *fieldName);
+
+// One record as a whole line, CR LF included.
+template <class Record>
+Outcome<QByteArray> encodeLine(const Record &record)
+{
+    QByteArray line;
+    QString error;
+    bool first = true;
+    Record::visit(record, [&](const char *name, const auto &value) {
+        if (!error.isEmpty())
+            return;
+        if (!first)
+            line += ',';
+        first = false;
+        using Field = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<Field, QString>) {
+            Outcome<QByteArray> text = textField(value, name);
+            if (text)
+                line += *text;
+            else
+                error = text.error();
+        } else if constexpr (std::is_same_v<Field, float>) {
+            line += singleField(value);
+        } else {
+            line += QByteArray::number(value);
+        }
+    });
+    if (!error.isEmpty())
+        return Failure{error};
+    return line + "\r\n";
+}
+
+// One field as found on a line, before it is converted to its type.
+struct RawField
+{
+    QByteArray bytes;
+    bool quoted = false;
+};
+
+// Converts the raw fields to their types; fails with a message naming the field.
+Outcome<void> decodeField(const RawField &raw, const char *name, QString &out,
+                          QStringDecoder &decoder);
+Outcome<void> decodeField(const RawField &raw, const char *name, qint16 &out, QStringDecoder &);
+Outcome<void> decodeField(const RawField &raw, const char *name, qint32 &out, QStringDecoder &);
+Outcome<void> decodeField(const RawField &raw, const char *name, float &out, QStringDecoder &);
+
+template <class Record>
+int fieldCount()
+{
+    int count = 0;
+    Record record;
+    Record::visit(record, [&](const char *, auto &) { ++count; });
+    return count;
+}
+
+// Reads the records of one file line by line. Errors name the file and the line.
+class Reader
+{
+public:
+    Reader(QByteArray data, QString filePath);
+
+    // True when nothing but blank lines is left.
+    bool atEnd() const;
+
+    // The next line as a record of the given type; `kind` names it in errors ("a game record").
+    template <class Record>
+    Outcome<Record> read(const char *kind)
+    {
+        const int lineNumber = m_line;
+        Outcome<QVector<RawField>> fields = nextLine();
+        if (!fields)
+            return Failure{fields.error()};
+        const int expected = fieldCount<Record>();
+        if (fields->size() != expected)
+            return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
+                                           .arg(fields->size())
+                                           .arg(QString::fromLatin1(kind))
+                                           .arg(expected));
+        Record record;
+        int index = 0;
+        QString error;
+        Record::visit(record, [&](const char *name, auto &value) {
+            if (error.isEmpty()) {
+                Outcome<void> decoded = decodeField(fields->at(index), name, value, m_decoder);
+                if (!decoded)
+                    error = decoded.error();
+            }
+            ++index;
+        });
+        if (!error.isEmpty())
+            return failure(lineNumber, error);
+        return record;
+    }
+
+    int lineNumber() const { return m_line; }
+    Failure failure(int lineNumber, const QString &problem) const;
+
+private:
+    Outcome<QVector<RawField>> nextLine();
+
+    QByteArray m_data;
+    QString m_path;
+    QStringDecoder m_decoder;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+};
+
+} // namespace RecordCodec

@@ -1,0 +1,290 @@
+#include "RecordFiles.h"
+
+#include "AtomicSave.h"
+#include "NameCheck.h"
+#include "RecordCodec.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace RecordFiles {
+
+QString settingsFilePath(const QString &appPath)
+{
+    return appPath + QStringLiteral("settings.dft");
+}
+
+QString teamFolderPath(const QString &appPath, const QString &team)
+{
+    return appPath + team + QLatin1Char('/');
+}
+
+QString teamFilePath(const QString &appPath, const QString &team)
+{
+    return teamFolderPath(appPath, team) + team + QStringLiteral(".tea");
+}
+
+QString playerFilePath(const QString &appPath, const QString &team, const QString &player)
+{
+    return teamFolderPath(appPath, team) + player + QStringLiteral(".ply");
+}
+
+QString statsFilePath(const QString &appPath, const QString &team, const QString &player)
+{
+    return teamFolderPath(appPath, team) + player + QStringLiteral(".sta");
+}
+
+QString photoFilePath(const QString &appPath, const QString &team, const QString &player)
+{
+    return teamFolderPath(appPath, team) + player + QStringLiteral(".bmp");
+}
+
+namespace {
+
+// A name that is no plain file name must never reach the file system: "../x" would leave the
+// data folder.
+Outcome<void> checkNames(const QString &appPath, const QString &path,
+                         std::initializer_list<QString> names)
+{
+    for (const QString &name : names)
+        if (const auto problem = nameProblem(name))
+            return Failure{QStringLiteral("Cannot use \"%1\": %2").arg(path, *problem)};
+    if (!isInsideFolder(appPath, path))
+        return Failure{QStringLiteral("Cannot use \"%1\": it lies outside the program's folder.").arg(path)};
+    return {};
+}
+
+Outcome<QByteArray> readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return Failure{QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(path)};
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    return data;
+}
+
+template <class Record>
+Outcome<Record> readSingleRecord(const QString &path, const char *kind)
+{
+    Outcome<QByteArray> data = readWholeFile(path);
+    if (!data)
+        return Failure{data.error()};
+    RecordCodec::Reader reader(*data, path);
+    return reader.read<Record>(kind);
+}
+
+template <class Record>
+Outcome<void> appendLine(QByteArray &bytes, const Record &record)
+{
+    Outcome<QByteArray> line = RecordCodec::encodeLine(record);
+    if (!line)
+        return Failure{line.error()};
+    bytes += *line;
+    return {};
+}
+
+Failure refusedSave(const QString &path, const QString &problem)
+{
+    return Failure{QStringLiteral("Cannot save \"%1\": %2").arg(path, problem)};
+}
+
+template <class Record>
+Outcome<void> writeSingleRecord(const QString &path, const Record &record)
+{
+    QByteArray bytes;
+    if (Outcome<void> encoded = appendLine(bytes, record); !encoded)
+        return refusedSave(path, encoded.error());
+    return saveFileAtomically(path, bytes);
+}
+
+const char *const TeamHeaderKind = "a team header";
+const char *const RosterEntryKind = "a roster entry";
+const char *const PlayerKind = "a player record";
+const char *const GameKind = "a game record";
+
+} // namespace
+
+Outcome<Settings> ReadSettings(const QString &appPath)
+{
+    return readSingleRecord<Settings>(settingsFilePath(appPath), "the settings record");
+}
+
+Outcome<void> WriteSettings(const QString &appPath, const Settings &settings)
+{
+    return writeSingleRecord(settingsFilePath(appPath), settings);
+}
+
+Outcome<TeamFile> ReadTeamFile(const QString &appPath, const QString &team)
+{
+    const QString path = teamFilePath(appPath, team);
+    if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
+        return Failure{names.error()};
+    Outcome<QByteArray> data = readWholeFile(path);
+    if (!data)
+        return Failure{data.error()};
+    RecordCodec::Reader reader(*data, path);
+    TeamFile teamFile;
+    Outcome<TeamHeader> header = reader.read<TeamHeader>(TeamHeaderKind);
+    if (!header)
+        return Failure{header.error()};
+    teamFile.header = *header;
+    for (RosterEntry &slot : teamFile.roster) {
+        Outcome<RosterEntry> entry = reader.read<RosterEntry>(RosterEntryKind);
+        if (!entry)
+            return Failure{entry.error()};
+        slot = *entry;
+    }
+    return teamFile;
+}
+
+Outcome<TeamHeader> ReadTeamHeader(const QString &appPath, const QString &team)
+{
+    const QString path = teamFilePath(appPath, team);
+    if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
+        return Failure{names.error()};
+    return readSingleRecord<TeamHeader>(path, TeamHeaderKind);
+}
+
+Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const TeamFile &teamFile)
+{
+    const QString path = teamFilePath(appPath, team);
+    if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
+        return Failure{names.error()};
+    QByteArray bytes;
+    Outcome<void> encoded = appendLine(bytes, teamFile.header);
+    for (const RosterEntry &entry : teamFile.roster)
+        if (encoded)
+            encoded = appendLine(bytes, entry);
+    if (!encoded)
+        return refusedSave(path, encoded.error());
+    return saveFileAtomically(path, bytes);
+}
+
+Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &team,
+                                      const QString &player)
+{
+    const QString path = playerFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    return ReadPlayerFileAt(path);
+}
+
+Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path)
+{
+    return readSingleRecord<PlayerProfile>(path, PlayerKind);
+}
+
+Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const QString &player,
+                              const PlayerProfile &profile)
+{
+    const QString path = playerFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    return writeSingleRecord(path, profile);
+}
+
+Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player)
+{
+    return WriteGameRecords(appPath, team, player, GameRecords{GameRecord{}});
+}
+
+Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
+{
+    Outcome<QByteArray> data = readWholeFile(path);
+    if (!data)
+        return Failure{data.error()};
+    RecordCodec::Reader reader(*data, path);
+    GameRecords records;
+    while (!reader.atEnd()) {
+        if (records.size() == MaxStatsRecords)
+            return reader.failure(reader.lineNumber(),
+                                  QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
+                                      .arg(MaxStatsRecords)
+                                      .arg(MaxGames));
+        Outcome<GameRecord> record = reader.read<GameRecord>(GameKind);
+        if (!record)
+            return Failure{record.error()};
+        records.append(*record);
+    }
+    return records;
+}
+
+Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    const QString path = statsFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    return ReadGameRecordsAt(path);
+}
+
+namespace {
+
+Outcome<QByteArray> encodeGameRecords(const GameRecords &records)
+{
+    if (records.size() > MaxStatsRecords)
+        return Failure{QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
+                           .arg(MaxStatsRecords)
+                           .arg(MaxGames)};
+    QByteArray bytes;
+    for (int index = 0; index < records.size(); ++index) {
+        if (Outcome<void> encoded = appendLine(bytes, records[index]); !encoded)
+            return Failure{QStringLiteral("game %1: %2").arg(index).arg(encoded.error())};
+    }
+    return bytes;
+}
+
+} // namespace
+
+Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
+                               const GameRecords &records)
+{
+    const QString path = statsFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    Outcome<QByteArray> bytes = encodeGameRecords(records);
+    if (!bytes)
+        return refusedSave(path, bytes.error());
+    return saveFileAtomically(path, *bytes);
+}
+
+namespace {
+
+Outcome<void> removeIfPresent(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return {};
+    return Failure{QStringLiteral("Cannot delete \"%1\": %2").arg(path, file.errorString())};
+}
+
+} // namespace
+
+Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, const QString &player)
+{
+    const QString path = playerFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    if (Outcome<void> removed = removeIfPresent(path); !removed)
+        return removed;
+    return removeIfPresent(statsFilePath(appPath, team, player));
+}
+
+Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team)
+{
+    const QString folder = teamFolderPath(appPath, team);
+    if (Outcome<void> names = checkNames(appPath, folder + team, {team}); !names)
+        return Failure{names.error()};
+    const QStringList files =
+        QDir(folder).entryList({QStringLiteral("*.ply"), QStringLiteral("*.sta")}, QDir::Files);
+    for (const QString &name : files)
+        if (Outcome<void> removed = removeIfPresent(folder + name); !removed)
+            return removed;
+    return {};
+}
+
+} // namespace RecordFiles

@@ -1,0 +1,50 @@
+#pragma once
+
+// The files of the data folder. Every operation takes the application folder (with its trailing
+// "/") and the names it needs; readers hand back whole records or an error that names the file
+// and the line; writers replace a whole file atomically or leave it as it was.
+
+#include "Outcome.h"
+#include "Records.h"
+
+#include <QString>
+
+namespace RecordFiles {
+
+QString settingsFilePath(const QString &appPath);
+QString teamFolderPath(const QString &appPath, const QString &team);
+QString teamFilePath(const QString &appPath, const QString &team);
+QString playerFilePath(const QString &appPath, const QString &team, const QString &player);
+QString statsFilePath(const QString &appPath, const QString &team, const QString &player);
+QString photoFilePath(const QString &appPath, const QString &team, const QString &player);
+
+Outcome<Settings> ReadSettings(const QString &appPath);
+Outcome<void> WriteSettings(const QString &appPath, const Settings &settings);
+
+Outcome<TeamFile> ReadTeamFile(const QString &appPath, const QString &team);
+Outcome<TeamHeader> ReadTeamHeader(const QString &appPath, const QString &team);
+Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const TeamFile &teamFile);
+
+Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &team,
+                                      const QString &player);
+Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const QString &player,
+                              const PlayerProfile &profile);
+
+// A stats file holding only the placeholder record 0.
+Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player);
+// Records 0 to N; an empty file gives no records at all.
+Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
+                                     const QString &player);
+Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
+                               const GameRecords &records);
+
+// The player file and the stats file of one player; files already gone are no error.
+Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, const QString &player);
+// Every player file and stats file of a team folder; photos stay.
+Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team);
+
+// The same readers for a file chosen by the user anywhere, such as a player to import.
+Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path);
+Outcome<GameRecords> ReadGameRecordsAt(const QString &path);
+
+} // namespace RecordFiles

@@ -1,0 +1,89 @@
+#include "SeasonTotals.h"
+
+#include "CodeTables.h"
+#include "Innings.h"
+#include "Statistics.h"
+
+namespace {
+
+struct CountField
+{
+    qint16 GameRecord::*game;
+    qint16 SeasonTotals::*total;
+    const char *what;
+};
+
+// In the order of the record's fields, so the first total to overflow is the one reported.
+const CountField CountFields[] = {
+    {&GameRecord::BHits, &SeasonTotals::BTotalHits, "hits"},
+    {&GameRecord::BAtBats, &SeasonTotals::BTotalAtBats, "at bats"},
+    {&GameRecord::BRuns, &SeasonTotals::BTotalRuns, "runs"},
+    {&GameRecord::BWalks, &SeasonTotals::BTotalWalks, "walks"},
+    {&GameRecord::BDoubles, &SeasonTotals::BTotalDoubles, "doubles"},
+    {&GameRecord::BTriples, &SeasonTotals::BTotalTriples, "triples"},
+    {&GameRecord::BHomers, &SeasonTotals::BTotalHomers, "home runs"},
+    {&GameRecord::BSOs, &SeasonTotals::BTotalSOs, "strikeouts"},
+    {&GameRecord::BSBs, &SeasonTotals::BTotalSBs, "stolen bases"},
+    {&GameRecord::BRBIs, &SeasonTotals::BTotalRBIs, "runs batted in"},
+    {&GameRecord::PAtBats, &SeasonTotals::PTotalAtBats, "at bats against"},
+    {&GameRecord::PHits, &SeasonTotals::PTotalHits, "hits allowed"},
+    {&GameRecord::PRuns, &SeasonTotals::PTotalRuns, "earned runs allowed"},
+    {&GameRecord::PWalks, &SeasonTotals::PTotalWalks, "walks allowed"},
+    {&GameRecord::PSOs, &SeasonTotals::PTotalSOs, "strikeouts pitched"},
+    {&GameRecord::PStrikes, &SeasonTotals::PTotalStrikes, "strikes thrown"},
+    {&GameRecord::PBalls, &SeasonTotals::PTotalBalls, "balls thrown"},
+    {&GameRecord::PWildPitches, &SeasonTotals::PTotalWildPitch, "wild pitches"},
+};
+
+Failure overflow(const QString &what, int recordIndex)
+{
+    return Failure{QStringLiteral("The season's %1 pass 32767 at game %2, more than a total can hold.")
+                       .arg(what)
+                       .arg(recordIndex)};
+}
+
+bool pitchedIn(const GameRecord &record, PitchingGames rule)
+{
+    return record.PInnings > 0
+           || (rule == PitchingGames::WithInningsOrBattersFaced && record.PAtBats > 0);
+}
+
+} // namespace
+
+Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, PitchingGames rule)
+{
+    SeasonTotals totals;
+    for (int index = 0; index < records.size(); ++index) {
+        const GameRecord &record = records[index];
+        if (index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
+            return overflow(QStringLiteral("games"), index);
+        if (pitchedIn(record, rule) && !Stats::addInt16(totals.PTotalGames, 1))
+            return overflow(QStringLiteral("pitching games"), index);
+        for (const CountField &field : CountFields)
+            if (!Stats::addInt16(totals.*field.total, record.*field.game))
+                return overflow(QString::fromLatin1(field.what), index);
+        totals.PTotalInnings = Innings::add(totals.PTotalInnings, record.PInnings);
+        if (record.Decision == Codes::Win && !Stats::addInt16(totals.PTotalWins, 1))
+            return overflow(QStringLiteral("wins"), index);
+        if (record.Decision == Codes::Loss)
+            totals.PTotalLosses += 1;
+        if (record.Decision == Codes::Save)
+            totals.PTotalSaves += 1;
+    }
+    if (Outcome<void> rates = computeSeasonRates(totals); !rates)
+        return Failure{rates.error()};
+    return totals;
+}
+
+Outcome<void> computeSeasonRates(SeasonTotals &totals)
+{
+    totals.BTotalAverage = Stats::battingAverage(totals.BTotalHits, totals.BTotalAtBats);
+    Outcome<float> slugging =
+        Stats::slugging(totals.BTotalHits, totals.BTotalAtBats, totals.BTotalWalks,
+                        totals.BTotalDoubles, totals.BTotalTriples, totals.BTotalHomers);
+    if (!slugging)
+        return Failure{QStringLiteral("The season's slugging cannot be computed: %1").arg(slugging.error())};
+    totals.BTotalSlugging = *slugging;
+    totals.PTotalERA = Stats::earnedRunAverage(totals.PTotalRuns, totals.PTotalInnings);
+    return {};
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// One player's season, summed from the records of his stats file.
+
+#include "Outcome.h"
+#include "Records.h"
+
+struct SeasonTotals
+{
+    qint16 BTotalGames = 0;
+    qint16 BTotalHits = 0;
+    qint16 BTotalAtBats = 0;
+    qint16 BTotalRuns = 0;
+    qint16 BTotalWalks = 0;
+    qint16 BTotalSOs = 0;
+    qint16 BTotalSBs = 0;
+    qint16 BTotalDoubles = 0;
+    qint16 BTotalTriples = 0;
+    qint16 BTotalHomers = 0;
+    qint16 BTotalRBIs = 0;
+    float BTotalAverage = 0;
+    float BTotalSlugging = 0;
+
+    qint16 PTotalGames = 0;
+    qint16 PTotalHits = 0;
+    qint16 PTotalAtBats = 0;
+    qint16 PTotalRuns = 0;
+    qint16 PTotalWalks = 0;
+    qint16 PTotalSOs = 0;
+    qint16 PTotalStrikes = 0;
+    qint16 PTotalBalls = 0;
+    qint16 PTotalWildPitch = 0;
+    float PTotalInnings = 0; // thirds notation
+    qint16 PTotalWins = 0;
+    float PTotalLosses = 0; // whole numbers held in a Single
+    float PTotalSaves = 0;
+    float PTotalERA = 0;
+};
+
+// Which games count as pitching games: the summary page counts games with innings pitched; the
+// per-game pitching list and the team pitching table also count a game with batters faced but no
+// out recorded.
+enum class PitchingGames { WithInnings, WithInningsOrBattersFaced };
+
+// Sums records 0 to N (record 0, the placeholder, takes part; it holds zeros) and derives the
+// average, slugging and earned run average. A total that would pass 32767 is an error naming it.
+Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records,
+                                          PitchingGames rule = PitchingGames::WithInnings);
+
+// The average, slugging and earned run average from the counts already summed.
+Outcome<void> computeSeasonRates(SeasonTotals &totals);

@@ -1,0 +1,36 @@
+#pragma once
+
+// Rates and number formats shared by the summary page, the per-game lists, the team tables and the
+// card: every rate is rounded to three decimals with halves to even, from the exact counts.
+
+#include "Outcome.h"
+
+#include <QString>
+
+namespace Stats {
+
+// Adds `value` to a 16-bit total; false, leaving the total as it was, when the sum would leave
+// the range -32768..32767.
+bool addInt16(qint16 &total, int value);
+
+// numerator / denominator rounded to three decimals, halves to the even digit, as a Single.
+// The denominator must be above 0.
+float roundedRate(qint64 numerator, qint64 denominator);
+
+// Hits per at bat; 0 without at bats. Serves as the opponents' average of a pitcher as well.
+float battingAverage(int hits, int atBats);
+
+// Bases per chance, where walks count as bases and as chances; 0 without chances. Every step is a
+// 16-bit operation, so a count too large fails naming what overflowed.
+Outcome<float> slugging(qint16 hits, qint16 atBats, qint16 walks, qint16 doubles, qint16 triples,
+                        qint16 homers);
+
+// Nine times the earned runs per true inning (innings in thirds notation); 0 without innings.
+float earnedRunAverage(int earnedRuns, float innings);
+
+QString formatRate(float rate);          // "#.000": .000, .333, 1.500
+QString formatRateLeadingZero(float rate); // "0.000": 0.000, 0.500, 4.050
+// The shortest decimal form of a Single, for whole values the plain integer: 3, 0.5.
+QString formatSingle(float value);
+
+} // namespace Stats

@@ -1,0 +1,36 @@
+#pragma once
+
+// Every message box and standard dialog goes through this seam: the program shows Qt's dialogs,
+// tests answer from a script.
+
+#include <QPrinter>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+enum class MessageButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageAnswer { OK, Cancel, Yes, No };
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Shows a message and returns the button pressed.
+    virtual MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                                  MessageIcon icon) = 0;
+
+    // `filter` is "description|pattern|description|pattern…" and `filterIndex` counts from 1.
+    // Returns the chosen file's full path, or nothing when cancelled.
+    virtual std::optional<QString> openFile(const QString &filter, int filterIndex,
+                                            const QString &title, const QString &initialFolder) = 0;
+
+    // The colour dialog with its custom colours shown; returns the chosen colour as an RGB Long, or
+    // nothing when cancelled.
+    virtual std::optional<qint32> chooseColor() = 0;
+
+    // Returns the printer chosen, set up as the user left it, or nothing when cancelled.
+    virtual std::unique_ptr<QPrinter> choosePrinter() = 0;
+};

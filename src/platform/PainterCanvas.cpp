@@ -1,0 +1,145 @@
+#include "PainterCanvas.h"
+
+#include "Units.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+
+#include <cmath>
+
+PainterCanvas::PainterCanvas(QPaintDevice &device) : m_device(device) {}
+
+PainterCanvas::~PainterCanvas()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPainter *PainterCanvas::painter()
+{
+    if (m_painter.isActive())
+        return &m_painter;
+    if (m_beginFailed || !m_painter.begin(&m_device)) {
+        m_beginFailed = true;
+        return nullptr;
+    }
+    // Every coordinate is in twips from the top-left of the printable area.
+    m_painter.scale(m_device.logicalDpiX() / double(TwipsPerInch),
+                    m_device.logicalDpiY() / double(TwipsPerInch));
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    return &m_painter;
+}
+
+void PainterCanvas::colorModeChanged()
+{
+    if (auto *printer = dynamic_cast<QPrinter *>(&m_device); printer && !m_painter.isActive())
+        printer->setColorMode(state().colorMode == ColorMode::Monochrome ? QPrinter::GrayScale
+                                                                         : QPrinter::Color);
+}
+
+QFont PainterCanvas::currentFont() const
+{
+    QFont font(state().fontName);
+    // A point is 20 twips; sized in twips the font scales with the page like everything else.
+    font.setPixelSize(std::max(1, int(std::lround(state().fontSize * 20))));
+    font.setBold(state().fontBold);
+    font.setItalic(state().fontItalic);
+    return font;
+}
+
+QColor PainterCanvas::color(qint32 rgb) const
+{
+    const QColor colour = colorFromRgbLong(rgb);
+    if (state().colorMode == ColorMode::Color)
+        return colour;
+    const int grey = qGray(colour.rgb());
+    return QColor(grey, grey, grey);
+}
+
+QPen PainterCanvas::pen(qint32 rgb) const
+{
+    QPen pen(color(rgb));
+    pen.setCosmetic(true); // the width is in pixels of the device
+    pen.setWidth(std::max(1, state().drawWidth));
+    return pen;
+}
+
+int PainterCanvas::textWidth(const QString &text)
+{
+    return int(std::lround(QFontMetricsF(currentFont(), &m_device).horizontalAdvance(text)));
+}
+
+int PainterCanvas::textHeight(const QString &)
+{
+    return int(std::lround(QFontMetricsF(currentFont(), &m_device).height()));
+}
+
+void PainterCanvas::drawText(const QString &text)
+{
+    QPainter *p = painter();
+    if (!p)
+        return;
+    const QFont font = currentFont();
+    p->setFont(font);
+    p->setPen(color(state().foreColor));
+    const QFontMetricsF metrics(font, &m_device);
+    p->drawText(QPointF(state().currentX, state().currentY + metrics.ascent()), text);
+}
+
+void PainterCanvas::drawLine(const QLine &line, qint32 rgb)
+{
+    if (QPainter *p = painter()) {
+        p->setPen(pen(rgb));
+        p->drawLine(line);
+    }
+}
+
+void PainterCanvas::drawBox(const QRect &rect, qint32 rgb, bool filled)
+{
+    QPainter *p = painter();
+    if (!p)
+        return;
+    const QRectF area(rect.left(), rect.top(), rect.right() - rect.left(), rect.bottom() - rect.top());
+    if (filled) {
+        p->fillRect(area, color(rgb));
+    } else {
+        p->setPen(pen(rgb));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(area);
+    }
+}
+
+void PainterCanvas::drawCircle(const QPoint &centre, int radius, qint32 rgb)
+{
+    if (QPainter *p = painter()) {
+        p->setPen(pen(rgb));
+        if (state().fillStyle == FillStyle::Solid)
+            p->setBrush(color(state().fillColor));
+        else
+            p->setBrush(Qt::NoBrush);
+        p->drawEllipse(QPointF(centre), radius, radius);
+    }
+}
+
+void PainterCanvas::drawPicture(const QImage &picture, const QRect &target, const QRect &source)
+{
+    QPainter *p = painter();
+    if (!p || picture.isNull())
+        return;
+    const QImage shown = state().colorMode == ColorMode::Monochrome
+                             ? picture.convertToFormat(QImage::Format_Grayscale8)
+                             : picture;
+    const QRectF from(double(source.x()) / TwipsPerPixel, double(source.y()) / TwipsPerPixel,
+                      double(source.width()) / TwipsPerPixel, double(source.height()) / TwipsPerPixel);
+    p->drawImage(QRectF(target), shown, from);
+}
+
+Outcome<void> PainterCanvas::endDoc()
+{
+    if (!painter())
+        return Failure{QStringLiteral("The page could not be started on this printer.")};
+    if (!m_painter.end())
+        return Failure{QStringLiteral("The page could not be finished on this printer.")};
+    return {};
+}

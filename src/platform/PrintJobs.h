@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "core/Outcome.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+// Prints the window's client area with its controls, at screen size, at the page's top-left, on
+// one page.
+Outcome<void> PrintForm(QWidget &window, QPrinter &printer);
+
+// The print action of a report window: the print dialog, then the window. A cancelled dialog
+// prints nothing and is no error.
+Outcome<void> printWindow(Dialogs &dialogs, QWidget &window);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QStringList>
+
+class QWidget;
+
+// The dialogs the user sees, each over the active window.
+class QtDialogs : public Dialogs
+{
+public:
+    MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                          MessageIcon icon) override;
+    std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
+                                    const QString &initialFolder) override;
+    std::optional<qint32> chooseColor() override;
+    std::unique_ptr<QPrinter> choosePrinter() override;
+};
+
+// "Team Files (*.tea)|*.tea" as the name filters of a Qt file dialog.
+QStringList qtNameFilters(const QString &filter);

@@ -1,0 +1,28 @@
+#include "Units.h"
+
+#include <cmath>
+
+int twipsToPixels(int twips)
+{
+    return int(std::lround(double(twips) / TwipsPerPixel));
+}
+
+int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QColor colorFromRgbLong(qint32 rgb)
+{
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+qint32 rgbLongFromColor(const QColor &color)
+{
+    return qint32(color.red() | (color.green() << 8) | (color.blue() << 16));
+}

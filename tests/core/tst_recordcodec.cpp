@@ -1,0 +1,177 @@
+// The record line encoding on bytes: how each field type is written and read back.
+
+#include "core/RecordCodec.h"
+#include "core/Records.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace RecordCodec;
+
+class TestRecordCodec : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void singlesAreShortestWithoutLeadingZero_data();
+    void singlesAreShortestWithoutLeadingZero();
+    void singlesIgnoreTheLocale();
+    void gameRecordFiveIsWrittenExactly();
+    void readerRules_data();
+    void readerRules();
+    void badFieldsNameTheLineAndField_data();
+    void badFieldsNameTheLineAndField();
+    void textsTheEncodingCannotHoldAreRefused_data();
+    void textsTheEncodingCannotHoldAreRefused();
+};
+
+void TestRecordCodec::singlesAreShortestWithoutLeadingZero_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("zero") << 0.0f << QByteArray("0");
+    QTest::newRow("negative zero") << -0.0f << QByteArray("0");
+    QTest::newRow("whole") << 7.0f << QByteArray("7");
+    QTest::newRow("one third") << 5.1f << QByteArray("5.1");
+    QTest::newRow("two thirds only") << 0.2f << QByteArray(".2");
+    QTest::newRow("twelve and two") << 12.2f << QByteArray("12.2");
+    QTest::newRow("negative fraction") << -0.5f << QByteArray("-.5");
+    QTest::newRow("large") << 32767.2f << QByteArray("32767.2");
+}
+
+void TestRecordCodec::singlesAreShortestWithoutLeadingZero()
+{
+    QFETCH(float, value);
+    QFETCH(QByteArray, text);
+    QCOMPARE(singleField(value), text);
+}
+
+void TestRecordCodec::singlesIgnoreTheLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(singleField(5.1f), QByteArray("5.1"));
+    Reader reader("5,2,4,1,0,1,0,0,1,0,2,0,0,0,5.1,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n", "x.sta");
+    Outcome<GameRecord> record = reader.read<GameRecord>("a game record");
+    QLocale::setDefault(QLocale::c());
+    QVERIFY2(record.ok(), qPrintable(record.error()));
+    QCOMPARE(record->PInnings, 5.1f);
+}
+
+void TestRecordCodec::gameRecordFiveIsWrittenExactly()
+{
+    GameRecord game;
+    game.GameNumber = 5;
+    game.BHits = 2;
+    game.BAtBats = 4;
+    game.BRuns = 1;
+    game.BDoubles = 1;
+    game.BSOs = 1;
+    game.BRBIs = 2;
+    game.PInnings = 5.1f;
+    game.GameDate = "05/14/2004";
+    game.Opponent = "Team2";
+    game.Decision = "Win";
+    const QByteArray line = "5,2,4,1,0,1,0,0,1,0,2,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n";
+    Outcome<QByteArray> written = encodeLine(game);
+    QVERIFY(written.ok());
+    QCOMPARE(*written, line);
+
+    Reader reader(line, "Player1.sta");
+    Outcome<GameRecord> read = reader.read<GameRecord>("a game record");
+    QVERIFY2(read.ok(), qPrintable(read.error()));
+    QVERIFY(*read == game);
+    QVERIFY(reader.atEnd());
+}
+
+// Lines as other writers and hand edits leave them, and what a roster entry reads from each.
+void TestRecordCodec::readerRules_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<int>("position");
+    QTest::newRow("as written") << QByteArray("\"Player1\",1\r\n") << "Player1" << 1;
+    QTest::newRow("spaces before fields") << QByteArray("  \"Player1\",  7\r\n") << "Player1" << 7;
+    QTest::newRow("comma inside text") << QByteArray("\"Smith, Jr\",2\r\n") << "Smith, Jr" << 2;
+    QTest::newRow("empty fields") << QByteArray(",\r\n") << "" << 0;
+    QTest::newRow("unquoted text") << QByteArray("Player1,3\r\n") << "Player1" << 3;
+    QTest::newRow("negative") << QByteArray("\"\",-1\r\n") << "" << -1;
+    QTest::newRow("no final line end") << QByteArray("\"Player1\",4") << "Player1" << 4;
+    QTest::newRow("bare LF") << QByteArray("\"Player1\",5\n") << "Player1" << 5;
+    QTest::newRow("text after the closing quote") << QByteArray("\"Ab\"cd,6\r\n") << "Ab" << 6;
+}
+
+void TestRecordCodec::readerRules()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, player);
+    QFETCH(int, position);
+    Reader reader(line, "Team1.tea");
+    Outcome<RosterEntry> entry = reader.read<RosterEntry>("a roster entry");
+    QVERIFY2(entry.ok(), qPrintable(entry.error()));
+    QCOMPARE(entry->RosterPlayer, player);
+    QCOMPARE(int(entry->RosterPosition), position);
+    QVERIFY(reader.atEnd());
+}
+
+void TestRecordCodec::badFieldsNameTheLineAndField_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a number")
+        << QByteArray("\"A\",1\r\n\"B\",x2\r\n")
+        << "Cannot read \"Team1.tea\", line 2: RosterPosition is \"x2\", which is not a whole number from -32768 to 32767.";
+    QTest::newRow("out of 16 bits")
+        << QByteArray("\"A\",32768\r\n")
+        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"32768\", which is not a whole number from -32768 to 32767.";
+    QTest::newRow("fraction in an integer")
+        << QByteArray("\"A\",1.5\r\n")
+        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"1.5\", which is not a whole number from -32768 to 32767.";
+    QTest::newRow("too few fields")
+        << QByteArray("\"A\"\r\n")
+        << "Cannot read \"Team1.tea\", line 1: it has 1 fields where a roster entry has 2.";
+    QTest::newRow("too many fields")
+        << QByteArray("\"A\",1,2\r\n")
+        << "Cannot read \"Team1.tea\", line 1: it has 3 fields where a roster entry has 2.";
+    QTest::newRow("open quote")
+        << QByteArray("\"A,1\r\n")
+        << "Cannot read \"Team1.tea\", line 1: a quoted text has no closing quote.";
+    QTest::newRow("ends early")
+        << QByteArray("\"A\",1\r\n")
+        << "Cannot read \"Team1.tea\", line 2: the file ends before this line.";
+}
+
+void TestRecordCodec::badFieldsNameTheLineAndField()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, message);
+    Reader reader(data, "Team1.tea");
+    Outcome<RosterEntry> entry = reader.read<RosterEntry>("a roster entry");
+    while (entry.ok())
+        entry = reader.read<RosterEntry>("a roster entry");
+    QCOMPARE(entry.error(), message);
+}
+
+void TestRecordCodec::textsTheEncodingCannotHoldAreRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("double quote") << "The \"Aces\"" << "Opponent holds a double quote (\"), which a record file cannot store.";
+    QTest::newRow("CR") << "a\rb" << "Opponent holds a line break, which a record file cannot store.";
+    QTest::newRow("LF") << "a\nb" << "Opponent holds a line break, which a record file cannot store.";
+    QTest::newRow("outside Windows-1252") << QString::fromUtf8("Tōkyō") << QString::fromUtf8("Opponent holds the character \"ō\", which a record file cannot store.");
+    QTest::newRow("emoji") << QString::fromUtf8("Go ⚾") << QString::fromUtf8("Opponent holds the character \"⚾\", which a record file cannot store.");
+}
+
+void TestRecordCodec::textsTheEncodingCannotHoldAreRefused()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    GameRecord game;
+    game.Opponent = text;
+    Outcome<QByteArray> line = encodeLine(game);
+    QVERIFY(!line.ok());
+    QCOMPARE(line.error(), message);
+}
+
+QTEST_GUILESS_MAIN(TestRecordCodec)
+#include "tst_recordcodec.moc"

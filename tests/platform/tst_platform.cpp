@@ -1,0 +1,142 @@
+// The platform helpers: units and colours, file dialog filters, pictures, window printing.
+
+#include "platform/Fonts.h"
+#include "platform/Pictures.h"
+#include "platform/PrintJobs.h"
+#include "platform/QtDialogs.h"
+#include "platform/Units.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void twipsAndColours();
+    void fileDialogFilters_data();
+    void fileDialogFilters();
+    void fontsAreSubstituted();
+    void picturesLoadAndSave();
+    void maskedTransferDrawsTransparentParts();
+    void printWindowToPdf();
+};
+
+void TestPlatform::twipsAndColours()
+{
+    QCOMPARE(twipsToPixels(2520), 168);
+    QCOMPARE(twipsToPixels(200), 13);
+    QCOMPARE(pixelsToTwips(168), 2520);
+    QCOMPARE(twipsRect(240, 240, 3600, 5040), QRect(16, 16, 240, 336));
+    // Red sits in the low byte of the stored value.
+    QCOMPARE(colorFromRgbLong(255), QColor(255, 0, 0));
+    QCOMPARE(colorFromRgbLong(16711680), QColor(0, 0, 255));
+    QCOMPARE(colorFromRgbLong(64 * 256), QColor(0, 64, 0));
+    QCOMPARE(rgbLongFromColor(QColor(0, 0, 192)), 192 * 65536);
+    QCOMPARE(rgbLongFromColor(colorFromRgbLong(0x123456)), 0x123456);
+}
+
+void TestPlatform::fileDialogFilters_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("qtFilters");
+    QTest::newRow("team") << "Team Files (*.tea)|*.tea" << QStringList{"Team Files (*.tea)"};
+    QTest::newRow("trailing space") << "Player Files (*.ply) |*.ply" << QStringList{"Player Files (*.ply)"};
+    QTest::newRow("pictures")
+        << "All Files (*.*)|*.*|JPEG Picture Files (*.jpg)|*.jpg"
+        << QStringList{"All Files (*)", "JPEG Picture Files (*.jpg)"};
+    QTest::newRow("no pattern in the description") << "Bitmaps|*.bmp;*.dib" << QStringList{"Bitmaps (*.bmp *.dib)"};
+}
+
+void TestPlatform::fileDialogFilters()
+{
+    QFETCH(QString, filter);
+    QTEST(qtNameFilters(filter), "qtFilters");
+}
+
+void TestPlatform::fontsAreSubstituted()
+{
+    QCOMPARE(QFontInfo(QFont("MS Sans Serif")).family(), QString("Liberation Sans"));
+    QCOMPARE(QFontInfo(QFont("ms sans serif")).family(), QString("Liberation Sans"));
+    QCOMPARE(QFontInfo(QFont("Arial")).family(), QString("Liberation Sans"));
+    QCOMPARE(QFontInfo(QFont("Comic Sans MS")).family(), QString("Comic Neue"));
+}
+
+void TestPlatform::picturesLoadAndSave()
+{
+    QTemporaryDir dir;
+    QVERIFY(LoadPicture("")->isNull());
+    QVERIFY(LoadPicture(dir.filePath("missing.bmp")).error().contains("does not exist"));
+    writeBytes(dir.filePath("broken.bmp"), "not a picture");
+    QVERIFY(!LoadPicture(dir.filePath("broken.bmp")).ok());
+
+    QImage photo(204, 270, QImage::Format_RGB32);
+    photo.fill(QColor(10, 20, 30));
+    const QString path = dir.filePath("Player1.bmp");
+    QVERIFY(SavePicture(photo, path).ok());
+    QVERIFY(readBytes(path).startsWith("BM"));
+    Outcome<QImage> loaded = LoadPicture(path);
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded->size(), QSize(204, 270));
+    QCOMPARE(loaded->pixelColor(100, 100), QColor(10, 20, 30));
+    QCOMPARE(naturalSizeTwips(*loaded), QSize(3060, 4050));
+    QCOMPARE(naturalSizeHimetric(*loaded), QSize(5398, 7144));
+}
+
+void TestPlatform::maskedTransferDrawsTransparentParts()
+{
+    QImage surface(4, 1, QImage::Format_RGB32);
+    surface.fill(QColor(0, 128, 0));
+    QImage mask(2, 1, QImage::Format_RGB32); // white keeps the surface, black clears it
+    mask.setPixelColor(0, 0, Qt::white);
+    mask.setPixelColor(1, 0, Qt::black);
+    QImage logo(2, 1, QImage::Format_RGB32); // black where transparent
+    logo.setPixelColor(0, 0, Qt::black);
+    logo.setPixelColor(1, 0, QColor(200, 0, 0));
+    bitBlt(surface, QPoint(1, 0), mask, RasterOp::And);
+    bitBlt(surface, QPoint(1, 0), logo, RasterOp::Or);
+    QCOMPARE(surface.pixelColor(0, 0), QColor(0, 128, 0));
+    QCOMPARE(surface.pixelColor(1, 0), QColor(0, 128, 0));
+    QCOMPARE(surface.pixelColor(2, 0), QColor(200, 0, 0));
+    QCOMPARE(surface.pixelColor(3, 0), QColor(0, 128, 0));
+}
+
+void TestPlatform::printWindowToPdf()
+{
+    QTemporaryDir dir;
+    QWidget window;
+    window.setFixedSize(twipsToPixels(10920), twipsToPixels(7515));
+    window.setStyleSheet("background: white");
+    auto *block = new QLabel(&window); // a black block one inch square, one inch in and half down
+    block->setStyleSheet("background: black");
+    block->setGeometry(twipsRect(1440, 720, 1440, 1440));
+
+    ScriptedDialogs dialogs;
+    dialogs.printerAnswers.enqueue(std::nullopt); // cancelled: nothing printed, no error
+    QVERIFY(printWindow(dialogs, window).ok());
+    QVERIFY(QDir(dir.path()).isEmpty());
+
+    const QString pdf = dir.filePath("window.pdf");
+    dialogs.printerAnswers.enqueue(pdf);
+    QVERIFY(printWindow(dialogs, window).ok());
+    QCOMPARE(dialogs.printerDialogs, 2);
+
+    // At 72 dpi a pixel is a point, 20 twips: the block lies at 72..144 across, 36..108 down.
+    QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, dir.filePath("page")});
+    const QImage page(dir.filePath("page.png"));
+    QVERIFY(!page.isNull());
+    QCOMPARE(page.size(), QSize(612, 792));
+    const auto isDark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 64; };
+    QVERIFY(isDark(74, 38) && isDark(142, 106) && isDark(108, 72));
+    QVERIFY(!isDark(69, 72) && !isDark(147, 72) && !isDark(108, 33) && !isDark(108, 111));
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+// Dialogs answered from a queue, recording everything they were asked. A question with no answer
+// queued gets the safe one: OK for a lone OK button, otherwise No or Cancel; file, colour and
+// printer dialogs without an answer are cancelled.
+
+#include "platform/Dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <QVector>
+
+struct AskedMessage
+{
+    QString text;
+    QString title;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+struct AskedFile
+{
+    QString filter;
+    int filterIndex;
+    QString title;
+    QString initialFolder;
+};
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                          MessageIcon icon) override;
+    std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
+                                    const QString &initialFolder) override;
+    std::optional<qint32> chooseColor() override;
+    std::unique_ptr<QPrinter> choosePrinter() override;
+
+    // Answers, taken in order.
+    QQueue<MessageAnswer> messageAnswers;
+    QQueue<std::optional<QString>> fileAnswers;
+    QQueue<std::optional<qint32>> colorAnswers;
+    // A PDF file path to print to, or nothing to cancel. The printer's page is Letter without
+    // margins, so page and printable area share their top-left corner.
+    QQueue<std::optional<QString>> printerAnswers;
+
+    // What was asked.
+    QVector<AskedMessage> messages;
+    QVector<AskedFile> files;
+    int colorDialogs = 0;
+    int printerDialogs = 0;
+};
