@@ -11,7 +11,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace RecordFiles;
 
@@ -58,6 +62,48 @@ public:
 
 private:
     rlimit m_old{};
+};
+
+// Makes a folder refuse new files for its lifetime: by its permissions, or, for root, whom
+// permissions do not stop, by the file system's immutable flag.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path) : m_path(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        if (!refusesNewFiles())
+            setImmutable(true);
+    }
+    ~ReadOnlyFolder()
+    {
+        setImmutable(false);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool refusesNewFiles() const
+    {
+        QFile probe(m_path + "/probe");
+        if (!probe.open(QIODevice::WriteOnly))
+            return true;
+        probe.remove();
+        return false;
+    }
+
+private:
+    void setImmutable(bool on)
+    {
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0)
+            return;
+        int flags = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        ::close(fd);
+    }
+
+    QString m_path;
 };
 
 const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
@@ -290,6 +336,14 @@ void TestRecordFiles::failedSaveLeavesTheOldFileIntact()
     }
     QCOMPARE(readBytes(path), NewStatsFile);
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList{"Player1.sta"});
+
+    ReadOnlyFolder readOnly(m_app + "Team1");
+    if (!readOnly.refusesNewFiles())
+        QSKIP("this file system lets every file be written");
+    Outcome<void> saved = WriteGameRecords(m_app, "Team1", "Player1", season);
+    QVERIFY(!saved.ok());
+    QVERIFY2(saved.error().startsWith(QString("Cannot save \"%1\": ").arg(path)), qPrintable(saved.error()));
+    QCOMPARE(readBytes(path), NewStatsFile);
 }
 
 void TestRecordFiles::namesThatAreNoFileNamesAreRefused_data()
