@@ -16,6 +16,6 @@ cmake --build build-release --parallel "$(nproc)"
 app=dist/Scorebinder
 mkdir -p "$app"
 install -m 755 build-release/src/app/scorebinder "$app/scorebinder"
-cp -f assets/* "$app/"
+cp -f assets/TIPOFDAY.TXT assets/logo2.bmp "assets/Scorebinder Baseball.html" "$app/"
 
 exec "$app/scorebinder"

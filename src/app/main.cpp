@@ -1,17 +1,38 @@
+#include "core/ApplicationFolder.h"
+#include "mainwindow/frmMain.h"
+#include "misc/frmSplash.h"
 #include "platform/Fonts.h"
+#include "platform/QtDialogs.h"
+#include "platform/Units.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QStandardPaths>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorebinder"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo36.bmp")));
     installFontSubstitutions();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Scorebinder"));
-    window.resize(800, 600);
-    window.show();
+    const QString folder = chooseApplicationFolder(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QtDialogs dialogs;
+    std::unique_ptr<frmMain> mainWindow;
+
+    auto *splash = new frmSplash;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &frmSplash::finished, splash, [&] {
+        mainWindow = std::make_unique<frmMain>(folder, dialogs);
+        mainWindow->adjustSize();
+        centreOnScreen(*mainWindow);
+        mainWindow->show();
+    });
+    centreOnScreen(*splash);
+    splash->show();
     return app.exec();
 }

@@ -123,6 +123,11 @@ Outcome<TeamFile> ReadTeamFile(const QString &appPath, const QString &team)
     const QString path = teamFilePath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
         return Failure{names.error()};
+    return ReadTeamFileAt(path);
+}
+
+Outcome<TeamFile> ReadTeamFileAt(const QString &path)
+{
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
         return Failure{data.error()};

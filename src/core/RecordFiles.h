@@ -44,6 +44,7 @@ Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, con
 Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team);
 
 // The same readers for a file chosen by the user anywhere, such as a player to import.
+Outcome<TeamFile> ReadTeamFileAt(const QString &path);
 Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path);
 Outcome<GameRecords> ReadGameRecordsAt(const QString &path);
 

@@ -1,5 +1,9 @@
 #include "Units.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <cmath>
 
 int twipsToPixels(int twips)
@@ -25,4 +29,14 @@ QColor colorFromRgbLong(qint32 rgb)
 qint32 rgbLongFromColor(const QColor &color)
 {
     return qint32(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+void centreOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
 }

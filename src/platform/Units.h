@@ -15,3 +15,7 @@ QRect twipsRect(int left, int top, int width, int height); // in logical pixels
 
 QColor colorFromRgbLong(qint32 rgb);
 qint32 rgbLongFromColor(const QColor &color);
+
+class QWidget;
+// Places a top-level window in the middle of its screen.
+void centreOnScreen(QWidget &window);

@@ -11,11 +11,7 @@
 #include <QTest>
 
 #include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 using namespace RecordFiles;
 
@@ -62,48 +58,6 @@ public:
 
 private:
     rlimit m_old{};
-};
-
-// Makes a folder refuse new files for its lifetime: by its permissions, or, for root, whom
-// permissions do not stop, by the file system's immutable flag.
-class ReadOnlyFolder
-{
-public:
-    explicit ReadOnlyFolder(const QString &path) : m_path(path)
-    {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-        if (!refusesNewFiles())
-            setImmutable(true);
-    }
-    ~ReadOnlyFolder()
-    {
-        setImmutable(false);
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    bool refusesNewFiles() const
-    {
-        QFile probe(m_path + "/probe");
-        if (!probe.open(QIODevice::WriteOnly))
-            return true;
-        probe.remove();
-        return false;
-    }
-
-private:
-    void setImmutable(bool on)
-    {
-        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return;
-        int flags = 0;
-        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        ::close(fd);
-    }
-
-    QString m_path;
 };
 
 const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";

@@ -3,7 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDirIterator>
 #include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 QByteArray readBytes(const QString &path)
 {
@@ -19,4 +25,49 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+void copyFixture(const QString &name, const QString &folder)
+{
+    const QString source = QStringLiteral(SCOREBINDER_FIXTURES "/") + name;
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        writeBytes(folder + QLatin1Char('/') + QDir(source).relativeFilePath(file), readBytes(file));
+    }
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &path) : m_path(path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    if (!refusesNewFiles())
+        setImmutable(true);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    setImmutable(false);
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool ReadOnlyFolder::refusesNewFiles() const
+{
+    QFile probe(m_path + "/probe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return false;
+}
+
+void ReadOnlyFolder::setImmutable(bool on)
+{
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    int flags = 0;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    }
+    ::close(fd);
 }

@@ -7,3 +7,21 @@
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
+
+// Copies the fixture folder tests/fixtures/<name> into `folder`.
+void copyFixture(const QString &name, const QString &folder);
+
+// Makes a folder refuse new files for its lifetime: by its permissions, or, for root, whom
+// permissions do not stop, by the file system's immutable flag.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path);
+    ~ReadOnlyFolder();
+    bool refusesNewFiles() const;
+
+private:
+    void setImmutable(bool on);
+
+    QString m_path;
+};

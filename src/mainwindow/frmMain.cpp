@@ -1,0 +1,423 @@
+#include "frmMain.h"
+
+#include "PlayerPage.h"
+#include "core/RecordFiles.h"
+#include "misc/frmAbout.h"
+#include "misc/frmHelp.h"
+#include "misc/frmTip.h"
+#include "platform/BusyPointer.h"
+#include "platform/Fonts.h"
+#include "platform/Pictures.h"
+#include "platform/Units.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+
+namespace {
+
+const QString Title = QStringLiteral("Scorebinder");
+
+// The page, in twips: the header rows at the left with the photo at the top right, then the
+// batting and the pitching block in four columns of caption and value.
+constexpr int PageWidth = 10800;
+constexpr int PageHeight = 8460;
+constexpr int HeaderCaptionLeft = 240;
+constexpr int HeaderValueLeft = 1680;
+constexpr int HeaderTop = 240;
+constexpr int HeaderRow = 600;
+constexpr int PhotoWidth = 3060;
+constexpr int PhotoHeight = 4050;
+constexpr int BlockColumn = 2640;
+constexpr int CaptionWidth = 1560;
+constexpr int ValueGap = 60;
+constexpr int ValueWidth = 1000;
+constexpr int StatsRow = 330;
+constexpr int BattingTitleTop = 4440;
+constexpr int PitchingTitleTop = 6240;
+
+struct Pair
+{
+    const char *caption;
+    const char *value;
+};
+
+// Rows of four caption/value pairs; an empty caption leaves the column free.
+const QVector<QVector<Pair>> BattingRows = {
+    {{"Games:", "lblBGames"}, {"Doubles:", "lblBDoubles"}, {"RBIs:", "lblBRBIs"}, {"Strikeouts:", "lblBSOs"}},
+    {{"At Bats:", "lblBAtBats"}, {"Triples:", "lblBTriples"}, {"Runs:", "lblBRuns"}, {"Stolen Bases:", "lblBSBs"}},
+    {{"Hits:", "lblBHits"}, {"HRs:", "lblBHomers"}, {"Walks:", "lblBWalks"}, {"Slugging %:", "lblBSlug"}},
+    {{"Average:", "lblBAvg"}},
+};
+const QVector<QVector<Pair>> PitchingRows = {
+    {{"Games:", "lblPGames"}, {"Wins:", "lblPWins"}, {"Hits:", "lblPHits"}, {"Strikeouts:", "lblPSOs"}},
+    {{"At Bats:", "lblPAtBats"}, {"Losses:", "lblPLosses"}, {"Walks:", "lblPWalks"}, {"Strikes:", "lblPStrikes"}},
+    {{"Innings:", "lblPInnings"}, {"Saves:", "lblPSaves"}, {"Runs:", "lblPRuns"}, {"Balls:", "lblPBalls"}},
+    {{"", ""}, {"", ""}, {"", ""}, {"Wild Pitches:", "lblWildPitches"}},
+    {{"ERA:", "lblPERA"}},
+};
+
+const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
+const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching", "mnuPhoto"};
+
+} // namespace
+
+frmMain::frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs)
+{
+    setObjectName("frmMain");
+    setWindowTitle(Title);
+    buildMenus();
+    buildSummaryPage();
+    Timer1.setObjectName("Timer1");
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, &frmMain::showTip);
+    startUp();
+}
+
+void frmMain::buildMenus()
+{
+    const auto menu = [&](const char *name, const QString &caption) {
+        QMenu *m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    const auto item = [&](QMenu *m, const char *name, const QString &caption, bool enabled,
+                          void (frmMain::*slot)() = nullptr) {
+        QAction *action = m->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(enabled);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+        m_items.insert(name, action);
+    };
+
+    QMenu *file = menu("mnuFile", "&File");
+    item(file, "mnuNewTeam", "New &Team", true);
+    item(file, "mnuOpenTeam", "Open Tea&m", true, &frmMain::openTeam);
+    file->addSeparator();
+    item(file, "mnuExit", "E&xit", true, &frmMain::exitProgram);
+
+    QMenu *edit = menu("mnuEdit", "&Profiles");
+    item(edit, "mnuPlyrPro", "Edit &Player Profie", false);
+    item(edit, "mnuTeamPro", "Edit &Team Profile", false);
+
+    QMenu *stats = menu("mnuStats", "&Stats");
+    item(stats, "mnuSingle", "Enter/View &Game Stats", false);
+    stats->addSeparator();
+    item(stats, "mnuSeasonBatting", "Batting Stats by Game", false);
+    item(stats, "mnuSeasonPitching", "Pitching Stats by Game", false);
+    stats->addSeparator();
+    item(stats, "mnuTeamBat", "Team &Batting Stats", false);
+    item(stats, "mnuTeamPit", "Team &Pitching Stats", false);
+
+    QMenu *card = menu("mnuCard", "&Trading Card");
+    item(card, "mnuPhoto", "&Edit Picture", false);
+    item(card, "mnuViewCard", "&View Card", true);
+    item(card, "mnuOptions", "Card O&ptions", true);
+
+    QMenu *help = menu("mnuHep", "&Help");
+    item(help, "mnuIndex", "&Index", true, &frmMain::showHelp);
+    help->addSeparator();
+    item(help, "mnuAbout", "&About...", true);
+    connect(m_items["mnuAbout"], &QAction::triggered, this,
+            [this] { showWindow("frmAbout", [this] { return new frmAbout(this); }); });
+}
+
+void frmMain::buildSummaryPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName("summaryPage");
+    page->setFixedSize(twipsToPixels(PageWidth), twipsToPixels(PageHeight));
+    setCentralWidget(page);
+
+    const auto label = [&](const QString &name, const QString &text, const QFont &f, const QRect &twips,
+                           Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+        auto *l = new QLabel(text, page);
+        if (!name.isEmpty())
+            l->setObjectName(name);
+        l->setFont(f);
+        l->setAlignment(align);
+        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return l;
+    };
+
+    const QFont headerCaption = windowFont("MS Sans Serif", 13.5);
+    const QFont headerValue = windowFont("Comic Sans MS", 14.25);
+    const struct { const char *caption, *captionName, *value; } header[] = {
+        {"Player:", "lblPlayer", "lblPlayerName"},
+        {"Team:", "lblTeam", "lblTeamName"},
+        {"Position:", "lblPosition", "lblPositionName"},
+        {"Bats:", "lblBats", "lblBatsSide"},
+        {"Throws:", "Label3", "lblThrowsSide"},
+    };
+    const int valueWidth = PageWidth - PhotoWidth - 480 - HeaderValueLeft;
+    int top = HeaderTop;
+    for (const auto &row : header) {
+        label(row.captionName, row.caption, headerCaption, QRect(HeaderCaptionLeft, top, 1380, 390));
+        m_values.insert(row.value, label(row.value, "", headerValue, QRect(HeaderValueLeft, top, valueWidth, 390)));
+        top += HeaderRow;
+    }
+    m_values.insert("lblSeason", label("lblSeason", "", headerValue, QRect(HeaderValueLeft, top, valueWidth, 390)));
+
+    picPlayer = new QLabel(page);
+    picPlayer->setObjectName("picPlayer");
+    picPlayer->setAlignment(Qt::AlignCenter);
+    picPlayer->setFrameShape(QFrame::Box);
+    picPlayer->setGeometry(twipsRect(PageWidth - PhotoWidth - 240, HeaderTop, PhotoWidth, PhotoHeight));
+
+    const QFont title = windowFont("Arial", 12, true, true);
+    const QFont stats = windowFont("MS Sans Serif", 12, true);
+    const auto block = [&](const QString &heading, int titleTop, const QVector<QVector<Pair>> &rows) {
+        label("", heading, title, QRect(HeaderCaptionLeft, titleTop, 3000, 330));
+        int rowTop = titleTop + 390;
+        for (const QVector<Pair> &row : rows) {
+            for (int column = 0; column < row.size(); ++column) {
+                if (!*row[column].caption)
+                    continue;
+                const int left = HeaderCaptionLeft + column * BlockColumn;
+                label("", row[column].caption, stats, QRect(left, rowTop, CaptionWidth, StatsRow),
+                      Qt::AlignRight | Qt::AlignVCenter);
+                m_values.insert(row[column].value, label(row[column].value, "", stats,
+                                                         QRect(left + CaptionWidth + ValueGap, rowTop, ValueWidth, StatsRow)));
+            }
+            rowTop += StatsRow;
+        }
+    };
+    block("Batting Stats:", BattingTitleTop, BattingRows);
+    block("Pitching Stats:", PitchingTitleTop, PitchingRows);
+}
+
+void frmMain::startUp()
+{
+    m_state.ApplicationPath = m_appPath.endsWith('/') ? m_appPath : m_appPath + '/';
+    m_appPath = m_state.ApplicationPath;
+    m_state.ShowBatting = true;
+    m_state.ShowPitching = true;
+    m_state.CardsPerPage = 1;
+
+    Outcome<Settings> settings = RecordFiles::ReadSettings(m_appPath);
+    if (settings) {
+        m_state.TeamName = settings->TeamName;
+        m_state.PlayerName = settings->PlayerName;
+        m_state.Alignment = settings->Alignment;
+        m_state.TeamBorderColor = settings->TeamBorderColor;
+    } else if (QFileInfo::exists(RecordFiles::settingsFilePath(m_appPath))) {
+        tell(settings.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
+    }
+
+    // A remembered team or player that cannot be read is not current; say why.
+    if (!m_state.TeamName.isEmpty()) {
+        if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(m_appPath, m_state.TeamName); !header) {
+            tell(header.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
+            m_unusedSettings = *settings;
+            m_state.TeamName.clear();
+            m_state.PlayerName.clear();
+        }
+    }
+    m_state.NewTeam = m_state.TeamName.isEmpty();
+    m_state.NewPlayer = m_state.PlayerName.isEmpty();
+    if (!m_state.NewTeam)
+        enableTeamItems();
+    if (!m_state.NewPlayer) {
+        if (Outcome<void> refreshed = refreshPage(); refreshed) {
+            enablePlayerItems();
+        } else {
+            tell(refreshed.error() + QStringLiteral("\n\nScorebinder starts without a current player."));
+            m_unusedSettings = *settings;
+            m_state.PlayerName.clear();
+            m_state.NewPlayer = true;
+        }
+    }
+    m_startTeam = m_state.TeamName;
+    m_startPlayer = m_state.PlayerName;
+    Timer1.start();
+}
+
+void frmMain::enableTeamItems()
+{
+    for (const char *name : TeamItems)
+        m_items[name]->setEnabled(true);
+}
+
+void frmMain::enablePlayerItems()
+{
+    enableTeamItems();
+    for (const char *name : PlayerItems)
+        m_items[name]->setEnabled(true);
+}
+
+Outcome<void> frmMain::refreshPage()
+{
+    Outcome<PlayerPage> page = [&] {
+        BusyPointer busy;
+        return readPlayerPage(m_appPath, m_state.TeamName, m_state.PlayerName);
+    }();
+    if (!page)
+        return Failure{page.error()};
+    m_teamReserved = page->header.TeamReserved;
+    applyPlayerPage(m_state, *page);
+    showPage();
+    return {};
+}
+
+bool frmMain::UpdateMainPage()
+{
+    if (Outcome<void> refreshed = refreshPage(); !refreshed) {
+        tell(refreshed.error() + QStringLiteral("\n\nThe summary page still shows what it showed before."));
+        return false;
+    }
+    enablePlayerItems();
+    return true;
+}
+
+void frmMain::showPage()
+{
+    for (const auto &[name, text] : summaryTexts(m_state))
+        m_values[name]->setText(text);
+    showPhoto();
+}
+
+void frmMain::showPhoto()
+{
+    // A photo that cannot be loaded leaves the box empty; the rest of the page still stands.
+    Outcome<QImage> picture = LoadPicture(m_state.PlayerPicturePath);
+    m_playerPicture = picture ? *picture : QImage();
+    if (m_playerPicture.isNull()) {
+        picPlayer->clear();
+        return;
+    }
+    picPlayer->setPixmap(QPixmap::fromImage(m_playerPicture.scaled(
+        picPlayer->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void frmMain::clearPlayerPage()
+{
+    for (QLabel *value : std::as_const(m_values))
+        value->clear();
+    m_playerPicture = QImage();
+    picPlayer->clear();
+}
+
+void frmMain::openTeam()
+{
+    const std::optional<QString> path = m_dialogs.openFile("Team Files (*.tea)|*.tea", 1,
+                                                           "Open Existing Team", m_appPath);
+    if (!path)
+        return;
+    Outcome<TeamFile> teamFile = [&] {
+        BusyPointer busy;
+        return RecordFiles::ReadTeamFileAt(*path);
+    }();
+    if (!teamFile) {
+        tell(teamFile.error());
+        return;
+    }
+    const TeamHeader &header = teamFile->header;
+    // A team is found through its folder in the program's folder, not through the file chosen.
+    if (!QFileInfo::exists(RecordFiles::teamFilePath(m_appPath, header.TeamName))) {
+        tell(QStringLiteral("Teams live in their own folders inside Scorebinder's folder (%1). "
+                            "The team \"%2\" has no folder there, so it cannot be opened.")
+                 .arg(QDir::toNativeSeparators(m_appPath), header.TeamName));
+        return;
+    }
+    m_state.TeamPath = *path;
+    m_state.TeamName = header.TeamName;
+    m_state.Coach = header.Coach;
+    m_state.Asst = header.Asst;
+    m_state.Season = header.Season;
+    m_teamReserved = header.TeamReserved;
+    m_state.TeamBorderColor = header.TeamBorderColor;
+    m_state.PlayerCount = 0;
+    for (const RosterEntry &entry : teamFile->roster)
+        if (!entry.RosterPlayer.isEmpty())
+            ++m_state.PlayerCount;
+    m_state.PlayerName = teamFile->roster[0].RosterPlayer;
+    m_state.Position1 = teamFile->roster[0].RosterPosition;
+    m_state.NewTeam = false;
+    m_state.NewPlayer = false;
+    enablePlayerItems();
+    if (m_state.PlayerName.isEmpty()) {
+        // No player yet: show the team, not the player of the team shown before.
+        clearPlayerPage();
+        m_values["lblTeamName"]->setText(m_state.TeamName);
+        m_values["lblSeason"]->setText(m_state.Season);
+        return;
+    }
+    UpdateMainPage();
+}
+
+void frmMain::showHelp()
+{
+    const QString path = m_appPath + QStringLiteral("Scorebinder Baseball.html");
+    if (!QFileInfo::exists(path)) {
+        tell(QStringLiteral("The help file \"%1\" was not found. Reinstall Scorebinder to get it back.")
+                 .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    showWindow("frmHelp", [this, path] { return new frmHelp(path, this); });
+}
+
+void frmMain::showTip()
+{
+    Timer1.stop();
+    showWindow("frmTip", [this] { return new frmTip(m_appPath, this); });
+}
+
+QWidget *frmMain::showWindow(const QString &key, const std::function<QWidget *()> &create)
+{
+    QPointer<QWidget> &window = m_openWindows[key];
+    if (!window) {
+        window = create();
+        window->setWindowFlag(Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->adjustSize();
+        centreOnScreen(*window);
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+Outcome<void> frmMain::writeSettings()
+{
+    Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment, m_state.TeamBorderColor};
+    if (m_unusedSettings && m_state.TeamName == m_startTeam && m_state.PlayerName == m_startPlayer) {
+        settings.TeamName = m_unusedSettings->TeamName;
+        settings.PlayerName = m_unusedSettings->PlayerName;
+    }
+    return RecordFiles::WriteSettings(m_appPath, settings);
+}
+
+void frmMain::exitProgram()
+{
+    if (m_dialogs.message("Do you want to exit?", "Exit", MessageButtons::YesNo, MessageIcon::None)
+        != MessageAnswer::Yes)
+        return;
+    if (Outcome<void> written = writeSettings(); !written) {
+        tell(written.error() + QStringLiteral("\n\nScorebinder stays open so that nothing is lost."));
+        return;
+    }
+    m_exiting = true;
+    QCoreApplication::exit(0);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_exiting) {
+        if (Outcome<void> written = writeSettings(); !written)
+            tell(written.error());
+    }
+    m_exiting = true;
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void frmMain::tell(const QString &text, MessageIcon icon)
+{
+    m_dialogs.message(text, Title, MessageButtons::OK, icon);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// Tip of the day: a random line of the tip file in the program's folder.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class frmTip : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `random` gives a number in [0, 1); the clock-seeded generator unless a test gives its own.
+    explicit frmTip(const QString &applicationPath, QWidget *parent = nullptr,
+                    std::function<double()> random = {});
+
+    // Reads every line of the file as a tip, blank lines included; false when there is no file.
+    bool LoadTips(const QString &path);
+    void DisplayCurrentTip();
+    const QStringList &tips() const { return m_tips; }
+
+    QLabel *lblTipText;
+    QPushButton *cmdNextTip;
+    QPushButton *cmdOK;
+
+private:
+    void DoNextTip();
+
+    std::function<double()> m_random;
+    QStringList m_tips;
+    int m_currentTip = 0; // 1-based
+};

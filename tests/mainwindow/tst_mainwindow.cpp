@@ -1,0 +1,368 @@
+// The main window through its menus and the scripted dialogs, on fixture data folders.
+
+#include "core/RecordFiles.h"
+#include "mainwindow/PlayerPage.h"
+#include "mainwindow/frmMain.h"
+#include "misc/frmHelp.h"
+#include "platform/Fonts.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
+const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching", "mnuPhoto"};
+
+QStringList enabledItems(frmMain &window)
+{
+    QStringList names;
+    for (const QAction *action : window.findChildren<QAction *>())
+        if (!action->objectName().isEmpty() && action->isEnabled())
+            names << action->objectName();
+    names.sort();
+    return names;
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+const QStringList AlwaysEnabled = {"mnuNewTeam", "mnuOpenTeam", "mnuExit", "mnuViewCard", "mnuOptions", "mnuIndex", "mnuAbout"};
+
+QString text(frmMain &window, const char *label)
+{
+    return window.findChild<QLabel *>(label)->text();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void menusReadAsGiven();
+    void startUpStates_data();
+    void startUpStates();
+    void summaryShowsThePlayer_data();
+    void summaryShowsThePlayer();
+    void nextPlayerReplacesEverything();
+    void failedRefreshKeepsThePage();
+    void exitAsksFirst();
+    void closingWritesTheSettings();
+    void openTeamMakesSlotZeroCurrent();
+    void openTeamRefusals();
+    void windowsOpenOnce();
+    void helpOpensAtItsIndex();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+    ScriptedDialogs m_dialogs;
+};
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = m_dir->path() + '/';
+    copyFixture("summary", m_dir->path());
+    m_dialogs = ScriptedDialogs();
+}
+
+void TestMainWindow::menusReadAsGiven()
+{
+    frmMain window(m_app, m_dialogs);
+    const QList<QPair<QString, QString>> captions = {
+        {"mnuFile", "&File"}, {"mnuNewTeam", "New &Team"}, {"mnuOpenTeam", "Open Tea&m"}, {"mnuExit", "E&xit"},
+        {"mnuEdit", "&Profiles"}, {"mnuPlyrPro", "Edit &Player Profie"}, {"mnuTeamPro", "Edit &Team Profile"},
+        {"mnuStats", "&Stats"}, {"mnuSingle", "Enter/View &Game Stats"}, {"mnuSeasonBatting", "Batting Stats by Game"},
+        {"mnuSeasonPitching", "Pitching Stats by Game"}, {"mnuTeamBat", "Team &Batting Stats"},
+        {"mnuTeamPit", "Team &Pitching Stats"}, {"mnuCard", "&Trading Card"}, {"mnuPhoto", "&Edit Picture"},
+        {"mnuViewCard", "&View Card"}, {"mnuOptions", "Card O&ptions"}, {"mnuHep", "&Help"},
+        {"mnuIndex", "&Index"}, {"mnuAbout", "&About..."}};
+    for (const auto &[name, caption] : captions) {
+        if (auto *menu = window.findChild<QMenu *>(name))
+            QCOMPARE(menu->title(), caption);
+        else
+            QCOMPARE(window.findChild<QAction *>(name)->text(), caption);
+    }
+    // Separators after Open Team, after the game entry and after the per-game lists, and in Help.
+    const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
+    QCOMPARE(stats.size(), 7);
+    QVERIFY(stats[1]->isSeparator() && stats[4]->isSeparator());
+    QCOMPARE(window.windowTitle(), QString("Scorebinder"));
+    QCOMPARE(window.Timer1.interval(), 500);
+    QVERIFY(window.Timer1.isActive() && window.Timer1.isSingleShot());
+}
+
+void TestMainWindow::startUpStates_data()
+{
+    QTest::addColumn<QByteArray>("settings"); // "-" for no settings file
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("message"); // what the message, if any, starts with
+
+    QTest::newRow("first start") << QByteArray("-") << QStringList() << "" << "" << "";
+    QTest::newRow("team, no player") << QByteArray("\"Team1\",\"\",0,0\r\n") << TeamItems << "Team1" << "" << "";
+    QTest::newRow("team and player") << QByteArray("\"Team1\",\"Player1\",0,255\r\n") << TeamItems + PlayerItems
+                                     << "Team1" << "Player1" << "";
+    QTest::newRow("team gone") << QByteArray("\"Gone\",\"Player1\",0,0\r\n") << QStringList() << "" << ""
+                               << "Cannot read \"%1Gone/Gone.tea\": the file does not exist.";
+    QTest::newRow("player gone") << QByteArray("\"Team1\",\"Nobody\",0,0\r\n") << TeamItems << "Team1" << ""
+                                 << "Cannot read \"%1Team1/Nobody.ply\": the file does not exist.";
+    QTest::newRow("settings damaged") << QByteArray("\"Team1\"\r\n") << QStringList() << "" << ""
+                                      << "Cannot read \"%1settings.dft\", line 1: it has 1 fields";
+}
+
+void TestMainWindow::startUpStates()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, enabled);
+    QFETCH(QString, message);
+    const QString settingsPath = m_app + "settings.dft";
+    QFile::remove(settingsPath);
+    if (settings != "-")
+        writeBytes(settingsPath, settings);
+    {
+        frmMain window(m_app, m_dialogs);
+        QCOMPARE(enabledItems(window), sorted(AlwaysEnabled + enabled));
+        QTEST(window.state().TeamName, "team");
+        QTEST(window.state().PlayerName, "player");
+        QCOMPARE(window.state().NewTeam, window.state().TeamName.isEmpty());
+        QCOMPARE(window.state().NewPlayer, window.state().PlayerName.isEmpty());
+        QCOMPARE(window.state().CardsPerPage, qint16(1));
+        QVERIFY(window.state().ShowBatting && window.state().ShowPitching);
+        if (message.isEmpty()) {
+            QCOMPARE(m_dialogs.messages.size(), 0);
+        } else {
+            QCOMPARE(m_dialogs.messages.size(), 1);
+            QVERIFY2(m_dialogs.messages[0].text.startsWith(message.arg(m_app)), qPrintable(m_dialogs.messages[0].text));
+            QCOMPARE(m_dialogs.messages[0].title, QString("Scorebinder"));
+        }
+        QCOMPARE(text(window, "lblPlayerName"), window.state().PlayerName.isEmpty() ? QString() : QString("Player1  #7"));
+        window.close();
+    }
+    // A remembered team or player that could not be read is remembered still.
+    if (settings != "-" && !message.contains("settings.dft"))
+        QCOMPARE(readBytes(settingsPath), settings);
+}
+
+void TestMainWindow::summaryShowsThePlayer_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    const QList<QPair<QString, QString>> expected = {
+        {"lblPlayerName", "Player1  #7"}, {"lblTeamName", "Team1"}, {"lblSeason", "Spring 2026"},
+        {"lblPositionName", "First Base "}, {"lblBatsSide", "Both"}, {"lblThrowsSide", "Right"},
+        {"lblBGames", "3"}, {"lblBHits", "3"}, {"lblBAtBats", "11"}, {"lblBRuns", "1"}, {"lblBWalks", "2"},
+        {"lblBSOs", "3"}, {"lblBSBs", "3"}, {"lblBDoubles", "1"}, {"lblBTriples", "1"}, {"lblBHomers", "0"},
+        {"lblBAvg", ".273"}, {"lblBSlug", ".615"}, {"lblBRBIs", "3"},
+        {"lblPGames", "3"}, {"lblPHits", "9"}, {"lblPAtBats", "33"}, {"lblPRuns", "5"}, {"lblPWalks", "3"},
+        {"lblPSOs", "9"}, {"lblPERA", "3.649"}, {"lblPStrikes", "110"}, {"lblPBalls", "55"}, {"lblPWins", "1"},
+        {"lblPLosses", "1"}, {"lblPSaves", "1"}, {"lblWildPitches", "3"}, {"lblPInnings", "12   1 / 3"}};
+    for (const auto &[label, shown] : expected)
+        QTest::newRow(qPrintable(label)) << label << shown;
+}
+
+void TestMainWindow::summaryShowsThePlayer()
+{
+    QFETCH(QString, label);
+    frmMain window(m_app, m_dialogs);
+    QTEST(window.findChild<QLabel *>(label)->text(), "shown");
+}
+
+void TestMainWindow::nextPlayerReplacesEverything()
+{
+    frmMain window(m_app, m_dialogs);
+    // The stored photo path names another machine: the copy in the team folder is shown.
+    QCOMPARE(window.state().PlayerPicturePath, m_app + "Team1/Player1.bmp");
+    QCOMPARE(window.playerPicture().size(), QSize(204, 270));
+    QVERIFY(!window.findChild<QLabel *>("picPlayer")->pixmap().isNull());
+
+    window.state().PlayerName = "Player2";
+    QVERIFY(window.UpdateMainPage());
+    QCOMPARE(text(window, "lblPlayerName"), QString("Player2")); // jersey 0: the bare name
+    QCOMPARE(text(window, "lblPositionName"), QString("Pitcher "));
+    QCOMPARE(text(window, "lblBatsSide"), QString());
+    QCOMPARE(text(window, "lblBGames"), QString("0"));
+    QCOMPARE(text(window, "lblBAvg"), QString(".000"));
+    QCOMPARE(text(window, "lblPERA"), QString(".000"));
+    QCOMPARE(text(window, "lblPInnings"), QString("0"));
+    QVERIFY(window.playerPicture().isNull());
+    QVERIFY(window.findChild<QLabel *>("picPlayer")->pixmap().isNull());
+    QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestMainWindow::failedRefreshKeepsThePage()
+{
+    frmMain window(m_app, m_dialogs);
+    const MainState before = window.state();
+    QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
+    writeBytes(m_app + "Team1/Player1.sta", stats.replace("\"Tigers\",\"Win\"", "\"Tigers\",\"Win\",\"extra\""));
+    QVERIFY(!window.UpdateMainPage());
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
+    QCOMPARE(text(window, "lblBGames"), QString("3"));
+    QCOMPARE(window.state().totals.BTotalHits, before.totals.BTotalHits);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+    // A total past 32767 is a message too, never a wrap-around.
+    stats = readBytes(m_app + "Team1/Player2.sta");
+    GameRecord strikes;
+    strikes.PStrikes = 32767;
+    QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", "Player2", {GameRecord{}, strikes, strikes}).ok());
+    window.state().PlayerName = "Player2";
+    QVERIFY(!window.UpdateMainPage());
+    QVERIFY(m_dialogs.messages[1].text.contains("strikes thrown pass 32767"));
+    QCOMPARE(text(window, "lblPlayerName"), QString("Player1  #7"));
+}
+
+void TestMainWindow::exitAsksFirst()
+{
+    const QString settingsPath = m_app + "settings.dft";
+    frmMain window(m_app, m_dialogs);
+    window.state().Alignment = -3;
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::No);
+    window.exitProgram();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].text, QString("Do you want to exit?"));
+    QCOMPARE(m_dialogs.messages[0].title, QString("Exit"));
+    QCOMPARE(m_dialogs.messages[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(readBytes(settingsPath), QByteArray("\"Team1\",\"Player1\",0,255\r\n"));
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    window.exitProgram();
+    QCOMPARE(readBytes(settingsPath), QByteArray("\"Team1\",\"Player1\",-3,255\r\n"));
+}
+
+void TestMainWindow::closingWritesTheSettings()
+{
+    QFile::remove(m_app + "settings.dft");
+    {
+        frmMain window(m_app, m_dialogs);
+        m_dialogs.fileAnswers.enqueue(m_app + "Team1/Team1.tea");
+        window.openTeam();
+        window.close();
+    }
+    QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team1\",\"Player1\",0,255\r\n"));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestMainWindow::openTeamMakesSlotZeroCurrent()
+{
+    QFile::remove(m_app + "settings.dft");
+    frmMain window(m_app, m_dialogs);
+    m_dialogs.fileAnswers.enqueue(std::nullopt); // cancelled: nothing changes
+    window.openTeam();
+    QCOMPARE(window.state().TeamName, QString());
+    QCOMPARE(enabledItems(window), sorted(AlwaysEnabled));
+
+    m_dialogs.fileAnswers.enqueue(m_app + "Team1/Team1.tea");
+    window.openTeam();
+    QCOMPARE(m_dialogs.files[0].filter, QString("Team Files (*.tea)|*.tea"));
+    QCOMPARE(m_dialogs.files[0].filterIndex, 1);
+    QCOMPARE(m_dialogs.files[0].title, QString("Open Existing Team"));
+    QCOMPARE(m_dialogs.files[0].initialFolder, m_app);
+    const MainState &state = window.state();
+    QCOMPARE(state.TeamPath, m_app + "Team1/Team1.tea");
+    QCOMPARE(state.PlayerName, QString("Player1"));
+    QCOMPARE(state.PlayerCount, qint16(2));
+    QCOMPARE(state.Coach, QString("Coach Hale"));
+    QVERIFY(!state.NewTeam && !state.NewPlayer);
+    QCOMPARE(text(window, "lblBHits"), QString("3"));
+    QCOMPARE(enabledItems(window), sorted(AlwaysEnabled + TeamItems + PlayerItems));
+
+    // A team whose slot 0 is empty: no player is current, the menus stay enabled, the page shows
+    // the team only.
+    TeamFile empty;
+    empty.header = {"Team2", "", "", "Fall", "", 0};
+    QDir().mkpath(m_app + "Team2");
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team2", empty).ok());
+    m_dialogs.fileAnswers.enqueue(m_app + "Team2/Team2.tea");
+    window.openTeam();
+    QCOMPARE(state.TeamName, QString("Team2"));
+    QCOMPARE(state.PlayerName, QString());
+    QCOMPARE(state.PlayerCount, qint16(0));
+    QCOMPARE(text(window, "lblTeamName"), QString("Team2"));
+    QCOMPARE(text(window, "lblPlayerName"), QString());
+    QCOMPARE(text(window, "lblBHits"), QString());
+    QCOMPARE(enabledItems(window), sorted(AlwaysEnabled + TeamItems + PlayerItems));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestMainWindow::openTeamRefusals()
+{
+    frmMain window(m_app, m_dialogs);
+    writeBytes(m_app + "Broken/Broken.tea", "\"Broken\",\"\",\"\",\"\",\"\",0\r\n");
+    m_dialogs.fileAnswers.enqueue(m_app + "Broken/Broken.tea");
+    window.openTeam();
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("Cannot read \"%1Broken/Broken.tea\", line 2: the file ends before this line.").arg(m_app));
+
+    // A team file copied elsewhere, whose team has no folder in the program's folder.
+    QTemporaryDir elsewhere;
+    TeamFile stray;
+    stray.header.TeamName = "Stray";
+    QDir().mkpath(elsewhere.path() + "/Stray");
+    QVERIFY(RecordFiles::WriteTeamFile(elsewhere.path() + '/', "Stray", stray).ok());
+    m_dialogs.fileAnswers.enqueue(elsewhere.path() + "/Stray/Stray.tea");
+    window.openTeam();
+    QVERIFY(m_dialogs.messages.last().text.startsWith("Teams live in their own folders inside Scorebinder's folder"));
+    QCOMPARE(window.state().TeamName, QString("Team1"));
+    QCOMPARE(window.state().PlayerName, QString("Player1"));
+}
+
+void TestMainWindow::windowsOpenOnce()
+{
+    frmMain window(m_app, m_dialogs);
+    int created = 0;
+    const auto create = [&] {
+        ++created;
+        return new QWidget;
+    };
+    QWidget *first = window.showWindow("frmSomething", create);
+    QWidget *again = window.showWindow("frmSomething", create);
+    QCOMPARE(again, first);
+    QCOMPARE(created, 1);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.showWindow("frmSomething", create);
+    QCOMPARE(created, 2);
+
+    window.Timer1.stop();
+    window.showTip();
+    window.findChild<QAction *>("mnuAbout")->trigger();
+    QVERIFY(window.findChild<QWidget *>("frmTip"));
+    QVERIFY(window.findChild<QWidget *>("frmAbout"));
+}
+
+void TestMainWindow::helpOpensAtItsIndex()
+{
+    frmMain window(m_app, m_dialogs);
+    QAction *help = window.findChild<QAction *>("mnuIndex");
+    help->trigger();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.startsWith("The help file"));
+    QVERIFY(!window.findChild<frmHelp *>());
+
+    writeBytes(m_app + "Scorebinder Baseball.html", "<html><body><h1><a name=\"index\"></a>Index</h1></body></html>");
+    help->trigger();
+    auto *helpWindow = window.findChild<frmHelp *>();
+    QVERIFY(helpWindow);
+    QCOMPARE(helpWindow->browser->source().toLocalFile(), m_app + "Scorebinder Baseball.html");
+    QVERIFY(helpWindow->browser->toPlainText().contains("Index"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,111 @@
+// Splash, tip of the day and about; and where the program keeps its data.
+
+#include "core/ApplicationFolder.h"
+#include "misc/frmAbout.h"
+#include "misc/frmSplash.h"
+#include "misc/frmTip.h"
+#include "support/TestFiles.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestMisc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splashHandsOverOnce();
+    void missingTipFileSaysHowToMakeOne();
+    void tipsAreTheFileLines();
+    void aboutNamesThePlatform();
+    void unwritableProgramFolderUsesTheUserFolder();
+};
+
+void TestMisc::splashHandsOverOnce()
+{
+    frmSplash splash;
+    QSignalSpy handedOver(&splash, &frmSplash::finished);
+    QCOMPARE(splash.Timer1.interval(), 2000);
+    QVERIFY(splash.Timer1.isActive());
+    QCOMPARE(splash.findChild<QLabel *>("lblPlatform")->text(), QString(" For Linux"));
+    QCOMPARE(splash.findChild<QLabel *>("lblVersion")->text(), QString("Version 1.1"));
+    QTest::keyClick(&splash, Qt::Key_Space);
+    QCOMPARE(handedOver.count(), 1);
+    QVERIFY(!splash.Timer1.isActive());
+    splash.handOver(); // the timer, had it fired
+    QTest::mouseClick(splash.Frame1, Qt::LeftButton);
+    QCOMPARE(handedOver.count(), 1);
+}
+
+void TestMisc::missingTipFileSaysHowToMakeOne()
+{
+    QTemporaryDir dir;
+    frmTip tip(dir.path() + '/');
+    QCOMPARE(tip.windowTitle(), QString("Tip of the Day"));
+    QCOMPARE(tip.lblTipText->text(),
+             QString("That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT "
+                     "using a text editor with 1 tip per line. Then place it in the same directory as the application. "));
+    tip.cmdNextTip->click();
+    QVERIFY(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT"));
+}
+
+void TestMisc::tipsAreTheFileLines()
+{
+    QTemporaryDir dir;
+    const QString app = dir.path() + '/';
+    writeBytes(app + "TIPOFDAY.TXT", "Keep the book\r\n");
+    {
+        frmTip tip(app, nullptr, [] { return 0.99; });
+        QCOMPARE(tip.lblTipText->text(), QString("Keep the book"));
+        tip.cmdNextTip->click();
+        QCOMPARE(tip.lblTipText->text(), QString("Keep the book"));
+    }
+    writeBytes(app + "TIPOFDAY.TXT", "First\r\n\r\nThird caf\xE9\r\n");
+    double r = 0.0;
+    frmTip tip(app, nullptr, [&] { return r; });
+    QCOMPARE(tip.tips(), QStringList({"First", "", QString::fromUtf8("Third café")}));
+    QCOMPARE(tip.lblTipText->text(), QString("First"));
+    r = 0.5; // tip 2 of 3: the blank line
+    tip.cmdNextTip->click();
+    QCOMPARE(tip.lblTipText->text(), QString());
+    r = 0.999;
+    tip.cmdNextTip->click();
+    QCOMPARE(tip.lblTipText->text(), QString::fromUtf8("Third café"));
+
+    writeBytes(app + "TIPOFDAY.TXT", "");
+    frmTip none(app);
+    QVERIFY(none.tips().isEmpty());
+    QCOMPARE(none.lblTipText->text(), QString());
+}
+
+void TestMisc::aboutNamesThePlatform()
+{
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), QString("About Scorebinder"));
+    QCOMPARE(about.findChild<QLabel *>("lblTitle")->text(), QString("Scorebinder"));
+    QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QString("For Linux    Version 1.1"));
+}
+
+void TestMisc::unwritableProgramFolderUsesTheUserFolder()
+{
+    QTemporaryDir dir;
+    const QString program = dir.path() + "/program";
+    const QString user = dir.path() + "/user";
+    writeBytes(program + "/TIPOFDAY.TXT", "tip\r\n");
+    writeBytes(program + "/logo2.bmp", "logo");
+    QCOMPARE(chooseApplicationFolder(program, user), program + '/');
+    QVERIFY(!QFile::exists(user));
+
+    writeBytes(user + "/logo2.bmp", "the user's own logo");
+    ReadOnlyFolder installed(program);
+    if (!installed.refusesNewFiles())
+        QSKIP("this file system lets every folder be written");
+    QCOMPARE(chooseApplicationFolder(program, user), user + '/');
+    QCOMPARE(readBytes(user + "/TIPOFDAY.TXT"), QByteArray("tip\r\n"));
+    QCOMPARE(readBytes(user + "/logo2.bmp"), QByteArray("the user's own logo"));
+}
+
+QTEST_MAIN(TestMisc)
+#include "tst_misc.moc"
