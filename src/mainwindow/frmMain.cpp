@@ -9,6 +9,9 @@
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
+#include "team/frmNameTeam.h"
+#include "team/frmPlayerData.h"
+#include "team/frmTeamData.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -96,14 +99,14 @@ void frmMain::buildMenus()
     };
 
     QMenu *file = menu("mnuFile", "&File");
-    item(file, "mnuNewTeam", "New &Team", true);
+    item(file, "mnuNewTeam", "New &Team", true, &frmMain::newTeam);
     item(file, "mnuOpenTeam", "Open Tea&m", true, &frmMain::openTeam);
     file->addSeparator();
     item(file, "mnuExit", "E&xit", true, &frmMain::exitProgram);
 
     QMenu *edit = menu("mnuEdit", "&Profiles");
-    item(edit, "mnuPlyrPro", "Edit &Player Profie", false);
-    item(edit, "mnuTeamPro", "Edit &Team Profile", false);
+    item(edit, "mnuPlyrPro", "Edit &Player Profie", false, &frmMain::editPlayer);
+    item(edit, "mnuTeamPro", "Edit &Team Profile", false, &frmMain::editTeam);
 
     QMenu *stats = menu("mnuStats", "&Stats");
     item(stats, "mnuSingle", "Enter/View &Game Stats", false);
@@ -298,8 +301,7 @@ void frmMain::clearPlayerPage()
 {
     for (QLabel *value : std::as_const(m_values))
         value->clear();
-    m_playerPicture = QImage();
-    picPlayer->clear();
+    clearPlayerPicture();
 }
 
 void frmMain::openTeam()
@@ -350,6 +352,22 @@ void frmMain::openTeam()
     UpdateMainPage();
 }
 
+void frmMain::newTeam()
+{
+    showWindow("frmNameTeam", [this] { return new frmNameTeam(*this); });
+}
+
+void frmMain::editTeam()
+{
+    showWindow("frmTeamData", [this] { return frmTeamData::open(*this); });
+}
+
+void frmMain::editPlayer()
+{
+    m_state.CameFromMain = true;
+    showWindow("frmPlayerData", [this] { return frmPlayerData::open(*this); });
+}
+
 void frmMain::showHelp()
 {
     const QString path = m_appPath + QStringLiteral("Scorebinder Baseball.html");
@@ -370,17 +388,39 @@ void frmMain::showTip()
 QWidget *frmMain::showWindow(const QString &key, const std::function<QWidget *()> &create)
 {
     QPointer<QWidget> &window = m_openWindows[key];
-    if (!window) {
-        window = create();
-        window->setWindowFlag(Qt::Window);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->adjustSize();
-        centreOnScreen(*window);
-        window->show();
+    if (window) {
+        window->raise();
+        window->activateWindow();
+        return window;
     }
-    window->raise();
-    window->activateWindow();
+    window = create();
+    if (!window)
+        return nullptr;
+    window->setParent(this, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->adjustSize();
+    centreOnScreen(*window);
+    window->show();
     return window;
+}
+
+QWidget *frmMain::openedWindow(const QString &key) const
+{
+    return m_openWindows.value(key);
+}
+
+void frmMain::closeWindow(const QString &key)
+{
+    if (QWidget *window = openedWindow(key)) {
+        window->close();
+        m_openWindows.remove(key);
+    }
+}
+
+void frmMain::clearPlayerPicture()
+{
+    m_playerPicture = QImage();
+    picPlayer->clear();
 }
 
 Outcome<void> frmMain::writeSettings()

@@ -38,8 +38,14 @@ public:
     // The current player's photo as loaded, at its natural size (the card prints paint from it).
     const QImage &playerPicture() const { return m_playerPicture; }
 
-    // Opens the window under `key`, or raises it unchanged when it is open already.
+    // Opens the window under `key`, or raises it unchanged when it is open already. `create` may
+    // give nothing (a window that could not load); then nothing opens.
     QWidget *showWindow(const QString &key, const std::function<QWidget *()> &create);
+    QWidget *openedWindow(const QString &key) const;
+    void closeWindow(const QString &key);
+
+    // Empties the photo box, for a player saved without a photo.
+    void clearPlayerPicture();
 
     void enableTeamItems();
     void enablePlayerItems();
@@ -47,7 +53,10 @@ public:
     QTimer Timer1; // opens the tip window once, half a second after start-up
 
 public slots:
+    void newTeam();
     void openTeam();
+    void editTeam();
+    void editPlayer();
     void exitProgram();
     void showTip();
 

@@ -1,0 +1,91 @@
+#include "frmNameTeam.h"
+
+#include "frmTeamData.h"
+#include "core/NameCheck.h"
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/BusyPointer.h"
+#include "platform/Units.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString Title = QStringLiteral("Enter Team Name");
+
+} // namespace
+
+frmNameTeam::frmNameTeam(frmMain &main, QWidget *parent) : QWidget(parent), m_main(main)
+{
+    setObjectName("frmNameTeam");
+    setWindowTitle(Title);
+    setFixedSize(twipsToPixels(4800), twipsToPixels(1500));
+
+    txtTeamName = new QLineEdit(this);
+    txtTeamName->setObjectName("txtTeamName");
+    txtTeamName->setGeometry(twipsRect(240, 240, 4320, 345));
+
+    OKButton = new QPushButton("&Submit", this);
+    OKButton->setObjectName("OKButton");
+    OKButton->setGeometry(twipsRect(1920, 840, 1215, 420));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &frmNameTeam::submit);
+
+    cmdCancel = new QPushButton("&Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(twipsRect(3345, 840, 1215, 420));
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmNameTeam::submit()
+{
+    const QString team = txtTeamName->text();
+    if (team.isEmpty())
+        return;
+    if (const auto problem = nameProblem(team)) {
+        m_main.dialogs().message(*problem, Title, MessageButtons::OK, MessageIcon::Exclamation);
+        return;
+    }
+    const Creation created = CreateTeam(team);
+    if (created == Creation::Declined)
+        m_main.dialogs().message("Enter a new team name", Title, MessageButtons::OK, MessageIcon::None);
+    if (created != Creation::Created)
+        return;
+    MainState &state = m_main.state();
+    state.TeamName = team;
+    state.NewPlayer = true;
+    state.PlayerName.clear();
+    // A team window still open belongs to the team that was current before.
+    m_main.closeWindow("frmTeamData");
+    m_main.showWindow("frmTeamData", [this] { return frmTeamData::open(m_main); });
+    close();
+}
+
+// Writes the team file of a new or overwritten team. A failure is told to the user here.
+frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
+{
+    const QString &app = m_main.state().ApplicationPath;
+    const auto fail = [&](const QString &error) {
+        m_main.dialogs().message(error, Title, MessageButtons::OK, MessageIcon::Critical);
+        return Creation::Failed;
+    };
+    QFile existing(RecordFiles::teamFilePath(app, team));
+    if (existing.open(QIODevice::ReadOnly)) {
+        existing.close();
+        if (m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
+                                     MessageButtons::YesNo, MessageIcon::Question)
+            != MessageAnswer::Yes)
+            return Creation::Declined;
+        BusyPointer busy;
+        if (Outcome<void> deleted = RecordFiles::DeleteTeamPlayers(app, team); !deleted)
+            return fail(deleted.error());
+    } else if (!QDir().mkpath(RecordFiles::teamFolderPath(app, team))) {
+        return fail(QStringLiteral("Cannot create the folder \"%1\".").arg(RecordFiles::teamFolderPath(app, team)));
+    }
+    TeamFile teamFile;
+    teamFile.header.TeamName = team;
+    if (Outcome<void> written = RecordFiles::WriteTeamFile(app, team, teamFile); !written)
+        return fail(written.error());
+    return Creation::Created;
+}

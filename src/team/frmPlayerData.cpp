@@ -1,0 +1,247 @@
+#include "frmPlayerData.h"
+
+#include "RosterRules.h"
+#include "frmTeamData.h"
+#include "core/CodeTables.h"
+#include "core/KeyRules.h"
+#include "core/NameCheck.h"
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/BusyPointer.h"
+#include "platform/Fonts.h"
+#include "platform/KeyFilter.h"
+#include "platform/Pictures.h"
+#include "platform/Units.h"
+
+#include <QCloseEvent>
+#include <QFile>
+
+namespace {
+
+const QString Title = QStringLiteral("Enter Player Data");
+constexpr int CaptionLeft = 240;
+constexpr int InputLeft = 1800;
+constexpr int InputWidth = 2760;
+constexpr int FirstRow = 240;
+constexpr int Row = 480;
+
+} // namespace
+
+frmPlayerData *frmPlayerData::open(frmMain &main)
+{
+    auto *window = new frmPlayerData(main);
+    if (!main.state().NewPlayer) {
+        window->txtPlayerName->setEnabled(false);
+        if (!window->LoadProfile()) {
+            delete window;
+            return nullptr;
+        }
+    }
+    return window;
+}
+
+frmPlayerData::frmPlayerData(frmMain &main) : m_main(main)
+{
+    setObjectName("frmPlayerData");
+    setWindowTitle(Title);
+    setFixedSize(twipsToPixels(7440), twipsToPixels(FirstRow + 9 * Row + 720));
+
+    const QFont captionFont = windowFont("MS Sans Serif", 9.75, true);
+    int row = 0;
+    const auto place = [&](const QString &caption, QWidget *input, int width = InputWidth) {
+        auto *label = new QLabel(caption, this);
+        label->setFont(captionFont);
+        label->setGeometry(twipsRect(CaptionLeft, FirstRow + row * Row, 1500, 345));
+        input->setGeometry(twipsRect(InputLeft, FirstRow + row * Row, width, 345));
+        ++row;
+    };
+    const auto textBox = [&](const char *name) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(name);
+        return box;
+    };
+    const auto list = [&](const char *name, const QStringList &items) {
+        auto *box = new QComboBox(this);
+        box->setObjectName(name);
+        box->addItems(items);
+        box->setCurrentIndex(-1);
+        return box;
+    };
+
+    txtPlayerName = textBox("txtPlayerName");
+    place("Player Name:", txtPlayerName);
+    lblTeamName = new QLabel(m_main.state().TeamName, this);
+    lblTeamName->setObjectName("lblTeamName");
+    place("Team Name:", lblTeamName);
+    CBPlayerPos[0] = list("CBPlayerPos0", Codes::positionChoices());
+    CBPlayerPos[1] = list("CBPlayerPos1", Codes::positionChoices());
+    place("Position:", CBPlayerPos[0], InputWidth / 2 - 30);
+    CBPlayerPos[1]->setGeometry(twipsRect(InputLeft + InputWidth / 2 + 30, FirstRow + 2 * Row, InputWidth / 2 - 30, 345));
+    CBBats = list("CBBats", Codes::batsChoices());
+    place("Bats:", CBBats, InputWidth / 2 - 30);
+    CBThrows = list("CBThrows", Codes::throwsChoices());
+    place("Throws:", CBThrows, InputWidth / 2 - 30);
+    txtNumber = textBox("txtNumber");
+    place("Number:", txtNumber, 900);
+    txtAge = textBox("txtAge");
+    place("Age:", txtAge, 900);
+    txtHomeTown = textBox("txtHomeTown");
+    place("Home Town:", txtHomeTown);
+    txtHomeState = textBox("txtHomeState");
+    place("Home State:", txtHomeState);
+
+    filterKeys(txtPlayerName, Keys::isNameKey);
+    filterKeys(txtNumber, Keys::isDigitKey);
+    filterKeys(txtAge, Keys::isDigitKey);
+    filterKeys(txtHomeTown, Keys::isNameKey);
+    filterKeys(txtHomeState, Keys::isHomeStateKey);
+
+    picPlayer = new QLabel(this);
+    picPlayer->setObjectName("picPlayer");
+    picPlayer->setFrameShape(QFrame::Box);
+    picPlayer->setAlignment(Qt::AlignCenter);
+    picPlayer->setGeometry(twipsRect(4800, FirstRow, 2400, 3180));
+
+    cmdSubmit = new QPushButton("&Submit", this);
+    cmdSubmit->setObjectName("cmdSubmit");
+    cmdSubmit->setGeometry(twipsRect(4800, FirstRow + 9 * Row, 1140, 420));
+    cmdSubmit->setDefault(true);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmPlayerData::submit);
+    cmdCancel = new QPushButton("&Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(twipsRect(6060, FirstRow + 9 * Row, 1140, 420));
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool frmPlayerData::LoadProfile()
+{
+    MainState &state = m_main.state();
+    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(state.ApplicationPath, state.TeamName, state.PlayerName);
+    if (!profile) {
+        tell(profile.error());
+        return false;
+    }
+    m_profilePicturePath = profile->PlayerPicturePath;
+    state.PlayerName = profile->PlayerName;
+    state.Position1 = profile->Position1;
+    state.Position2 = profile->Position2;
+    state.Jersey = profile->Jersey;
+    state.HomeTown = profile->HomeTown;
+    state.HomeState = profile->HomeState;
+    state.Age = profile->Age;
+    state.PlayerPicturePath = profile->PlayerPicturePath;
+
+    txtPlayerName->setText(state.PlayerName);
+    lblTeamName->setText(state.TeamName);
+    CBPlayerPos[0]->setCurrentIndex(state.Position1);
+    CBPlayerPos[1]->setCurrentIndex(state.Position2);
+    CBBats->setCurrentIndex(state.Bats);
+    CBThrows->setCurrentIndex(state.Throws);
+    txtNumber->setText(QString::number(state.Jersey));
+    txtHomeTown->setText(state.HomeTown);
+    txtHomeState->setText(state.HomeState);
+    txtAge->setText(state.Age < 1 ? QString() : QString::number(state.Age));
+    if (Outcome<QImage> photo = LoadPicture(state.PlayerPicturePath); photo && !photo->isNull())
+        picPlayer->setPixmap(QPixmap::fromImage(
+            photo->scaled(picPlayer->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return true;
+}
+
+// Why the typed name cannot become a new player of this team, if it cannot.
+std::optional<QString> frmPlayerData::refusal(const QString &name) const
+{
+    const MainState &state = m_main.state();
+    if (!state.NewPlayer)
+        return std::nullopt;
+    if (name.isEmpty())
+        return QStringLiteral("Enter the player's name.");
+    if (const auto problem = nameProblem(name))
+        return problem;
+    if (QFile::exists(RecordFiles::playerFilePath(state.ApplicationPath, state.TeamName, name)))
+        return QStringLiteral("%1 already has a player named %2.").arg(state.TeamName, name);
+    return std::nullopt;
+}
+
+void frmPlayerData::submit()
+{
+    MainState &state = m_main.state();
+    const QString name = txtPlayerName->text();
+    if (const auto refused = refusal(name)) {
+        tell(*refused);
+        return;
+    }
+    const std::optional<qint16> jersey = parseSmallNumber(txtNumber->text());
+    const std::optional<qint16> age = parseSmallNumber(txtAge->text());
+    if (!jersey || !age) {
+        tell(QStringLiteral("The %1 must be a whole number from 0 to 32767.").arg(jersey ? "age" : "number"));
+        return;
+    }
+    const bool created = state.NewPlayer;
+    PlayerProfile profile{name,
+                          state.TeamName,
+                          qint16(CBPlayerPos[0]->currentIndex()),
+                          qint16(CBPlayerPos[1]->currentIndex()),
+                          qint16(CBBats->currentIndex()),
+                          qint16(CBThrows->currentIndex()),
+                          *jersey,
+                          txtHomeTown->text(),
+                          txtHomeState->text(),
+                          *age,
+                          m_profilePicturePath};
+    {
+        BusyPointer busy;
+        const QString &app = state.ApplicationPath;
+        if (created) {
+            if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, state.TeamName, name); !stats) {
+                tell(stats.error());
+                return;
+            }
+        }
+        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, state.TeamName, name, profile); !written) {
+            if (created)
+                QFile::remove(RecordFiles::statsFilePath(app, state.TeamName, name));
+            tell(written.error());
+            return;
+        }
+    }
+    state.PlayerName = profile.PlayerName;
+    state.Position1 = profile.Position1;
+    state.Position2 = profile.Position2;
+    state.Bats = profile.Bats;
+    state.Throws = profile.Throws;
+    state.Jersey = profile.Jersey;
+    state.HomeTown = profile.HomeTown;
+    state.HomeState = profile.HomeState;
+    state.Age = profile.Age;
+    state.PlayerPicturePath = profile.PlayerPicturePath;
+    if (state.PlayerPicturePath.isEmpty())
+        m_main.clearPlayerPicture();
+    if (created)
+        ++state.PlayerCount;
+    state.NewPlayer = false;
+    m_submitted = true;
+    if (state.CameFromMain)
+        m_main.UpdateMainPage();
+    else if (auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData")))
+        team->UpdateWithNewPlayer();
+    close();
+}
+
+// Cancel, or the window's frame: the team window gets its roster and Submit back, and a cancelled
+// new player leaves the current player (if any) to be edited from the main menu.
+void frmPlayerData::closeEvent(QCloseEvent *event)
+{
+    if (!m_submitted) {
+        MainState &state = m_main.state();
+        if (!state.CameFromMain)
+            state.NewPlayer = state.PlayerName.isEmpty();
+        if (auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData")))
+            team->EnableTeamFeatures();
+    }
+    event->accept();
+}
+
+void frmPlayerData::tell(const QString &text)
+{
+    m_main.dialogs().message(text, Title, MessageButtons::OK, MessageIcon::Exclamation);
+}

@@ -1,0 +1,341 @@
+#include "frmTeamData.h"
+
+#include "frmPlayerData.h"
+#include "core/CodeTables.h"
+#include "core/KeyRules.h"
+#include "core/NameCheck.h"
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/BusyPointer.h"
+#include "platform/ClickLabel.h"
+#include "platform/Fonts.h"
+#include "platform/KeyFilter.h"
+#include "platform/Units.h"
+
+#include <QFile>
+
+namespace {
+
+const QString Title = QStringLiteral("Team Profile");
+
+// The roster in twips: three columns of nine slots under their headings, rows 480 apart; each
+// slot shows its "X" button, the name and the short position.
+constexpr int RosterLeft = 240;
+constexpr int RosterColumn = 3120;
+constexpr int RosterHeadingTop = 2100;
+constexpr int RosterTop = 2460;
+constexpr int RosterRow = 480;
+constexpr int SlotsPerColumn = 9;
+
+QPoint slotOrigin(int slot)
+{
+    return QPoint(RosterLeft + (slot / SlotsPerColumn) * RosterColumn, RosterTop + (slot % SlotsPerColumn) * RosterRow);
+}
+
+// Codes -1 to 10 have a short name (empty for -1 and 0); other codes keep the old caption.
+void showPosition(QLabel *label, int code)
+{
+    if (code >= -1 && code <= 10)
+        label->setText(Codes::positionShortName(code));
+}
+
+} // namespace
+
+frmTeamData *frmTeamData::open(frmMain &main)
+{
+    auto *window = new frmTeamData(main);
+    main.state().PlayerCount = 0;
+    if (!window->LoadTeam()) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+frmTeamData::frmTeamData(frmMain &main) : m_main(main)
+{
+    setObjectName("frmTeamData");
+    setWindowTitle(Title);
+    setFixedSize(twipsToPixels(RosterLeft + 3 * RosterColumn), twipsToPixels(RosterTop + SlotsPerColumn * RosterRow + 120));
+
+    const QFont captionFont = windowFont("MS Sans Serif", 9.75, true);
+    const auto caption = [&](const QString &text, int top) {
+        auto *label = new QLabel(text, this);
+        label->setFont(captionFont);
+        label->setGeometry(twipsRect(240, top, 1440, 345));
+    };
+    const auto textBox = [&](const char *name, int top) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(name);
+        box->setGeometry(twipsRect(1800, top, 3600, 345));
+        return box;
+    };
+    caption("Team Name:", 240);
+    lblTeamName = new QLabel(this);
+    lblTeamName->setObjectName("lblTeamName");
+    lblTeamName->setFont(windowFont("MS Sans Serif", 9.75, true));
+    lblTeamName->setGeometry(twipsRect(1800, 240, 3600, 345));
+    caption("Head Coach:", 720);
+    txtCoach = textBox("txtCoach", 720);
+    caption("Asst. Coach:", 1200);
+    txtAsst = textBox("txtAsst", 1200);
+    caption("Season:", 1680);
+    txtSeason = textBox("txtSeason", 1680);
+    filterKeys(txtCoach, Keys::isNameKey);
+    filterKeys(txtAsst, Keys::isNameKey);
+    // The record format has no way to store a double quote.
+    filterKeys(txtSeason, [](QChar c) { return c != QLatin1Char('"'); });
+
+    const auto button = [&](const char *name, const QString &text, int top) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setGeometry(twipsRect(6960, top, 2040, 420));
+        return b;
+    };
+    cmdAddPlayer = button("cmdAddPlayer", "&Add Player", 240);
+    cmdImport = button("cmdImport", "&Import Player", 780);
+    cmdSubmit = button("cmdSubmit", "&Submit", 1320);
+    connect(cmdAddPlayer, &QPushButton::clicked, this, &frmTeamData::addPlayer);
+    connect(cmdImport, &QPushButton::clicked, this, &frmTeamData::importPlayer);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmTeamData::submit);
+
+    const QFont headingFont = windowFont("MS Sans Serif", 9.75, true, true);
+    for (int column = 0; column < 3; ++column) {
+        const int left = RosterLeft + column * RosterColumn;
+        for (const auto &[text, x] : {std::pair{"Player", left + 360}, std::pair{"Pos.", left + 2400}}) {
+            auto *heading = new QLabel(text, this);
+            heading->setFont(headingFont);
+            heading->setGeometry(twipsRect(x, RosterHeadingTop, 1200, 300));
+        }
+    }
+    const QFont slotFont = windowFont("MS Sans Serif", 9.75);
+    for (int slot = 0; slot < RosterSlots; ++slot) {
+        const QPoint origin = slotOrigin(slot);
+        cmdDelete[slot] = new QPushButton("X", this);
+        cmdDelete[slot]->setObjectName(QStringLiteral("cmdDelete%1").arg(slot));
+        cmdDelete[slot]->setGeometry(twipsRect(origin.x(), origin.y(), 300, 300));
+        connect(cmdDelete[slot], &QPushButton::clicked, this, [this, slot] { deletePlayer(slot); });
+
+        lblPlayer[slot] = new ClickLabel(this);
+        lblPlayer[slot]->setObjectName(QStringLiteral("lblPlayer%1").arg(slot));
+        lblPlayer[slot]->setFont(slotFont);
+        lblPlayer[slot]->setCursor(Qt::PointingHandCursor);
+        lblPlayer[slot]->setGeometry(twipsRect(origin.x() + 360, origin.y(), 1980, 300));
+        connect(lblPlayer[slot], &ClickLabel::clicked, this, [this, slot] { selectPlayer(slot); });
+
+        lblPosition[slot] = new QLabel(this);
+        lblPosition[slot]->setObjectName(QStringLiteral("lblPosition%1").arg(slot));
+        lblPosition[slot]->setFont(slotFont);
+        lblPosition[slot]->setGeometry(twipsRect(origin.x() + 2400, origin.y(), 600, 300));
+    }
+}
+
+bool frmTeamData::LoadTeam()
+{
+    MainState &state = m_main.state();
+    Outcome<TeamFile> teamFile = [&] {
+        BusyPointer busy;
+        return RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);
+    }();
+    if (!teamFile) {
+        tell(teamFile.error());
+        return false;
+    }
+    m_roster = teamFile->roster;
+    m_teamReserved = teamFile->header.TeamReserved;
+    state.PlayerCount = 0;
+    for (int slot = 0; slot < RosterSlots; ++slot) {
+        RosterEntry &entry = m_roster[slot];
+        if (!entry.RosterPlayer.isEmpty())
+            ++state.PlayerCount;
+        // The roster follows the current player's primary position.
+        if (entry.RosterPlayer == state.PlayerName)
+            entry.RosterPosition = state.Position1;
+        showSlot(slot);
+    }
+    state.Coach = teamFile->header.Coach;
+    state.Asst = teamFile->header.Asst;
+    state.Season = teamFile->header.Season;
+    lblTeamName->setText(state.TeamName);
+    txtCoach->setText(state.Coach);
+    txtAsst->setText(state.Asst);
+    txtSeason->setText(state.Season);
+    return true;
+}
+
+void frmTeamData::showSlot(int slot)
+{
+    const RosterEntry &entry = m_roster[slot];
+    const bool occupied = !entry.RosterPlayer.isEmpty();
+    lblPlayer[slot]->setText(entry.RosterPlayer);
+    showPosition(lblPosition[slot], entry.RosterPosition);
+    lblPlayer[slot]->setVisible(occupied);
+    lblPosition[slot]->setVisible(occupied);
+    cmdDelete[slot]->setVisible(occupied);
+}
+
+bool frmTeamData::SaveTeam()
+{
+    MainState &state = m_main.state();
+    TeamFile teamFile;
+    teamFile.header = {state.TeamName, txtCoach->text(), txtAsst->text(), txtSeason->text(),
+                       m_teamReserved, state.TeamBorderColor};
+    teamFile.roster = m_roster;
+    Outcome<void> written = [&] {
+        BusyPointer busy;
+        return RecordFiles::WriteTeamFile(state.ApplicationPath, state.TeamName, teamFile);
+    }();
+    if (!written) {
+        tell(written.error(), MessageIcon::Critical);
+        return false;
+    }
+    state.Coach = teamFile.header.Coach;
+    state.Asst = teamFile.header.Asst;
+    state.Season = teamFile.header.Season;
+    m_rosterActive = true;
+    return true;
+}
+
+void frmTeamData::submit()
+{
+    if (m_main.state().PlayerName.isEmpty()) {
+        m_main.dialogs().message("Team must have at least one player", Title, MessageButtons::OK,
+                                 MessageIcon::Information);
+        return;
+    }
+    if (!SaveTeam())
+        return;
+    m_main.UpdateMainPage();
+    close();
+}
+
+void frmTeamData::selectPlayer(int slot)
+{
+    if (!m_rosterActive)
+        return;
+    if (!SaveTeam())
+        return;
+    m_main.state().PlayerName = m_roster[slot].RosterPlayer;
+    m_main.UpdateMainPage();
+    close();
+}
+
+bool frmTeamData::rosterIsFull()
+{
+    if (m_main.state().PlayerCount < RosterSlots)
+        return false;
+    tell(QStringLiteral("The roster is full: a team holds at most %1 players.").arg(RosterSlots));
+    return true;
+}
+
+void frmTeamData::addPlayer()
+{
+    if (rosterIsFull())
+        return;
+    cmdSubmit->setEnabled(false);
+    m_rosterActive = false;
+    MainState &state = m_main.state();
+    state.NewPlayer = true;
+    state.CameFromMain = false;
+    if (!m_main.showWindow("frmPlayerData", [this] { return frmPlayerData::open(m_main); }))
+        EnableTeamFeatures();
+}
+
+void frmTeamData::UpdateWithNewPlayer()
+{
+    const MainState &state = m_main.state();
+    const int slot = state.PlayerCount - 1;
+    if (slot < 0 || slot >= RosterSlots)
+        return;
+    m_roster[slot] = {state.PlayerName, state.Position1};
+    showSlot(slot);
+    EnableTeamFeatures();
+}
+
+void frmTeamData::EnableTeamFeatures()
+{
+    cmdSubmit->setEnabled(true);
+    m_rosterActive = true;
+}
+
+void frmTeamData::importPlayer()
+{
+    if (!rosterIsFull()) {
+        const std::optional<QString> path = m_main.dialogs().openFile(
+            "Player Files (*.ply) |*.ply", 1, "Select Player To Import", m_main.state().ApplicationPath);
+        if (path) {
+            if (Outcome<void> imported = importFrom(*path); !imported)
+                tell(imported.error());
+        }
+    }
+    EnableTeamFeatures();
+}
+
+// Reads everything it needs from the source before it writes anything here.
+Outcome<void> frmTeamData::importFrom(const QString &path)
+{
+    MainState &state = m_main.state();
+    const QString &app = state.ApplicationPath;
+    const ImportSource source = importSourceOf(path);
+    if (const auto problem = nameProblem(source.name))
+        return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
+    if (rosterHolds(m_roster, source.name) || QFile::exists(RecordFiles::playerFilePath(app, state.TeamName, source.name)))
+        return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, state.TeamName)};
+    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
+    if (!profile)
+        return Failure{profile.error()};
+    if (profile->PlayerName != source.name)
+        return Failure{QStringLiteral("\"%1\" names the player \"%2\", not \"%3\"; it cannot be imported.")
+                           .arg(path, profile->PlayerName, source.name)};
+    const bool keepStats = m_main.dialogs().message("Do you want to keep this player's existing stats?",
+                                                    "Import Player", MessageButtons::YesNo, MessageIcon::Question)
+                           == MessageAnswer::Yes;
+    GameRecords records{GameRecord{}};
+    if (keepStats) {
+        Outcome<GameRecords> games = RecordFiles::ReadGameRecordsAt(source.folder + source.name + ".sta");
+        if (!games)
+            return Failure{games.error()};
+        records = *games;
+    }
+    BusyPointer busy;
+    PlayerProfile imported = *profile;
+    imported.TeamName = state.TeamName;
+    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, state.TeamName, source.name, imported); !written)
+        return written;
+    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, state.TeamName, source.name, records); !written) {
+        QFile::remove(RecordFiles::playerFilePath(app, state.TeamName, source.name));
+        return written;
+    }
+    ++state.PlayerCount;
+    state.PlayerName = imported.PlayerName;
+    state.Position1 = imported.Position1;
+    UpdateWithNewPlayer();
+    return {};
+}
+
+void frmTeamData::deletePlayer(int slot)
+{
+    const QString name = m_roster[slot].RosterPlayer;
+    if (m_main.dialogs().message("Delete " + name + "?", "Delete Player", MessageButtons::OKCancel,
+                                 MessageIcon::Exclamation)
+        != MessageAnswer::OK)
+        return;
+    MainState &state = m_main.state();
+    {
+        BusyPointer busy;
+        if (Outcome<void> deleted = RecordFiles::DeletePlayerFiles(state.ApplicationPath, state.TeamName, name); !deleted) {
+            tell(deleted.error(), MessageIcon::Critical);
+            return;
+        }
+    }
+    state.PlayerName = currentAfterDeleting(m_roster, slot, state.PlayerName);
+    removeSlot(m_roster, slot);
+    SaveTeam();
+    // Show what the team file holds now, whether or not the save went through.
+    LoadTeam();
+}
+
+void frmTeamData::tell(const QString &text, MessageIcon icon)
+{
+    m_main.dialogs().message(text, Title, MessageButtons::OK, icon);
+}

@@ -1,0 +1,456 @@
+// New team, team profile and roster, player profile: driven through their windows on fixture folders.
+
+#include "core/KeyRules.h"
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Fonts.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+#include "team/frmNameTeam.h"
+#include "team/frmPlayerData.h"
+#include "team/frmTeamData.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+
+QByteArray emptyTeamFile(const QByteArray &team)
+{
+    QByteArray bytes = "\"" + team + "\",\"\",\"\",\"\",\"\",0\r\n";
+    for (int i = 0; i < RosterSlots; ++i)
+        bytes += "\"\",0\r\n";
+    return bytes;
+}
+
+QList<QByteArray> lines(const QByteArray &bytes)
+{
+    QList<QByteArray> result = bytes.split('\n');
+    result.removeLast();
+    return result;
+}
+
+void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestTeam : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+    void newTeamCreatesItsFolderAndFile();
+    void newTeamRefusesBadNames();
+    void overwritingAnExistingTeam_data();
+    void overwritingAnExistingTeam();
+    void addedPlayersFillSlotsInOrder();
+    void deletingTheCurrentPlayerInSlotZero();
+    void teamNeedsAPlayer();
+    void importPlayer_data();
+    void importPlayer();
+    void importRefusals();
+    void editedPositionReachesTheRoster();
+    void playerWindowRefusals();
+    void keyFilters_data();
+    void keyFilters();
+    void failedTeamSaveIsReported();
+
+private:
+    frmTeamData *teamWindow() { return qobject_cast<frmTeamData *>(m_main->openedWindow("frmTeamData")); }
+    frmPlayerData *playerWindow() { return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData")); }
+    void addPlayer(const QString &name);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void TestTeam::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = m_dir->path() + '/';
+    copyFixture("summary", m_dir->path());
+    m_dialogs = ScriptedDialogs();
+    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
+    m_main->Timer1.stop();
+}
+
+void TestTeam::cleanup()
+{
+    m_main.reset();
+    deleteClosedWindows();
+}
+
+void TestTeam::addPlayer(const QString &name)
+{
+    teamWindow()->cmdAddPlayer->click();
+    frmPlayerData *player = playerWindow();
+    QVERIFY(player);
+    QVERIFY(!teamWindow()->cmdSubmit->isEnabled());
+    QVERIFY(!teamWindow()->rosterActive());
+    QTest::keyClicks(player->txtPlayerName, name);
+    player->cmdSubmit->click();
+    deleteClosedWindows();
+    QVERIFY(!playerWindow());
+}
+
+void TestTeam::newTeamCreatesItsFolderAndFile()
+{
+    m_main->newTeam();
+    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    QVERIFY(name);
+    QCOMPARE(name->windowTitle(), QString("Enter Team Name"));
+    name->OKButton->click(); // an empty name does nothing
+    QVERIFY(m_main->openedWindow("frmNameTeam"));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+
+    QTest::keyClicks(name->txtTeamName, "Team3");
+    name->OKButton->click();
+    deleteClosedWindows();
+    QVERIFY(!m_main->openedWindow("frmNameTeam"));
+    QCOMPARE(readBytes(m_app + "Team3/Team3.tea"), emptyTeamFile("Team3"));
+    const MainState &state = m_main->state();
+    QCOMPARE(state.TeamName, QString("Team3"));
+    QCOMPARE(state.PlayerName, QString());
+    QVERIFY(state.NewPlayer);
+    frmTeamData *team = teamWindow();
+    QVERIFY(team);
+    QCOMPARE(team->lblTeamName->text(), QString("Team3"));
+    QVERIFY(team->cmdSubmit->isEnabled());
+    for (int slot = 0; slot < RosterSlots; ++slot)
+        QVERIFY(!team->lblPlayer[slot]->isVisibleTo(team));
+    QCOMPARE(state.PlayerCount, qint16(0));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Player1  #7"));
+}
+
+void TestTeam::newTeamRefusesBadNames()
+{
+    m_main->newTeam();
+    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    name->txtTeamName->setText("Red/Blue");
+    name->OKButton->click();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.startsWith("A name cannot contain"));
+    QVERIFY(m_main->openedWindow("frmNameTeam"));
+    QCOMPARE(QDir(m_app).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Team1"});
+    QCOMPARE(m_main->state().TeamName, QString("Team1"));
+}
+
+void TestTeam::overwritingAnExistingTeam_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void TestTeam::overwritingAnExistingTeam()
+{
+    QFETCH(bool, overwrite);
+    const QStringList before = QDir(m_app + "Team1").entryList(QDir::Files);
+    const QByteArray playerBytes = readBytes(m_app + "Team1/Player1.ply");
+    m_main->newTeam();
+    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    QTest::keyClicks(name->txtTeamName, "Team1");
+    m_dialogs.messageAnswers.enqueue(overwrite ? MessageAnswer::Yes : MessageAnswer::No);
+    name->OKButton->click();
+    const AskedMessage &asked = m_dialogs.messages[0];
+    QCOMPARE(asked.text, QString("Overwrite Existing Team?"));
+    QCOMPARE(asked.title, QString("Team Already Exists"));
+    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QCOMPARE(asked.icon, MessageIcon::Question);
+    if (overwrite) {
+        QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList({"Player1.bmp", "Team1.tea"}));
+        QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), emptyTeamFile("Team1"));
+        QCOMPARE(m_main->state().PlayerName, QString());
+    } else {
+        QCOMPARE(m_dialogs.messages.size(), 2);
+        QCOMPARE(m_dialogs.messages[1].text, QString("Enter a new team name"));
+        QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
+        QCOMPARE(readBytes(m_app + "Team1/Player1.ply"), playerBytes);
+        QCOMPARE(m_main->state().TeamName, QString("Team1"));
+        QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+        QVERIFY(m_main->openedWindow("frmNameTeam"));
+        QVERIFY(!teamWindow());
+    }
+}
+
+void TestTeam::addedPlayersFillSlotsInOrder()
+{
+    m_main->newTeam();
+    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    QTest::keyClicks(name->txtTeamName, "Team3");
+    name->OKButton->click();
+    deleteClosedWindows();
+    for (const char *player : {"Ann", "Bo", "Cal"})
+        addPlayer(player);
+    frmTeamData *team = teamWindow();
+    for (int slot = 0; slot < 3; ++slot)
+        QVERIFY(team->lblPlayer[slot]->isVisibleTo(team));
+    QCOMPARE(team->lblPlayer[2]->text(), QString("Cal"));
+    QVERIFY(team->cmdSubmit->isEnabled());
+    QCOMPARE(m_main->state().PlayerCount, qint16(3));
+    // A player saved without choices stores -1 for positions and sides; no number stores 0.
+    QCOMPARE(readBytes(m_app + "Team3/Bo.ply"), QByteArray("\"Bo\",\"Team3\",-1,-1,-1,-1,0,\"\",\"\",0,\"\"\r\n"));
+    QCOMPARE(readBytes(m_app + "Team3/Bo.sta"), NewStatsFile);
+
+    QTest::keyClicks(team->txtCoach, "Dee O'Hara");
+    team->cmdSubmit->click();
+    deleteClosedWindows();
+    QVERIFY(!teamWindow());
+    const QList<QByteArray> saved = lines(readBytes(m_app + "Team3/Team3.tea"));
+    QCOMPARE(saved.size(), 28);
+    QCOMPARE(saved[0], QByteArray("\"Team3\",\"Dee O'Hara\",\"\",\"\",\"\",255\r"));
+    QCOMPARE(saved[1], QByteArray("\"Ann\",-1\r"));
+    QCOMPARE(saved[2], QByteArray("\"Bo\",-1\r"));
+    QCOMPARE(saved[3], QByteArray("\"Cal\",-1\r"));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Cal"));
+}
+
+void TestTeam::deletingTheCurrentPlayerInSlotZero()
+{
+    QByteArray teamBytes = readBytes(m_app + "Team1/Team1.tea");
+    teamBytes.replace(teamBytes.lastIndexOf("\"\",0"), 4, "\"\",9"); // slot 26 holds a stray code
+    writeBytes(m_app + "Team1/Team1.tea", teamBytes);
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel);
+    team->cmdDelete[0]->click();
+    QVERIFY(QFile::exists(m_app + "Team1/Player1.ply"));
+    const AskedMessage &asked = m_dialogs.messages[0];
+    QCOMPARE(asked.text, QString("Delete Player1?"));
+    QCOMPARE(asked.title, QString("Delete Player"));
+    QCOMPARE(asked.buttons, MessageButtons::OKCancel);
+    QCOMPARE(asked.icon, MessageIcon::Exclamation);
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
+    team->cmdDelete[0]->click();
+    QCOMPARE(m_main->state().PlayerName, QString("Player2"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(1));
+    QCOMPARE(team->lblPlayer[0]->text(), QString("Player2"));
+    QVERIFY(!team->lblPlayer[1]->isVisibleTo(team));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files),
+             QStringList({"Player1.bmp", "Player2.ply", "Player2.sta", "Team1.tea"}));
+    const QList<QByteArray> saved = lines(readBytes(m_app + "Team1/Team1.tea"));
+    QCOMPARE(saved[1], QByteArray("\"Player2\",1\r"));
+    QCOMPARE(saved[2], QByteArray("\"\",0\r"));
+    QCOMPARE(saved[27], QByteArray("\"\",0\r"));
+}
+
+void TestTeam::teamNeedsAPlayer()
+{
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    for (int i = 0; i < 2; ++i) {
+        m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
+        team->cmdDelete[0]->click();
+    }
+    QCOMPARE(m_main->state().PlayerName, QString());
+    const QByteArray saved = readBytes(m_app + "Team1/Team1.tea");
+    team->cmdSubmit->click();
+    const AskedMessage &asked = m_dialogs.messages.last();
+    QCOMPARE(asked.text, QString("Team must have at least one player"));
+    QCOMPARE(asked.icon, MessageIcon::Information);
+    QCOMPARE(asked.buttons, MessageButtons::OK);
+    QVERIFY(teamWindow());
+    QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), saved);
+}
+
+void TestTeam::importPlayer_data()
+{
+    QTest::addColumn<bool>("keepStats");
+    QTest::newRow("without his games") << false;
+    QTest::newRow("with his games") << true;
+}
+
+void TestTeam::importPlayer()
+{
+    QFETCH(bool, keepStats);
+    const QByteArray sourceStats =
+        NewStatsFile + "1,2,4,1,0,1,0,0,1,0,2,9,3,1,5.1,0,4,30,12,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n"
+        + "2,0,3,0,1,0,0,0,2,0,0,0,0,0,.2,0,0,0,0,0,\"05/21/2004\",\"Hawks, Jr\",\"\",\"rain\"\r\n";
+    writeBytes(m_app + "Other/Slugger.ply", "\"Slugger\",\"Other\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n");
+    writeBytes(m_app + "Other/Slugger.sta", sourceStats);
+
+    m_main->editTeam();
+    m_dialogs.fileAnswers.enqueue(m_app + "Other/Slugger.ply");
+    m_dialogs.messageAnswers.enqueue(keepStats ? MessageAnswer::Yes : MessageAnswer::No);
+    teamWindow()->cmdImport->click();
+    QCOMPARE(m_dialogs.files[0].filter, QString("Player Files (*.ply) |*.ply"));
+    QCOMPARE(m_dialogs.files[0].title, QString("Select Player To Import"));
+    QCOMPARE(m_dialogs.files[0].initialFolder, m_app);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].text, QString("Do you want to keep this player's existing stats?"));
+    QCOMPARE(m_dialogs.messages[0].title, QString("Import Player"));
+    QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::Question);
+
+    QCOMPARE(readBytes(m_app + "Team1/Slugger.ply"),
+             QByteArray("\"Slugger\",\"Team1\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n"));
+    QCOMPARE(readBytes(m_app + "Team1/Slugger.sta"), keepStats ? sourceStats : NewStatsFile);
+    QVERIFY(QFile::exists(m_app + "Other/Slugger.sta"));
+    QCOMPARE(m_main->state().PlayerName, QString("Slugger"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(3));
+    QCOMPARE(teamWindow()->lblPlayer[2]->text(), QString("Slugger"));
+    QCOMPARE(teamWindow()->lblPosition[2]->text(), QString("RF"));
+    QVERIFY(teamWindow()->cmdSubmit->isEnabled());
+}
+
+void TestTeam::importRefusals()
+{
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    const QStringList before = QDir(m_app + "Team1").entryList(QDir::Files);
+
+    m_dialogs.fileAnswers.enqueue(std::nullopt); // cancelled: silent
+    team->cmdImport->click();
+    QCOMPARE(m_dialogs.messages.size(), 0);
+
+    m_dialogs.fileAnswers.enqueue(m_app + "Team1/Player2.ply"); // already on this team
+    team->cmdImport->click();
+    QCOMPARE(m_dialogs.messages.last().text, QString("Player2 is already a player of Team1."));
+
+    writeBytes(m_app + "Other/Broken.ply", "\"Broken\",\"Other\",1,1,1,1,1,\"\",\"\",1,\"\"\r\n");
+    writeBytes(m_app + "Other/Broken.sta", "0,0,x\r\n");
+    m_dialogs.fileAnswers.enqueue(m_app + "Other/Broken.ply");
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    team->cmdImport->click();
+    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot read \"%1Other/Broken.sta\", line 1:").arg(m_app)));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+    QVERIFY(team->cmdSubmit->isEnabled() && team->rosterActive());
+
+    // A full roster takes nobody more.
+    m_main->state().PlayerCount = RosterSlots;
+    const int asked = m_dialogs.files.size();
+    team->cmdImport->click();
+    team->cmdAddPlayer->click();
+    QCOMPARE(m_dialogs.files.size(), asked);
+    QVERIFY(!playerWindow());
+    QCOMPARE(m_dialogs.messages.last().text, QString("The roster is full: a team holds at most 27 players."));
+}
+
+void TestTeam::editedPositionReachesTheRoster()
+{
+    const QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
+    m_main->editPlayer();
+    frmPlayerData *player = playerWindow();
+    QVERIFY(player);
+    QVERIFY(!player->txtPlayerName->isEnabled());
+    QCOMPARE(player->txtPlayerName->text(), QString("Player1"));
+    QCOMPARE(player->txtNumber->text(), QString("7"));
+    QCOMPARE(player->txtAge->text(), QString("12"));
+    QCOMPARE(player->CBPlayerPos[0]->currentText(), QString("1B"));
+    QCOMPARE(player->CBBats->currentText(), QString("Both"));
+    QCOMPARE(player->txtHomeState->text(), QString("IL"));
+    player->CBPlayerPos[0]->setCurrentIndex(6);
+    player->txtNumber->clear();
+    player->cmdSubmit->click();
+    deleteClosedWindows();
+    QCOMPARE(readBytes(m_app + "Team1/Player1.ply"),
+             QByteArray("\"Player1\",\"Team1\",6,0,3,2,0,\"Springfield\",\"IL\",12,\"C:\\Scorebinder\\Team1\\Player1.bmp\"\r\n"));
+    QCOMPARE(readBytes(m_app + "Team1/Player1.sta"), stats);
+    QCOMPARE(m_main->findChild<QLabel *>("lblPositionName")->text(), QString("Shortstop "));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Player1"));
+
+    m_main->editTeam();
+    QCOMPARE(teamWindow()->lblPosition[0]->text(), QString("SS"));
+    teamWindow()->cmdSubmit->click();
+    QCOMPARE(lines(readBytes(m_app + "Team1/Team1.tea"))[1], QByteArray("\"Player1\",6\r"));
+}
+
+void TestTeam::playerWindowRefusals()
+{
+    m_main->editTeam();
+    const QStringList before = QDir(m_app + "Team1").entryList(QDir::Files);
+    teamWindow()->cmdAddPlayer->click();
+    frmPlayerData *player = playerWindow();
+    const QList<QPair<QString, QString>> cases = {
+        {"", "Enter the player's name."},
+        {"Player2", "Team1 already has a player named Player2."},
+        {"Mo/Jo", "A name cannot contain any of these characters: / \\ : * ? \" < > |"},
+    };
+    for (const auto &[name, message] : cases) {
+        player->txtPlayerName->setText(name);
+        player->cmdSubmit->click();
+        QCOMPARE(m_dialogs.messages.last().text, message);
+    }
+    player->txtPlayerName->setText("Newman");
+    player->txtNumber->setText("40000");
+    player->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.last().text, QString("The number must be a whole number from 0 to 32767."));
+    player->txtNumber->setText("8");
+    player->txtAge->setText("1e3");
+    player->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.last().text, QString("The age must be a whole number from 0 to 32767."));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
+    QVERIFY(playerWindow());
+
+    // Closed by its frame, the player window gives the team window its roster back.
+    player->close();
+    deleteClosedWindows();
+    QVERIFY(teamWindow()->cmdSubmit->isEnabled() && teamWindow()->rosterActive());
+    QVERIFY(!m_main->state().NewPlayer);
+
+    // The current player's file cannot be read: the window does not open.
+    writeBytes(m_app + "Team1/Player1.ply", "\"Player1\"\r\n");
+    m_main->editPlayer();
+    QVERIFY(!playerWindow());
+    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot read \"%1Team1/Player1.ply\", line 1:").arg(m_app)));
+}
+
+void TestTeam::keyFilters_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("name") << "txtPlayerName" << "Jo3e O'Ne-ill_!" << "Joe O'Ne-ill";
+    QTest::newRow("home town") << "txtHomeTown" << "St. Paul-Minn" << "St Paul-Minn";
+    QTest::newRow("home state has no hyphen") << "txtHomeState" << "New-York 1" << "NewYork ";
+    QTest::newRow("number") << "txtNumber" << "1a2-3" << "123";
+    QTest::newRow("age") << "txtAge" << " 14y" << "14";
+}
+
+void TestTeam::keyFilters()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    m_main->editTeam();
+    teamWindow()->cmdAddPlayer->click();
+    auto *input = playerWindow()->findChild<QLineEdit *>(box);
+    QTest::keyClicks(input, typed);
+    QTEST(input->text(), "kept");
+
+    QTest::keyClicks(teamWindow()->txtSeason, "\"Spring\" 2026");
+    QCOMPARE(teamWindow()->txtSeason->text(), QString("Spring 2026Spring 2026"));
+    QTest::keyClicks(teamWindow()->txtCoach, "Al 2\"");
+    QCOMPARE(teamWindow()->txtCoach->text(), QString("Coach HaleAl "));
+}
+
+void TestTeam::failedTeamSaveIsReported()
+{
+    m_main->editTeam();
+    const QByteArray saved = readBytes(m_app + "Team1/Team1.tea");
+    ReadOnlyFolder readOnly(m_app + "Team1");
+    if (!readOnly.refusesNewFiles())
+        QSKIP("this file system lets every folder be written");
+    teamWindow()->txtCoach->setText("Someone Else");
+    teamWindow()->cmdSubmit->click();
+    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
+    QVERIFY(teamWindow());
+    QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), saved);
+    QCOMPARE(m_main->state().Coach, QString("Coach Hale"));
+}
+
+QTEST_MAIN(TestTeam)
+#include "tst_team.moc"
