@@ -22,4 +22,18 @@ bool isDigitKey(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+std::optional<qint16> parseNumberBox(const QString &text)
+{
+    if (text.isEmpty())
+        return qint16(0);
+    for (const QChar c : text)
+        if (!isDigitKey(c))
+            return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value > 32767)
+        return std::nullopt;
+    return qint16(value);
+}
+
 } // namespace Keys

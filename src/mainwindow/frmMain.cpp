@@ -9,6 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
+#include "games/frmSingleGameStats.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -109,7 +110,7 @@ void frmMain::buildMenus()
     item(edit, "mnuTeamPro", "Edit &Team Profile", false, &frmMain::editTeam);
 
     QMenu *stats = menu("mnuStats", "&Stats");
-    item(stats, "mnuSingle", "Enter/View &Game Stats", false);
+    item(stats, "mnuSingle", "Enter/View &Game Stats", false, &frmMain::enterGames);
     stats->addSeparator();
     item(stats, "mnuSeasonBatting", "Batting Stats by Game", false);
     item(stats, "mnuSeasonPitching", "Pitching Stats by Game", false);
@@ -366,6 +367,11 @@ void frmMain::editPlayer()
 {
     m_state.CameFromMain = true;
     showWindow("frmPlayerData", [this] { return frmPlayerData::open(*this); });
+}
+
+void frmMain::enterGames()
+{
+    showWindow("frmSingleGameStats", [this] { return frmSingleGameStats::open(*this); });
 }
 
 void frmMain::showHelp()

@@ -57,6 +57,7 @@ public slots:
     void openTeam();
     void editTeam();
     void editPlayer();
+    void enterGames();
     void exitProgram();
     void showTip();
 

@@ -1,7 +1,5 @@
 #include "RosterRules.h"
 
-#include "core/KeyRules.h"
-
 #include <QFileInfo>
 
 void removeSlot(Roster &roster, int slot)
@@ -33,18 +31,4 @@ ImportSource importSourceOf(const QString &playerFilePath)
     if (name.endsWith(QStringLiteral(".ply"), Qt::CaseInsensitive))
         name.chop(4);
     return {file.absolutePath() + QLatin1Char('/'), name};
-}
-
-std::optional<qint16> parseSmallNumber(const QString &text)
-{
-    if (text.isEmpty())
-        return qint16(0);
-    for (const QChar c : text)
-        if (!Keys::isDigitKey(c))
-            return std::nullopt;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value > 32767)
-        return std::nullopt;
-    return qint16(value);
 }

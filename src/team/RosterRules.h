@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <optional>
 
 using Roster = std::array<RosterEntry, RosterSlots>;
 
@@ -26,7 +25,3 @@ struct ImportSource
     QString name;
 };
 ImportSource importSourceOf(const QString &playerFilePath);
-
-// A jersey number or age as typed: 0 when empty, nothing when it is not a whole number from 0 to
-// 32767 (a pasted text can hold anything).
-std::optional<qint16> parseSmallNumber(const QString &text);

@@ -170,8 +170,8 @@ void frmPlayerData::submit()
         tell(*refused);
         return;
     }
-    const std::optional<qint16> jersey = parseSmallNumber(txtNumber->text());
-    const std::optional<qint16> age = parseSmallNumber(txtAge->text());
+    const std::optional<qint16> jersey = Keys::parseNumberBox(txtNumber->text());
+    const std::optional<qint16> age = Keys::parseNumberBox(txtAge->text());
     if (!jersey || !age) {
         tell(QStringLiteral("The %1 must be a whole number from 0 to 32767.").arg(jersey ? "age" : "number"));
         return;

@@ -1,0 +1,146 @@
+#include "GameEntry.h"
+
+#include "core/CodeTables.h"
+#include "core/Innings.h"
+#include "core/KeyRules.h"
+
+namespace GameEntry {
+
+const std::array<CountBox, CountBoxCount> &countBoxes()
+{
+    static const std::array<CountBox, CountBoxCount> boxes = {{
+        {"txtBAtBats", &GameRecord::BAtBats, "At Bats:", "Batting Stats"},
+        {"txtBHits", &GameRecord::BHits, "Hits:", "Batting Stats"},
+        {"txtBRuns", &GameRecord::BRuns, "Runs:", "Batting Stats"},
+        {"txtBWalks", &GameRecord::BWalks, "Walks:", "Batting Stats"},
+        {"txtBDoubles", &GameRecord::BDoubles, "Doubles:", "Batting Stats"},
+        {"txtBTriples", &GameRecord::BTriples, "Triples:", "Batting Stats"},
+        {"txtBHomers", &GameRecord::BHomers, "Home Runs:", "Batting Stats"},
+        {"txtBSOs", &GameRecord::BSOs, "Strikeouts:", "Batting Stats"},
+        {"txtBSBs", &GameRecord::BSBs, "Stolen Bases:", "Batting Stats"},
+        {"txtBRBIs", &GameRecord::BRBIs, "RBIs:", "Batting Stats"},
+        {"txtPAtBats", &GameRecord::PAtBats, "At Bats:", "Pitching Stats"},
+        {"txtPHits", &GameRecord::PHits, "Hits:", "Pitching Stats"},
+        {"txtPRuns", &GameRecord::PRuns, "Earned Runs:", "Pitching Stats"},
+        {"txtPWalks", &GameRecord::PWalks, "Walks:", "Pitching Stats"},
+        {"txtPSOs", &GameRecord::PSOs, "Strikeouts:", "Pitching Stats"},
+        {"txtPStrikes", &GameRecord::PStrikes, "Strikes:", "Pitching Stats"},
+        {"txtPBalls", &GameRecord::PBalls, "Balls:", "Pitching Stats"},
+        {"txtPWild", &GameRecord::PWildPitches, "Wild Pitches:", "Pitching Stats"},
+    }};
+    return boxes;
+}
+
+namespace {
+
+enum Count { BAtBats = 0, BHits = 1, PAtBats = 10, PHits = 11 };
+
+int readCount(const QString &text)
+{
+    return text.toInt(); // an empty or pasted non-number box reads 0, as an empty one
+}
+
+Failure notACount(const QString &caption, const QString &section)
+{
+    return Failure{QStringLiteral("\"%1\" under %2 must be a whole number from 0 to 32767.")
+                       .arg(caption.chopped(1), section)};
+}
+
+} // namespace
+
+bool isDateKey(QChar c)
+{
+    return Keys::isDigitKey(c) || c == QLatin1Char('/');
+}
+
+bool hitsExceedAtBats(const EntryTexts &texts)
+{
+    return readCount(texts.counts[BHits]) > readCount(texts.counts[BAtBats])
+           || readCount(texts.counts[PHits]) > readCount(texts.counts[PAtBats]);
+}
+
+void fillEmptyBoxes(EntryTexts &texts, bool innings)
+{
+    for (QString &count : texts.counts)
+        if (count.isEmpty())
+            count = QStringLiteral("0");
+    if (innings && texts.innings.isEmpty())
+        texts.innings = QStringLiteral("0");
+}
+
+Outcome<GameRecord> storeShownGame(const EntryTexts &texts, const GameRecord &previous)
+{
+    GameRecord record = previous;
+    record.GameNumber = qint16(texts.game.toInt());
+    record.GameDate = texts.date;
+    record.Opponent = texts.opponent;
+    for (int i = 0; i < CountBoxCount; ++i) {
+        const std::optional<qint16> value = Keys::parseNumberBox(texts.counts[i]);
+        if (!value)
+            return notACount(countBoxes()[i].caption, countBoxes()[i].section);
+        record.*countBoxes()[i].field = *value;
+    }
+    record.Highlights = texts.highlights;
+    record.Decision = texts.decision;
+    const std::optional<qint16> whole = Keys::parseNumberBox(texts.innings);
+    if (!whole)
+        return notACount(QStringLiteral("Innings:"), QStringLiteral("Pitching Stats"));
+    const QString &thirds = texts.inningsThirds;
+    if (thirds.isEmpty() || thirds == QLatin1String("--"))
+        record.PInnings = float(*whole);
+    else if (thirds == QLatin1String("1/3"))
+        record.PInnings = float(double(*whole) + 0.1);
+    else if (thirds == QLatin1String("2/3"))
+        record.PInnings = float(double(*whole) + 0.2);
+    return record;
+}
+
+void showGame(const GameRecord &record, EntryTexts &texts)
+{
+    texts.date = record.GameDate;
+    texts.opponent = record.Opponent;
+    for (int i = 0; i < CountBoxCount; ++i) {
+        const qint16 value = record.*countBoxes()[i].field;
+        texts.counts[i] = value == 0 ? QString() : QString::number(value);
+    }
+    const int whole = Innings::whole(record.PInnings);
+    texts.innings = whole == 0 ? QString() : QString::number(whole);
+    texts.highlights = record.Highlights;
+    switch (Innings::tenths(record.PInnings) - 10 * whole) {
+    case 0: texts.inningsThirds = QStringLiteral("--"); break;
+    case 1: texts.inningsThirds = QStringLiteral("1/3"); break;
+    case 2: texts.inningsThirds = QStringLiteral("2/3"); break;
+    default: break;
+    }
+    if (record.Decision.isEmpty() || Codes::decisionChoices().contains(record.Decision))
+        texts.decision = record.Decision;
+}
+
+GameTable::GameTable(const GameRecords &fromFile)
+    : m_records(MaxStatsRecords), m_fromFile(fromFile)
+{
+    for (int i = 0; i < fromFile.size() && i < MaxStatsRecords; ++i)
+        m_records[i] = fromFile[i];
+    // A player without games starts with an empty game 1.
+    m_gameCount = std::max(1, int(fromFile.size()) - 1);
+}
+
+int GameTable::addGame()
+{
+    return ++m_gameCount;
+}
+
+GameRecords GameTable::toWrite() const
+{
+    return m_records.mid(0, m_gameCount + 1);
+}
+
+bool GameTable::differsFromFile() const
+{
+    GameRecords pending = toWrite();
+    while (pending.size() > m_fromFile.size() && pending.last() == GameRecord{})
+        pending.removeLast();
+    return pending != m_fromFile;
+}
+
+} // namespace GameEntry

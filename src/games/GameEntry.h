@@ -1,0 +1,88 @@
+#pragma once
+
+// The rules of the game entry window, on the texts of its boxes: the key filters, the hits check,
+// turning the boxes into a game record and a record into the boxes, and the game table that Submit
+// writes back.
+
+#include "core/Outcome.h"
+#include "core/Records.h"
+
+#include <QString>
+
+#include <array>
+
+namespace GameEntry {
+
+constexpr int CountBoxCount = 18;
+
+// The count boxes in storing order, with the record field each edits.
+struct CountBox
+{
+    const char *name;
+    qint16 GameRecord::*field;
+    const char *caption; // as on screen, for messages
+    const char *section;
+};
+const std::array<CountBox, CountBoxCount> &countBoxes();
+
+// What the boxes of the window hold.
+struct EntryTexts
+{
+    QString game; // the selected item of the game list
+    QString date;
+    QString opponent;
+    std::array<QString, CountBoxCount> counts; // in storing order
+    QString innings;       // whole innings
+    QString inningsThirds; // "--", "1/3", "2/3", "" or typed text
+    QString decision;      // "" when nothing is chosen
+    QString highlights;
+};
+
+// Date box: digits, "/" (and Backspace, which every filter passes).
+bool isDateKey(QChar c);
+// A digit typed over the hint "MM/DD/YYYY" replaces it.
+inline const QString DateHint = QStringLiteral("MM/DD/YYYY");
+
+// Hits above at bats, for batting or else for pitching; empty boxes read as 0.
+bool hitsExceedAtBats(const EntryTexts &texts);
+inline const QString HitsMessage = QStringLiteral("Hits cannot exceed At Bats");
+inline const QString HitsTitle = QStringLiteral("Invalid Entry");
+
+// Gives every empty count box, and the innings box when `innings` is set, the text "0".
+void fillEmptyBoxes(EntryTexts &texts, bool innings);
+
+// The record the boxes stand for. `previous` supplies the innings when the thirds list holds a
+// typed text that is none of its items. Fails, naming the box, when a number box holds anything
+// but digits or a number above 32767 (only a paste can put it there).
+Outcome<GameRecord> storeShownGame(const EntryTexts &texts, const GameRecord &previous);
+
+// Puts a record into the boxes. The thirds list and the decision keep their texts when the record
+// holds a value they do not offer.
+void showGame(const GameRecord &record, EntryTexts &texts);
+
+// The player's games while the window is open: records 0 to 200, the last game's number, and what
+// the stats file held when it was read.
+class GameTable
+{
+public:
+    explicit GameTable(const GameRecords &fromFile);
+
+    GameRecord &record(int number) { return m_records[number]; }
+    const GameRecord &record(int number) const { return m_records[number]; }
+    int GameCount() const { return m_gameCount; }
+    bool canAddGame() const { return m_gameCount < MaxGames; }
+    int addGame();
+
+    // Records 0 to GameCount, as Submit writes them.
+    GameRecords toWrite() const;
+    // Whether writing would change the file: games shown but never stored (the empty game 1 of a
+    // player without games) do not count.
+    bool differsFromFile() const;
+
+private:
+    GameRecords m_records;
+    GameRecords m_fromFile;
+    int m_gameCount;
+};
+
+} // namespace GameEntry

@@ -1,0 +1,75 @@
+#pragma once
+
+// Game stats entry: the current player's whole stats file as a game table, one game in the boxes
+// at a time; New Game adds one at the end, Submit writes the table back.
+
+#include "GameEntry.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+
+class frmMain;
+
+class frmSingleGameStats : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The window with the player's games loaded, or nothing when his stats file cannot be read
+    // (the user is told why).
+    static frmSingleGameStats *open(frmMain &main);
+
+    const GameEntry::GameTable &table() const { return m_table; }
+    int CurrentGame() const { return m_currentGame; }
+    bool GameChanged() const { return m_gameChanged; }
+
+    QLabel *lblPlayerName;
+    QComboBox *CBGame;
+    QLineEdit *txtDate;
+    QPushButton *cmdCalendar;
+    QCalendarWidget *Calendar1;
+    QLineEdit *txtOpponent;
+    std::array<QLineEdit *, GameEntry::CountBoxCount> countBoxes{}; // in storing order
+    QLineEdit *txtPInnings;
+    QComboBox *CBInnings;
+    QComboBox *CBDecision;
+    QLineEdit *txtHighlights;
+    QPushButton *cmdNewGame;
+    QPushButton *cmdClear;
+    QPushButton *cmdCancel;
+    QPushButton *cmdSubmit;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    frmSingleGameStats(frmMain &main, const GameRecords &records, const QString &team, const QString &player);
+    void buildControls();
+    void LoadGames();
+    void selectGame(int number);
+    void newGame();
+    void clearGame();
+    void submit();
+    void chooseDate(const QDate &date);
+    bool CheckHits();
+    bool storeShown(GameEntry::EntryTexts &texts);
+    GameEntry::EntryTexts texts() const;
+    void show(const GameEntry::EntryTexts &texts);
+    void ShowGame();
+    void markEdited() { m_gameChanged = true; }
+    QLineEdit *numberBox(const char *name, int left, int top);
+
+    frmMain &m_main;
+    GameEntry::GameTable m_table;
+    QString m_team;   // the stats file read, which Submit writes
+    QString m_player;
+    int m_currentGame = 0;
+    bool m_gameChanged = false;
+    std::array<QLineEdit *, GameEntry::CountBoxCount + 1> m_numberBoxes{}; // counts and innings
+};

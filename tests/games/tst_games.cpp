@@ -1,0 +1,472 @@
+// Game entry: the rules on box texts, and the window's flows on a player's stats file.
+
+#include "core/RecordFiles.h"
+#include "games/GameEntry.h"
+#include "games/frmSingleGameStats.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Fonts.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace GameEntry;
+
+namespace {
+
+const QByteArray Record0 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+
+QByteArray gameLine(int number, const QByteArray &innings = "0", const QByteArray &decision = "")
+{
+    return QByteArray::number(number) + ",1,3,0,0,0,0,0,0,0,0,0,0,0," + innings + ",0,0,0,0,0,\"\",\"Team" +
+           QByteArray::number(number) + "\",\"" + decision + "\",\"\"\r\n";
+}
+
+EntryTexts textsWith(std::initializer_list<std::pair<int, QString>> counts)
+{
+    EntryTexts texts;
+    for (const auto &[index, text] : counts)
+        texts.counts[index] = text;
+    return texts;
+}
+
+enum { AtBats = 0, Hits = 1, PAtBats = 10, PHits = 11 };
+
+} // namespace
+
+class TestGames : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+
+    void hitsCheck_data();
+    void hitsCheck();
+    void inningsFromTheBoxes_data();
+    void inningsFromTheBoxes();
+    void inningsIntoTheBoxes_data();
+    void inningsIntoTheBoxes();
+    void pastedTextIsRefusedNamingTheBox();
+
+    void layoutAndFocus();
+    void keyFilters_data();
+    void keyFilters();
+    void firstGameOfANewPlayer();
+    void fullSeasonDisablesNewGame();
+    void zeroCountsStayEmpty();
+    void hitsAboveAtBatsKeepTheGame();
+    void newGamesAreAppendedNumberedOn();
+    void cancelAndUneditedSubmitWriteNothing();
+    void everyEditedInputIsKept();
+    void clearGameAndCalendar();
+    void unreadableStatsFileClosesTheWindow();
+    void failedWriteKeepsTheEdits();
+
+private:
+    frmSingleGameStats *open();
+    void writeStats(const QByteArray &bytes) { writeBytes(statsPath(), bytes); }
+    QString statsPath() const { return m_app + "Team1/Player2.sta"; }
+    void select(frmSingleGameStats *w, int game);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void TestGames::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = m_dir->path() + '/';
+    copyFixture("summary", m_dir->path());
+    writeBytes(m_app + "settings.dft", "\"Team1\",\"Player2\",0,0\r\n");
+    m_dialogs = ScriptedDialogs();
+    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
+    m_main->Timer1.stop();
+}
+
+void TestGames::cleanup()
+{
+    m_main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmSingleGameStats *TestGames::open()
+{
+    m_main->enterGames();
+    return qobject_cast<frmSingleGameStats *>(m_main->openedWindow("frmSingleGameStats"));
+}
+
+void TestGames::select(frmSingleGameStats *w, int game)
+{
+    w->CBGame->setCurrentIndex(game - 1);
+    emit w->CBGame->activated(game - 1);
+}
+
+void TestGames::hitsCheck_data()
+{
+    QTest::addColumn<QString>("hits");
+    QTest::addColumn<QString>("atBats");
+    QTest::addColumn<QString>("pitchingHits");
+    QTest::addColumn<QString>("pitchingAtBats");
+    QTest::addColumn<bool>("exceeds");
+    QTest::newRow("3 in 2") << "3" << "2" << "" << "" << true;
+    QTest::newRow("2 in 2") << "2" << "2" << "" << "" << false;
+    QTest::newRow("all empty") << "" << "" << "" << "" << false;
+    QTest::newRow("pitching 1 in 0") << "" << "" << "1" << "" << true;
+    QTest::newRow("pitching 4 in 12") << "1" << "4" << "4" << "12" << false;
+}
+
+void TestGames::hitsCheck()
+{
+    QFETCH(QString, hits);
+    QFETCH(QString, atBats);
+    QFETCH(QString, pitchingHits);
+    QFETCH(QString, pitchingAtBats);
+    const EntryTexts texts = textsWith({{Hits, hits}, {AtBats, atBats}, {PHits, pitchingHits}, {PAtBats, pitchingAtBats}});
+    QTEST(hitsExceedAtBats(texts), "exceeds");
+}
+
+void TestGames::inningsFromTheBoxes_data()
+{
+    QTest::addColumn<QString>("whole");
+    QTest::addColumn<QString>("thirds");
+    QTest::addColumn<float>("stored");
+    QTest::newRow("6 and 2/3") << "6" << "2/3" << 6.2f;
+    QTest::newRow("empty and 1/3") << "" << "1/3" << 0.1f;
+    QTest::newRow("6 and --") << "6" << "--" << 6.0f;
+    QTest::newRow("6 and nothing") << "6" << "" << 6.0f;
+    QTest::newRow("typed text keeps the previous") << "6" << "half" << 3.1f;
+}
+
+void TestGames::inningsFromTheBoxes()
+{
+    QFETCH(QString, whole);
+    QFETCH(QString, thirds);
+    EntryTexts texts;
+    texts.game = "4";
+    texts.innings = whole;
+    texts.inningsThirds = thirds;
+    GameRecord previous;
+    previous.PInnings = 3.1f;
+    Outcome<GameRecord> record = storeShownGame(texts, previous);
+    QVERIFY(record.ok());
+    QTEST(record->PInnings, "stored");
+    QCOMPARE(record->GameNumber, qint16(4));
+}
+
+void TestGames::inningsIntoTheBoxes_data()
+{
+    QTest::addColumn<float>("innings");
+    QTest::addColumn<QString>("whole");
+    QTest::addColumn<QString>("thirds");
+    QTest::newRow("5.2") << 5.2f << "5" << "2/3";
+    QTest::newRow("0.1") << 0.1f << "" << "1/3";
+    QTest::newRow("7") << 7.0f << "7" << "--";
+    QTest::newRow("not thirds notation keeps the list") << 4.5f << "4" << "kept";
+}
+
+void TestGames::inningsIntoTheBoxes()
+{
+    QFETCH(float, innings);
+    EntryTexts texts;
+    texts.inningsThirds = "kept";
+    GameRecord record;
+    record.PInnings = innings;
+    showGame(record, texts);
+    QTEST(texts.innings, "whole");
+    QTEST(texts.inningsThirds, "thirds");
+}
+
+void TestGames::pastedTextIsRefusedNamingTheBox()
+{
+    EntryTexts texts = textsWith({{PHits, "4x"}});
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Hits\" under Pitching Stats must be a whole number from 0 to 32767."));
+    texts = textsWith({{7, "40000"}});
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
+    texts = EntryTexts{};
+    texts.innings = "2.5";
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Innings\" under Pitching Stats must be a whole number from 0 to 32767."));
+}
+
+void TestGames::layoutAndFocus()
+{
+    writeStats(Record0);
+    frmSingleGameStats *w = open();
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("Enter Single Game Stats"));
+    QCOMPARE(w->size(), QSize(721, 502));
+    QCOMPARE(w->cmdNewGame->text(), QString("&New Game "));
+    QCOMPARE(w->cmdClear->text(), QString("Clea&r Game "));
+    QCOMPARE(w->txtPInnings->geometry(), QRect(112, 328, 49, 25));
+    QCOMPARE(w->findChild<QWidget *>("txtBSBs")->geometry(), QRect(616, 176, 49, 25));
+    QCOMPARE(w->CBDecision->geometry(), QRect(616, 296, 89, 24));
+    QVERIFY(w->Calendar1->isHidden());
+    QCOMPARE(w->focusWidget(), w->CBGame);
+    // Tab goes from the game list through the boxes to the buttons.
+    const auto nextTabStop = [](QWidget *from) {
+        QWidget *next = from->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        return next;
+    };
+    QCOMPARE(nextTabStop(w->CBGame), w->txtDate);
+    QCOMPARE(nextTabStop(w->findChild<QWidget *>("txtBSBs")), w->findChild<QWidget *>("txtPAtBats"));
+    QCOMPARE(nextTabStop(w->txtPInnings), w->CBInnings);
+    QCOMPARE(nextTabStop(w->CBDecision), w->txtHighlights);
+    QCOMPARE(nextTabStop(w->cmdCalendar), w->cmdNewGame);
+}
+
+void TestGames::keyFilters_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("edited");
+    QTest::newRow("letters and minus dropped") << "txtBHits" << "" << "a-" << "" << false;
+    QTest::newRow("digits") << "txtBHits" << "" << "12" << "12" << true;
+    QTest::newRow("date slash passes, minus does not") << "txtDate" << "" << "05/14-2004" << "05/142004" << true;
+    QTest::newRow("a digit replaces the hint") << "txtDate" << "MM/DD/YYYY" << "3" << "3" << true;
+    QTest::newRow("quote dropped in the opponent") << "txtOpponent" << "" << "\"Aces\"" << "Aces" << true;
+}
+
+void TestGames::keyFilters()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    writeStats(Record0);
+    frmSingleGameStats *w = open();
+    auto *input = w->findChild<QLineEdit *>(box);
+    input->setText(start);
+    QTest::keyClicks(input, typed);
+    QTEST(input->text(), "kept");
+    QTEST(w->GameChanged(), "edited");
+}
+
+void TestGames::firstGameOfANewPlayer()
+{
+    writeStats(Record0);
+    frmSingleGameStats *w = open();
+    QCOMPARE(w->CBGame->count(), 1);
+    QCOMPARE(w->CBGame->currentText(), QString("1"));
+    QCOMPARE(w->txtPInnings->text(), QString());
+    QCOMPARE(w->CBInnings->currentText(), QString("--"));
+    QCOMPARE(w->CBDecision->currentIndex(), -1);
+    QVERIFY(!w->GameChanged());
+
+    // Backspace in an empty box passes and marks the game edited.
+    QTest::keyClick(w->countBoxes[AtBats], Qt::Key_Backspace);
+    QVERIFY(w->GameChanged());
+    QTest::keyClicks(w->countBoxes[AtBats], "4");
+    QTest::keyClicks(w->countBoxes[Hits], "2");
+    QTest::keyClicks(w->txtDate, "05/14/2004");
+    QTest::keyClicks(w->txtOpponent, "Team2");
+    QTest::keyClicks(w->txtPInnings, "5");
+    w->CBInnings->setCurrentIndex(1);
+    w->CBDecision->setCurrentIndex(1);
+    w->cmdSubmit->click();
+    QCOMPARE(readBytes(statsPath()),
+             Record0 + "1,2,4,0,0,0,0,0,0,0,0,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n");
+    QCOMPARE(m_main->findChild<QLabel *>("lblBHits")->text(), QString("2"));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPInnings")->text(), QString("5   1 / 3"));
+}
+
+void TestGames::fullSeasonDisablesNewGame()
+{
+    QByteArray season = Record0;
+    for (int game = 1; game <= MaxGames; ++game)
+        season += gameLine(game);
+    writeStats(season);
+    frmSingleGameStats *w = open();
+    QCOMPARE(w->CBGame->count(), 200);
+    QCOMPARE(w->CurrentGame(), 200);
+    QVERIFY(!w->cmdNewGame->isEnabled());
+
+    writeStats(season.left(season.lastIndexOf("200,")));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    w = open();
+    QVERIFY(w->cmdNewGame->isEnabled());
+    w->cmdNewGame->click();
+    QVERIFY(!w->cmdNewGame->isEnabled());
+    QCOMPARE(w->CBGame->currentText(), QString("200"));
+}
+
+void TestGames::zeroCountsStayEmpty()
+{
+    writeStats(Record0 + gameLine(1, "5.2", "Save") + gameLine(2, ".1"));
+    frmSingleGameStats *w = open();
+    QCOMPARE(w->CurrentGame(), 2);
+    QCOMPARE(w->txtPInnings->text(), QString());
+    QCOMPARE(w->CBInnings->currentText(), QString("1/3"));
+    QCOMPARE(w->countBoxes[2]->text(), QString()); // runs, 0
+    QTest::keyClicks(w->countBoxes[3], "1"); // walks: the game is edited, other boxes untouched
+    select(w, 1);
+    QCOMPARE(w->txtPInnings->text(), QString("5"));
+    QCOMPARE(w->CBInnings->currentText(), QString("2/3"));
+    QCOMPARE(w->CBDecision->currentText(), QString("Save"));
+    select(w, 2);
+    QCOMPARE(w->countBoxes[2]->text(), QString());
+    QCOMPARE(w->countBoxes[3]->text(), QString("1"));
+    QCOMPARE(w->txtPInnings->text(), QString());
+    QCOMPARE(w->table().record(2).PInnings, 0.1f);
+}
+
+void TestGames::hitsAboveAtBatsKeepTheGame()
+{
+    writeStats(Record0 + gameLine(1) + gameLine(2));
+    frmSingleGameStats *w = open();
+    w->countBoxes[Hits]->clear();
+    QTest::keyClicks(w->countBoxes[Hits], "3");
+    w->countBoxes[AtBats]->clear();
+    QTest::keyClicks(w->countBoxes[AtBats], "2");
+    select(w, 1);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].text, QString("Hits cannot exceed At Bats"));
+    QCOMPARE(m_dialogs.messages[0].title, QString("Invalid Entry"));
+    QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::None);
+    QCOMPARE(w->CurrentGame(), 2);
+    QCOMPARE(w->CBGame->currentText(), QString("2")); // the list goes back to the game shown
+    QCOMPARE(w->countBoxes[Hits]->text(), QString("3"));
+    QCOMPARE(w->table().record(2).BHits, qint16(1));
+    w->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QVERIFY(m_main->openedWindow("frmSingleGameStats"));
+
+    // New Game stores the game as it stands, says so once and shows the new empty game.
+    w->cmdNewGame->click();
+    QCOMPARE(m_dialogs.messages.size(), 3);
+    QCOMPARE(w->table().record(2).BHits, qint16(3));
+    QCOMPARE(w->CurrentGame(), 3);
+    QCOMPARE(w->CBGame->currentText(), QString("3"));
+    QCOMPARE(w->countBoxes[Hits]->text(), QString());
+    QCOMPARE(w->CBInnings->currentText(), QString("--"));
+}
+
+void TestGames::newGamesAreAppendedNumberedOn()
+{
+    const QByteArray before = Record0 + gameLine(1) + gameLine(2);
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    for (int i = 0; i < 3; ++i)
+        w->cmdNewGame->click();
+    QCOMPARE(w->CBGame->count(), 5);
+    w->cmdSubmit->click();
+    QByteArray expected = before;
+    for (int game = 3; game <= 5; ++game)
+        expected += QByteArray::number(game) + ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+    QCOMPARE(readBytes(statsPath()), expected);
+    QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("5"));
+}
+
+void TestGames::cancelAndUneditedSubmitWriteNothing()
+{
+    const QByteArray before = Record0 + gameLine(1, "5.1");
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    w->cmdNewGame->click();
+    w->cmdCancel->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(readBytes(statsPath()), before);
+
+    // Submit without an edit writes nothing but still refreshes the summary.
+    writeStats(Record0);
+    QVERIFY(m_main->UpdateMainPage());
+    writeStats(before);
+    w = open();
+    const QDateTime written = QFileInfo(statsPath()).lastModified();
+    w->cmdSubmit->click();
+    QCOMPARE(readBytes(statsPath()), before);
+    QCOMPARE(QFileInfo(statsPath()).lastModified(), written);
+    QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("1"));
+
+    // A player without games who opens and submits gets no empty game written.
+    writeStats(Record0);
+    w = open();
+    w->cmdSubmit->click();
+    QCOMPARE(readBytes(statsPath()), Record0);
+}
+
+void TestGames::everyEditedInputIsKept()
+{
+    writeStats(Record0 + gameLine(1) + gameLine(2));
+    frmSingleGameStats *w = open();
+    select(w, 1);
+    w->txtOpponent->clear();
+    QTest::keyClicks(w->txtOpponent, "Hawks, Jr.");
+    select(w, 2);
+    w->CBDecision->setCurrentIndex(2);
+    emit w->CBDecision->activated(2);
+    w->cmdSubmit->click();
+    const QList<QByteArray> lines = readBytes(statsPath()).split('\n');
+    QVERIFY(lines[1].contains("\"Hawks, Jr.\""));
+    QVERIFY(lines[2].endsWith("\"Team2\",\"Loss\",\"\"\r"));
+}
+
+void TestGames::clearGameAndCalendar()
+{
+    writeStats(Record0 + gameLine(1, "2.2", "Win"));
+    frmSingleGameStats *w = open();
+    w->cmdCalendar->click();
+    QVERIFY(!w->Calendar1->isHidden());
+    w->cmdClear->click();
+    QVERIFY(w->Calendar1->isHidden());
+    QCOMPARE(w->countBoxes[Hits]->text(), QString());
+    QCOMPARE(w->txtPInnings->text(), QString());
+    QCOMPARE(w->CBDecision->currentIndex(), -1);
+    QCOMPARE(w->txtOpponent->text(), QString("Team1"));
+    QVERIFY(!w->GameChanged());
+    QCOMPARE(w->table().record(1).BHits, qint16(1));
+
+    w->cmdCalendar->click();
+    emit w->Calendar1->clicked(QDate(2026, 4, 9));
+    QCOMPARE(w->txtDate->text(), QString("04/09/2026"));
+    QVERIFY(w->Calendar1->isHidden());
+    QVERIFY(w->GameChanged());
+}
+
+void TestGames::unreadableStatsFileClosesTheWindow()
+{
+    writeStats(Record0 + "1,2,x\r\n");
+    QVERIFY(!open());
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1\", line 2:").arg(statsPath())));
+    QFile::remove(statsPath());
+    QVERIFY(!open());
+    QVERIFY(m_dialogs.messages[1].text.contains("does not exist"));
+}
+
+void TestGames::failedWriteKeepsTheEdits()
+{
+    const QByteArray before = Record0 + gameLine(1);
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    QTest::keyClicks(w->countBoxes[AtBats], "9");
+    {
+        ReadOnlyFolder readOnly(m_app + "Team1");
+        if (!readOnly.refusesNewFiles())
+            QSKIP("this file system lets every folder be written");
+        w->cmdSubmit->click();
+        QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot save \"%1\":").arg(statsPath())));
+        QCOMPARE(readBytes(statsPath()), before);
+        QVERIFY(m_main->openedWindow("frmSingleGameStats"));
+    }
+    // A pasted number too large is named and nothing is stored.
+    w->countBoxes[7]->setText("99999");
+    emit w->countBoxes[7]->textEdited("99999");
+    w->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.last().text, QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
+    QCOMPARE(readBytes(statsPath()), before);
+    w->countBoxes[7]->setText("2");
+    w->cmdSubmit->click();
+    QVERIFY(readBytes(statsPath()).contains("\n1,1,39,0,0,0,0,0,2,"));
+}
+
+QTEST_MAIN(TestGames)
+#include "tst_games.moc"
