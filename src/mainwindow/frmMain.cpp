@@ -9,6 +9,8 @@
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
+#include "games/frmSeasonBattingStats.h"
+#include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
@@ -112,8 +114,8 @@ void frmMain::buildMenus()
     QMenu *stats = menu("mnuStats", "&Stats");
     item(stats, "mnuSingle", "Enter/View &Game Stats", false, &frmMain::enterGames);
     stats->addSeparator();
-    item(stats, "mnuSeasonBatting", "Batting Stats by Game", false);
-    item(stats, "mnuSeasonPitching", "Pitching Stats by Game", false);
+    item(stats, "mnuSeasonBatting", "Batting Stats by Game", false, &frmMain::battingByGame);
+    item(stats, "mnuSeasonPitching", "Pitching Stats by Game", false, &frmMain::pitchingByGame);
     stats->addSeparator();
     item(stats, "mnuTeamBat", "Team &Batting Stats", false);
     item(stats, "mnuTeamPit", "Team &Pitching Stats", false);
@@ -372,6 +374,16 @@ void frmMain::editPlayer()
 void frmMain::enterGames()
 {
     showWindow("frmSingleGameStats", [this] { return frmSingleGameStats::open(*this); });
+}
+
+void frmMain::battingByGame()
+{
+    showWindow("frmSeasonBattingStats", [this] { return new frmSeasonBattingStats(*this); });
+}
+
+void frmMain::pitchingByGame()
+{
+    showWindow("frmSeasonPitchingStats", [this] { return new frmSeasonPitchingStats(*this); });
 }
 
 void frmMain::showHelp()

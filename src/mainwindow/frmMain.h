@@ -58,6 +58,8 @@ public slots:
     void editTeam();
     void editPlayer();
     void enterGames();
+    void battingByGame();
+    void pitchingByGame();
     void exitProgram();
     void showTip();
 

@@ -1,0 +1,68 @@
+#include "frmSeasonPitchingStats.h"
+
+#include "platform/Fonts.h"
+#include "platform/Units.h"
+
+namespace {
+
+ListLayout pitchingLayout()
+{
+    return {"Season Pitching Stats",
+            "Player Pitching Statistics",
+            4110,
+            2865,
+            {{"DateLabel", "Date", 1920, "lblDate", 1785, 795},
+             {"GameLabel", "Game", 2655, "lblGame", 2760, 0},
+             {"Label2", "D", 3360, "lblPDecision", 3240, 375, 5880, false},
+             {"Label3", "IP", 3810, "lblPInnings", 3720, 375, 5880},
+             {"AtBatsLabel", "AB", 4320, "lblPAtBats", 4320, 375},
+             {"HitsLabel", "H", 4890, "lblPHits", 4800, 375},
+             {"PWalksLabel", "BB", 5325, "lblPWalks", 5280, 375},
+             {"PRunssLabel", "ER", 5805, "lblPRuns", 5760, 375},
+             {"PSOsLabel", "SO", 6300, "lblPSOs", 6240, 375},
+             {"StrikesLabel", "S", 6825, "lblPStrikes", 6720, 375},
+             {"BallsLabel", "B", 7350, "lblPBalls", 7200, 375},
+             {"WPLabel", "WP", 7710, "lblPWild", 7680, 375},
+             {"AVGLabel", "AVG", 8160, "lblPAvg", 8160, 495},
+             {"ERALabel", "ERA", 8805, "lblPERA", 8760, 495}},
+            5865,
+            2730};
+}
+
+} // namespace
+
+frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main) : GameListWindow(main, pitchingLayout())
+{
+    setObjectName("frmSeasonPitchingStats");
+    const QFont font = windowFont("MS Sans Serif", 8.25, true);
+    for (QLabel **label : {&Label4, &lblPRecord}) {
+        *label = new QLabel(this);
+        (*label)->setFont(font);
+        QPalette palette = (*label)->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+        (*label)->setPalette(palette);
+    }
+    Label4->setObjectName("Label4");
+    Label4->setText("W-L-S:");
+    Label4->setGeometry(twipsRect(2160, 6360, 705, 345));
+    lblPRecord->setObjectName("lblPRecord");
+    lblPRecord->setText("0-0-0");
+    lblPRecord->setGeometry(twipsRect(2880, 6360, 1185, 345));
+    load([this](const GameRecords &records) -> Outcome<void> {
+        Outcome<GameLists::PitchingList> list = GameLists::pitchingList(records);
+        if (!list) {
+            lblPRecord->clear();
+            return Failure{list.error()};
+        }
+        m_rows = list->games;
+        m_season = list->season;
+        lblPRecord->setText(list->record);
+        return {};
+    });
+}
+
+void frmSeasonPitchingStats::placeExtras(const GameLists::Page &page)
+{
+    Label4->move(Label4->x(), twipsToPixels(page.recordTop));
+    lblPRecord->move(lblPRecord->x(), twipsToPixels(page.recordTop));
+}

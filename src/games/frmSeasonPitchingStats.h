@@ -1,0 +1,18 @@
+#pragma once
+
+#include "GameListWindow.h"
+
+// The games the current player pitched, 25 a page, with the season row and his won-lost-saved record.
+class frmSeasonPitchingStats : public GameListWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmSeasonPitchingStats(frmMain &main);
+
+    QLabel *Label4;
+    QLabel *lblPRecord;
+
+protected:
+    void placeExtras(const GameLists::Page &page) override;
+};
