@@ -4,6 +4,8 @@
 #include "Innings.h"
 #include "Statistics.h"
 
+#include <algorithm>
+
 namespace {
 
 struct CountField
@@ -73,6 +75,24 @@ Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, PitchingGa
     if (Outcome<void> rates = computeSeasonRates(totals); !rates)
         return Failure{rates.error()};
     return totals;
+}
+
+Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player)
+{
+    const auto overflow = [](const QString &what) {
+        return Failure{QStringLiteral("The team's %1 pass 32767, more than a total can hold.").arg(what)};
+    };
+    team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
+    team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
+    for (const CountField &field : CountFields)
+        if (!Stats::addInt16(team.*field.total, player.*field.total))
+            return overflow(QString::fromLatin1(field.what));
+    if (!Stats::addInt16(team.PTotalWins, player.PTotalWins))
+        return overflow(QStringLiteral("wins"));
+    team.PTotalLosses += player.PTotalLosses;
+    team.PTotalSaves += player.PTotalSaves;
+    team.PTotalInnings = Innings::add(team.PTotalInnings, player.PTotalInnings);
+    return {};
 }
 
 Outcome<void> computeSeasonRates(SeasonTotals &totals)

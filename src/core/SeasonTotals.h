@@ -49,3 +49,8 @@ Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records,
 
 // The average, slugging and earned run average from the counts already summed.
 Outcome<void> computeSeasonRates(SeasonTotals &totals);
+
+// Adds a player's season to a team row: every count and decision summed (16-bit, an overflow is
+// an error naming the total), innings carried, games the largest of the players'. The rates are
+// left for computeSeasonRates, from the summed counts.
+Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player);

@@ -5,33 +5,27 @@
 
 namespace {
 
-ListLayout pitchingLayout()
+QVector<TableColumn> pitchingColumns()
 {
-    return {"Season Pitching Stats",
-            "Player Pitching Statistics",
-            4110,
-            2865,
-            {{"DateLabel", "Date", 1920, "lblDate", 1785, 795},
-             {"GameLabel", "Game", 2655, "lblGame", 2760, 0},
-             {"Label2", "D", 3360, "lblPDecision", 3240, 375, 5880, false},
-             {"Label3", "IP", 3810, "lblPInnings", 3720, 375, 5880},
-             {"AtBatsLabel", "AB", 4320, "lblPAtBats", 4320, 375},
-             {"HitsLabel", "H", 4890, "lblPHits", 4800, 375},
-             {"PWalksLabel", "BB", 5325, "lblPWalks", 5280, 375},
-             {"PRunssLabel", "ER", 5805, "lblPRuns", 5760, 375},
-             {"PSOsLabel", "SO", 6300, "lblPSOs", 6240, 375},
-             {"StrikesLabel", "S", 6825, "lblPStrikes", 6720, 375},
-             {"BallsLabel", "B", 7350, "lblPBalls", 7200, 375},
-             {"WPLabel", "WP", 7710, "lblPWild", 7680, 375},
-             {"AVGLabel", "AVG", 8160, "lblPAvg", 8160, 495},
-             {"ERALabel", "ERA", 8805, "lblPERA", 8760, 495}},
-            5865,
-            2730};
+    return {{"DateLabel", "Date", 1920, "lblDate", 1785, 795},
+            {"GameLabel", "Game", 2655, "lblGame", 2760, 0},
+            {"Label2", "D", 3360, "lblPDecision", 3240, 375, 5880, false},
+            {"Label3", "IP", 3810, "lblPInnings", 3720, 375, 5880},
+            {"AtBatsLabel", "AB", 4320, "lblPAtBats", 4320, 375},
+            {"HitsLabel", "H", 4890, "lblPHits", 4800, 375},
+            {"PWalksLabel", "BB", 5325, "lblPWalks", 5280, 375},
+            {"PRunssLabel", "ER", 5805, "lblPRuns", 5760, 375},
+            {"PSOsLabel", "SO", 6300, "lblPSOs", 6240, 375},
+            {"StrikesLabel", "S", 6825, "lblPStrikes", 6720, 375},
+            {"BallsLabel", "B", 7350, "lblPBalls", 7200, 375},
+            {"WPLabel", "WP", 7710, "lblPWild", 7680, 375},
+            {"AVGLabel", "AVG", 8160, "lblPAvg", 8160, 495},
+            {"ERALabel", "ERA", 8805, "lblPERA", 8760, 495}};
 }
 
 } // namespace
 
-frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main) : GameListWindow(main, pitchingLayout())
+frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main) : GameListWindow(main, "Season Pitching Stats", "Player Pitching Statistics", 4110, 2865, pitchingColumns(), 5865, 2730)
 {
     setObjectName("frmSeasonPitchingStats");
     const QFont font = windowFont("MS Sans Serif", 8.25, true);

@@ -12,6 +12,8 @@
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
+#include "reports/frmTeamBattingStats.h"
+#include "reports/frmTeamPitchingStats.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -117,8 +119,8 @@ void frmMain::buildMenus()
     item(stats, "mnuSeasonBatting", "Batting Stats by Game", false, &frmMain::battingByGame);
     item(stats, "mnuSeasonPitching", "Pitching Stats by Game", false, &frmMain::pitchingByGame);
     stats->addSeparator();
-    item(stats, "mnuTeamBat", "Team &Batting Stats", false);
-    item(stats, "mnuTeamPit", "Team &Pitching Stats", false);
+    item(stats, "mnuTeamBat", "Team &Batting Stats", false, &frmMain::teamBatting);
+    item(stats, "mnuTeamPit", "Team &Pitching Stats", false, &frmMain::teamPitching);
 
     QMenu *card = menu("mnuCard", "&Trading Card");
     item(card, "mnuPhoto", "&Edit Picture", false);
@@ -384,6 +386,16 @@ void frmMain::battingByGame()
 void frmMain::pitchingByGame()
 {
     showWindow("frmSeasonPitchingStats", [this] { return new frmSeasonPitchingStats(*this); });
+}
+
+void frmMain::teamBatting()
+{
+    showWindow("frmTeamBattingStats", [this] { return new frmTeamBattingStats(*this); });
+}
+
+void frmMain::teamPitching()
+{
+    showWindow("frmTeamPitchingStats", [this] { return new frmTeamPitchingStats(*this); });
 }
 
 void frmMain::showHelp()

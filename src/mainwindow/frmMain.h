@@ -60,6 +60,8 @@ public slots:
     void enterGames();
     void battingByGame();
     void pitchingByGame();
+    void teamBatting();
+    void teamPitching();
     void exitProgram();
     void showTip();
 

@@ -1,0 +1,161 @@
+#include "StatsTableWindow.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/Fonts.h"
+#include "platform/PrintJobs.h"
+#include "platform/Units.h"
+
+namespace {
+
+const QColor DarkBlue(0, 0, 192);
+constexpr int CellHeight = 255;
+constexpr int AutoCellHeight = 195;
+constexpr int AutoCellWidth = 1560;
+
+QWidget *line(QWidget *parent, const char *name, int left, int right, int y)
+{
+    auto *l = new QWidget(parent);
+    l->setObjectName(name);
+    l->setAutoFillBackground(true);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    l->setPalette(palette);
+    l->setGeometry(twipsToPixels(left), twipsToPixels(y), twipsToPixels(right - left), 2);
+    return l;
+}
+
+} // namespace
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m_main(main), m_layout(layout)
+{
+    setWindowTitle(layout.caption);
+    resize(twipsToPixels(layout.width), twipsToPixels(layout.height));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setFont(windowFont("MS Sans Serif", 8.25));
+
+    const auto label = [&](const char *name, const QString &text, const QFont &font, Qt::Alignment align,
+                           const QRect &twips) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setFont(font);
+        setTextColour(l, DarkBlue);
+        l->setAlignment(align | Qt::AlignTop);
+        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return l;
+    };
+    const QFont boldSmall = windowFont("MS Sans Serif", 9.75, true);
+    label("Label1", layout.heading, windowFont("Arial", 12, true), Qt::AlignHCenter,
+          QRect(layout.headingLeft, 120, layout.headingWidth, 285));
+    nameLabel = label(layout.nameLabel, layout.nameCaption, boldSmall, Qt::AlignLeft,
+                      QRect(layout.nameLeft, 120, layout.nameWidth, layout.nameHeight));
+    lblSeason = label("lblSeason", layout.seasonCaption, boldSmall, Qt::AlignRight, QRect(7920, 120, 1905, 360));
+    line(this, "Line1", layout.lineLeft, layout.lineRight, 720);
+    Line2 = line(this, "Line2", layout.lineLeft, layout.lineRight, layout.lineY);
+
+    const QFont bold = windowFont("MS Sans Serif", 8.25, true);
+    bool firstAutoColumn = true;
+    for (const TableColumn &column : layout.columns) {
+        auto *header = new QLabel(column.header, this);
+        header->setObjectName(column.headerName);
+        header->setFont(bold);
+        setTextColour(header, DarkBlue);
+        header->move(twipsToPixels(column.headerLeft), twipsToPixels(480));
+        header->adjustSize();
+        QVector<QLabel *> cells;
+        for (int row = 0; row < layout.rows; ++row) {
+            auto *c = new QLabel(this);
+            c->setObjectName(QStringLiteral("%1%2").arg(column.cellName).arg(row));
+            const bool last = row == layout.rows - 1;
+            const int top = !last ? (row == 0 ? layout.firstRowTop : 800 + 200 * row) : column.lastRowTop ? column.lastRowTop : layout.lastRowTop;
+            if (column.cellWidth == 0) {
+                const int left = last && firstAutoColumn ? layout.lastRowNameLeft : column.cellLeft;
+                c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                c->setGeometry(twipsRect(left, top, AutoCellWidth, AutoCellHeight));
+            } else {
+                // A cell may be wider than its column for the substitute font: widen it about its
+                // centre so a full date still shows.
+                const int widen = column.cellWidth >= 795 ? 120 : 0;
+                c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+                c->setGeometry(twipsRect(column.cellLeft - widen, top, column.cellWidth + 2 * widen, CellHeight));
+            }
+            if (last) {
+                c->setFont(bold);
+                setTextColour(c, DarkBlue);
+            }
+            cells.append(c);
+        }
+        if (column.cellWidth == 0)
+            firstAutoColumn = false;
+        m_cells.append(cells);
+    }
+
+    const auto button = [&](const char *name, const QString &caption, int left) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(twipsRect(left, layout.buttonsTop, layout.buttonWidth, 375));
+        return b;
+    };
+    cmdPrint = button("cmdPrint", "&Print", layout.printLeft);
+    cmdClose = button("cmdClose", "&Close", layout.closeLeft);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        if (Outcome<void> printed = printWindow(m_main.dialogs(), *this); !printed)
+            m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK, MessageIcon::Exclamation);
+    });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QLabel *StatsTableWindow::cell(const QString &column, int row) const
+{
+    for (int c = 0; c < m_layout.columns.size(); ++c)
+        if (column == QLatin1String(m_layout.columns[c].cellName))
+            return m_cells[c][row];
+    return nullptr;
+}
+
+void StatsTableWindow::setRow(int row, const QStringList &texts)
+{
+    for (int c = 0; c < m_cells.size(); ++c)
+        m_cells[c][row]->setText(texts.value(c));
+}
+
+void StatsTableWindow::clearRows(int from, int to)
+{
+    for (const QVector<QLabel *> &column : std::as_const(m_cells))
+        for (int row = from; row <= to; ++row)
+            column[row]->clear();
+}
+
+void StatsTableWindow::clearAll()
+{
+    clearRows(0, lastRow());
+    nameLabel->clear();
+    lblSeason->clear();
+}
+
+void StatsTableWindow::placeLastRow(int top, int lineY)
+{
+    for (int c = 0; c < m_cells.size(); ++c) {
+        QLabel *lastCell = m_cells[c][lastRow()];
+        if (m_layout.columns[c].lastRowMoves)
+            lastCell->move(lastCell->x(), twipsToPixels(top));
+    }
+    Line2->move(Line2->x(), twipsToPixels(lineY));
+}
+
+void StatsTableWindow::showNoFigures(const QString &error)
+{
+    clearAll();
+    m_main.dialogs().message(error, windowTitle(), MessageButtons::OK, MessageIcon::Exclamation);
+}

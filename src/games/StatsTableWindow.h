@@ -1,0 +1,88 @@
+#pragma once
+
+// What the per-game lists and the team tables share: a white window with a heading, a name and a
+// season label, columns of cell labels under their headers, a line above the last row (the season
+// or team row), and Print and Close buttons.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVector>
+#include <QWidget>
+
+class frmMain;
+
+struct TableColumn
+{
+    const char *headerName;
+    const char *header;
+    int headerLeft;
+    const char *cellName;
+    int cellLeft;
+    int cellWidth;           // 0: sized to the text, left-aligned (game numbers, player names)
+    int lastRowTop = 0;      // design-time top of its last-row cell; 0: the layout's
+    bool lastRowMoves = true; // whether its last-row cell follows the rows shown
+};
+
+struct TableLayout
+{
+    QString caption;
+    int width;
+    int height;
+    QString heading;
+    int headingLeft;
+    int headingWidth;
+    const char *nameLabel; // lblPlayerName or lblTeamName
+    QString nameCaption;
+    int nameLeft;
+    int nameWidth;
+    int nameHeight;
+    QString seasonCaption;
+    int lineLeft;
+    int lineRight;
+    QVector<TableColumn> columns;
+    int rows;            // cells per column, the last row included
+    int firstRowTop;     // row 0; the rows after it are 200 twips apart from 800
+    int lastRowTop;      // design-time top of the last row
+    int lastRowNameLeft; // the last row's first auto-sized cell may stand a little left
+    int lineY;           // design-time Y of Line2
+    int printLeft;
+    int closeLeft;
+    int buttonsTop;
+    int buttonWidth;
+};
+
+class StatsTableWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    QLabel *cell(const QString &column, int row) const;
+
+    QLabel *nameLabel;
+    QLabel *lblSeason;
+    QWidget *Line2;
+    QPushButton *cmdPrint;
+    QPushButton *cmdClose;
+
+protected:
+    StatsTableWindow(frmMain &main, const TableLayout &layout);
+
+    int columnCount() const { return int(m_cells.size()); }
+    int lastRow() const { return m_layout.rows - 1; }
+    void setRow(int row, const QStringList &texts);
+    void clearRows(int from, int to);
+    void clearAll();
+    // Moves the last row's cells to `top` and Line2 to `lineY`, in twips.
+    void placeLastRow(int top, int lineY);
+    // Tells the user why the figures cannot be shown and shows none.
+    void showNoFigures(const QString &error);
+
+    frmMain &m_main;
+
+private:
+    TableLayout m_layout;
+    QVector<QVector<QLabel *>> m_cells; // [column][row]
+};
+
+// The text colour of an enabled label; a disabled one keeps the greyed look.
+void setTextColour(QWidget *widget, const QColor &colour);

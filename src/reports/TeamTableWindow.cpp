@@ -1,0 +1,42 @@
+#include "TeamTableWindow.h"
+
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/BusyPointer.h"
+
+using namespace TeamTables;
+
+TeamTableWindow::TeamTableWindow(frmMain &main, const TableLayout &layout) : StatsTableWindow(main, layout)
+{
+    lblTeamName = nameLabel;
+}
+
+void TeamTableWindow::fill(PitchingGames rule,
+                           const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
+{
+    MainState &state = m_main.state();
+    BusyPointer busy;
+    Outcome<TeamFile> team = RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);
+    if (!team) {
+        showNoFigures(team.error());
+        return;
+    }
+    state.PlayerCount = 0;
+    for (const RosterEntry &entry : team->roster)
+        if (!entry.RosterPlayer.isEmpty())
+            ++state.PlayerCount;
+    Outcome<QVector<PlayerSeason>> players = readPlayerSeasons(state.ApplicationPath, *team, rule);
+    Outcome<Table> table = players ? build(*players) : Outcome<Table>(Failure{players.error()});
+    if (!table) {
+        showNoFigures(table.error());
+        return;
+    }
+    clearRows(0, lastRow());
+    const int listed = int(table->rows.size());
+    for (int row = 0; row < listed; ++row)
+        setRow(row, table->rows[row]);
+    setRow(lastRow(), table->team);
+    placeLastRow(teamRowTop(listed), teamLineY(listed));
+    lblTeamName->setText(team->header.TeamName);
+    lblSeason->setText(team->header.Season);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// The team batting and the team pitching table: a row per listed player and the team row right
+// under the last of them.
+
+#include "TeamTables.h"
+#include "games/StatsTableWindow.h"
+
+#include <functional>
+
+class TeamTableWindow : public StatsTableWindow
+{
+    Q_OBJECT
+
+public:
+    QLabel *lblTeamName;
+
+protected:
+    TeamTableWindow(frmMain &main, const TableLayout &layout);
+
+    // Reads the team file and every listed player's games and fills the table; on failure tells the
+    // user and shows no figures.
+    void fill(PitchingGames rule, const std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)> &build);
+};

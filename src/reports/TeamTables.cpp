@@ -1,0 +1,116 @@
+#include "TeamTables.h"
+
+#include "core/CodeTables.h"
+#include "core/Innings.h"
+#include "core/RecordFiles.h"
+#include "core/Statistics.h"
+
+namespace TeamTables {
+
+namespace {
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+QStringList battingCells(const QString &name, const QString &position, const SeasonTotals &t)
+{
+    return {name, position, number(t.BTotalGames), number(t.BTotalAtBats), number(t.BTotalHits),
+            number(t.BTotalDoubles), number(t.BTotalTriples), number(t.BTotalHomers), number(t.BTotalWalks),
+            number(t.BTotalRuns), number(t.BTotalSOs), number(t.BTotalSBs), number(t.BTotalRBIs),
+            Stats::formatRate(t.BTotalAverage), Stats::formatRate(t.BTotalSlugging)};
+}
+
+QStringList pitchingCells(const QString &name, const SeasonTotals &t)
+{
+    return {name, number(t.PTotalGames), number(t.PTotalWins), Stats::formatSingle(t.PTotalLosses),
+            Stats::formatSingle(t.PTotalSaves), Innings::formatThirdsNotation(t.PTotalInnings).value_or(QString()),
+            number(t.PTotalAtBats), number(t.PTotalHits), number(t.PTotalWalks), number(t.PTotalRuns),
+            number(t.PTotalSOs), number(t.PTotalStrikes), number(t.PTotalBalls), number(t.PTotalWildPitch),
+            Stats::formatRate(Stats::battingAverage(t.PTotalHits, t.PTotalAtBats)),
+            Stats::formatRateLeadingZero(t.PTotalERA)};
+}
+
+bool hasPitched(const SeasonTotals &t)
+{
+    return t.PTotalInnings > 0 || t.PTotalAtBats >= 1;
+}
+
+Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players)
+{
+    SeasonTotals team;
+    for (const PlayerSeason *player : players)
+        if (Outcome<void> added = addToTeam(team, player->totals); !added)
+            return Failure{added.error()};
+    if (Outcome<void> rates = computeSeasonRates(team); !rates)
+        return Failure{rates.error()};
+    return team;
+}
+
+} // namespace
+
+Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team, PitchingGames rule)
+{
+    QVector<PlayerSeason> seasons;
+    const QString &folder = team.header.TeamName;
+    for (const RosterEntry &entry : team.roster) {
+        // An empty slot among the players (a hand-edited file) is passed over, not an end.
+        if (entry.RosterPlayer.isEmpty())
+            continue;
+        Outcome<GameRecords> records = RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer);
+        if (!records)
+            return Failure{QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
+        Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records, rule);
+        if (!totals)
+            return Failure{QStringLiteral("%1's games in \"%2\": %3")
+                               .arg(entry.RosterPlayer, RecordFiles::statsFilePath(appPath, folder, entry.RosterPlayer),
+                                    totals.error())};
+        seasons.append({entry.RosterPlayer, entry.RosterPosition, *totals});
+    }
+    return seasons;
+}
+
+Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
+{
+    Table table;
+    QVector<const PlayerSeason *> listed;
+    for (const PlayerSeason &player : players) {
+        table.rows.append(battingCells(player.name, Codes::positionShortName(player.position), player.totals));
+        listed.append(&player);
+    }
+    Outcome<SeasonTotals> team = teamRow(listed);
+    if (!team)
+        return Failure{team.error()};
+    table.team = battingCells(QStringLiteral("Team"), QString(), *team);
+    return table;
+}
+
+Outcome<Table> pitchingTable(const QVector<PlayerSeason> &players)
+{
+    Table table;
+    QVector<const PlayerSeason *> listed;
+    for (const PlayerSeason &player : players) {
+        if (!hasPitched(player.totals))
+            continue;
+        table.rows.append(pitchingCells(player.name, player.totals));
+        listed.append(&player);
+    }
+    Outcome<SeasonTotals> team = teamRow(listed);
+    if (!team)
+        return Failure{team.error()};
+    table.team = pitchingCells(QStringLiteral("Team"), *team);
+    return table;
+}
+
+int teamRowTop(int listed)
+{
+    return listed * 200 + 915;
+}
+
+int teamLineY(int listed)
+{
+    return listed * 200 + 870;
+}
+
+} // namespace TeamTables

@@ -1,0 +1,60 @@
+#include "frmTeamBattingStats.h"
+
+namespace {
+
+TableLayout battingLayout()
+{
+    TableLayout layout;
+    layout.caption = "Team Batting Stats";
+    layout.width = 10920;
+    layout.height = 7515;
+    layout.heading = "Team Batting Statistics";
+    layout.headingLeft = 4215;
+    layout.headingWidth = 2655;
+    layout.nameLabel = "lblTeamName";
+    layout.nameCaption = "Player Name";
+    layout.nameLeft = 1440;
+    layout.nameWidth = 2625;
+    layout.nameHeight = 360;
+    layout.seasonCaption = "Season";
+    layout.lineLeft = 1200;
+    layout.lineRight = 9960;
+    layout.columns = {{"PlayerLabel", "Player", 1440, "lblPlayer", 1440, 0},
+                      {"PositionLabel", "Pos.", 3000, "lblPosition1", 3000, 375, 0, false},
+                      {"GamesLabel", "G", 3600, "lblBGames", 3480, 375},
+                      {"AtBatsLabel", "AB", 3960, "lblBAtBats", 3960, 375},
+                      {"HitsLabel", "H", 4530, "lblBHits", 4440, 375},
+                      {"DoublesLabel", "2B", 4920, "lblBDoubles", 4920, 375},
+                      {"TriplesLabel", "3B", 5400, "lblBTriples", 5400, 375},
+                      {"HomersLabel", "HR", 5880, "lblBHomers", 5880, 375},
+                      {"WalksLabel", "BB", 6360, "lblBWalks", 6360, 375},
+                      {"RunsLabel", "R", 6990, "lblBRuns", 6840, 375},
+                      {"SOsLabel", "SO", 7320, "lblBSOs", 7320, 375},
+                      {"SBsLabel", "SB", 7800, "lblBSBs", 7800, 375},
+                      {"RBIsLabel", "RBI", 8280, "lblBRBIs", 8280, 375},
+                      {"AVGLabel", "AVG", 8760, "lblBAvg", 8760, 495},
+                      {"SlugLabel", "Slug", 9360, "lblBSlug", 9360, 495}};
+    layout.rows = RosterSlots + 1;
+    layout.firstRowTop = 800;
+    layout.lastRowTop = 6315;
+    layout.lastRowNameLeft = 1440;
+    layout.lineY = 6270;
+    layout.printLeft = 8520;
+    layout.closeLeft = 9720;
+    layout.buttonsTop = 6960;
+    layout.buttonWidth = 975;
+    return layout;
+}
+
+} // namespace
+
+frmTeamBattingStats::frmTeamBattingStats(frmMain &main) : TeamTableWindow(main, battingLayout())
+{
+    setObjectName("frmTeamBattingStats");
+    FillTeamBattingTable();
+}
+
+void frmTeamBattingStats::FillTeamBattingTable()
+{
+    fill(PitchingGames::WithInnings, TeamTables::battingTable);
+}

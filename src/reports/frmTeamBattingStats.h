@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TeamTableWindow.h"
+
+// Every roster player's season batting line, and the team's.
+class frmTeamBattingStats : public TeamTableWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmTeamBattingStats(frmMain &main);
+    void FillTeamBattingTable();
+};

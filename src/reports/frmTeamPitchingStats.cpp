@@ -1,0 +1,61 @@
+#include "frmTeamPitchingStats.h"
+
+namespace {
+
+TableLayout pitchingLayout()
+{
+    TableLayout layout;
+    layout.caption = "Team Pitching Stats";
+    layout.width = 10920;
+    layout.height = 7590;
+    layout.heading = "Team Pitching Statistics";
+    layout.headingLeft = 4155;
+    layout.headingWidth = 2775;
+    layout.nameLabel = "lblTeamName";
+    layout.nameCaption = "Team Pitching Statistics";
+    layout.nameLeft = 720;
+    layout.nameWidth = 2745;
+    layout.nameHeight = 360;
+    layout.seasonCaption = QString();
+    layout.lineLeft = 600;
+    layout.lineRight = 9840;
+    layout.columns = {{"PlayerLabel", "Player", 720, "lblPlayer", 720, 0},
+                      {"GamesLabel", "G", 2400, "lblPGames", 2265, 375},
+                      {"WinsLabel", "W", 2850, "lblPWins", 2745, 375},
+                      {"LossesLabel", "L", 3360, "lblPLosses", 3240, 375},
+                      {"SavesLabel", "SA", 3765, "lblPSaves", 3720, 375},
+                      {"InningsLabel", "IP", 4320, "lblPInnings", 4200, 615},
+                      {"AtBatsLabel", "AB", 4920, "lblPAtBats", 4920, 375},
+                      {"HitsLabel", "H", 5490, "lblPHits", 5400, 375},
+                      {"WalksLabel", "BB", 5880, "lblPWalks", 5880, 375},
+                      {"RunsLabel", "R", 6510, "lblPRuns", 6360, 375},
+                      {"SOsLabel", "SO", 6840, "lblPSOs", 6840, 375},
+                      {"StrikesLabel", "S", 7425, "lblPStrikes", 7320, 375},
+                      {"BallsLabel", "B", 7890, "lblPBalls", 7800, 375},
+                      {"WPLabel", "WP", 8280, "lblPwildpitches", 8280, 375},
+                      {"AVGLabel", "AVG", 8805, "lblPAVG", 8760, 495},
+                      {"ERALabel", "ERA", 9405, "lblPERA", 9360, 495}};
+    layout.rows = RosterSlots + 1;
+    layout.firstRowTop = 800;
+    layout.lastRowTop = 6315;
+    layout.lastRowNameLeft = 720;
+    layout.lineY = 6270;
+    layout.printLeft = 9000;
+    layout.closeLeft = 9960;
+    layout.buttonsTop = 7080;
+    layout.buttonWidth = 855;
+    return layout;
+}
+
+} // namespace
+
+frmTeamPitchingStats::frmTeamPitchingStats(frmMain &main) : TeamTableWindow(main, pitchingLayout())
+{
+    setObjectName("frmTeamPitchingStats");
+    FillTeamPitchingTable();
+}
+
+void frmTeamPitchingStats::FillTeamPitchingTable()
+{
+    fill(PitchingGames::WithInningsOrBattersFaced, TeamTables::pitchingTable);
+}

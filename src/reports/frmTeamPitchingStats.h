@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TeamTableWindow.h"
+
+// The season pitching line of every roster player who pitched, and the team's.
+class frmTeamPitchingStats : public TeamTableWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmTeamPitchingStats(frmMain &main);
+    void FillTeamPitchingTable();
+};

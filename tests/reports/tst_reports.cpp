@@ -1,0 +1,271 @@
+// Team batting and pitching tables: their rows and team row, placing, load errors and printing.
+
+#include "core/RecordFiles.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Fonts.h"
+#include "platform/Units.h"
+#include "reports/TeamTables.h"
+#include "reports/frmTeamBattingStats.h"
+#include "reports/frmTeamPitchingStats.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TeamTables;
+
+namespace {
+
+GameRecord batting(int hits, int atBats)
+{
+    GameRecord g;
+    g.BHits = qint16(hits);
+    g.BAtBats = qint16(atBats);
+    return g;
+}
+
+GameRecord pitching(float innings, int battersFaced, int earnedRuns, const QString &decision = QString())
+{
+    GameRecord g;
+    g.PInnings = innings;
+    g.PAtBats = qint16(battersFaced);
+    g.PRuns = qint16(earnedRuns);
+    g.Decision = decision;
+    return g;
+}
+
+// Record 0 and the games, numbered.
+GameRecords season(const QVector<GameRecord> &games)
+{
+    GameRecords records{GameRecord{}};
+    for (int i = 0; i < games.size(); ++i) {
+        records.append(games[i]);
+        records.last().GameNumber = qint16(i + 1);
+    }
+    return records;
+}
+
+PlayerSeason player(const QString &name, const QVector<GameRecord> &games, int position = 1)
+{
+    return {name, qint16(position), *ComputeSeasonTotals(season(games), PitchingGames::WithInningsOrBattersFaced)};
+}
+
+PlayerSeason batter(const QString &name, const QVector<GameRecord> &games, int position = 1)
+{
+    return {name, qint16(position), *ComputeSeasonTotals(season(games))};
+}
+
+enum BattingColumn { BPlayer, BPosition, BGames, BAtBats, BHits, BAvg = 13, BSlug = 14 };
+enum PitchingColumn { PPlayer, PGames, PWins, PLosses, PSaves, PInnings, PAvg = 14, PERA = 15 };
+
+} // namespace
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+
+    void battingRowsAndTeamRow();
+    void pitchersOnly();
+    void pitchingTeamRow();
+
+    void emptyRosterPlacesTheTeamRow();
+    void fullRosterWindows();
+    void loadErrorsShowNoFigures();
+    void printsToPdf();
+
+private:
+    void writeTeam(const QVector<QPair<QString, GameRecords>> &players, const QVector<int> &positions = {});
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void TestReports::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = m_dir->path() + '/';
+    QDir().mkpath(m_app + "Team1");
+    writeBytes(m_app + "settings.dft", "\"Team1\",\"\",0,0\r\n");
+    writeTeam({});
+    m_dialogs = ScriptedDialogs();
+    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
+    m_main->Timer1.stop();
+}
+
+void TestReports::cleanup()
+{
+    m_main.reset();
+}
+
+void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players, const QVector<int> &positions)
+{
+    TeamFile team;
+    team.header = {"Team1", "", "", "Fall 2026", "", 0};
+    for (int i = 0; i < players.size(); ++i) {
+        team.roster[i] = {players[i].first, qint16(positions.value(i, 1))};
+        if (!players[i].first.isEmpty())
+            QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", players[i].first, players[i].second).ok());
+    }
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", team).ok());
+}
+
+void TestReports::battingRowsAndTeamRow()
+{
+    const QVector<PlayerSeason> players = {
+        batter("Ten", QVector<GameRecord>(9, batting(0, 0)) + QVector<GameRecord>{batting(1, 3)}, 0),
+        batter("Twelve", QVector<GameRecord>(11, batting(0, 0)) + QVector<GameRecord>{batting(0, 1)}, 11),
+        batter("Eight", QVector<GameRecord>(8, batting(0, 0)), 6),
+        batter("Placeholder", {}, 10),
+    };
+    const Table table = *battingTable(players);
+    QCOMPARE(table.rows.size(), 4);
+    QCOMPARE(table.rows[0][BPosition], QString()); // code 0
+    QCOMPARE(table.rows[1][BPosition], QString()); // code 11
+    QCOMPARE(table.rows[2][BPosition], QString("SS"));
+    QCOMPARE(table.rows[0][BAvg], QString(".333"));
+    QCOMPARE(table.rows[3][BGames], QString("0"));
+    QCOMPARE(table.rows[3][BAvg], QString(".000"));
+    QCOMPARE(table.rows[3][BSlug], QString(".000"));
+    QCOMPARE(table.team[BPlayer], QString("Team"));
+    QCOMPARE(table.team[BPosition], QString());
+    QCOMPARE(table.team[BGames], QString("12")); // the most games, not their sum
+    QCOMPARE(table.team[BHits], QString("1"));
+    QCOMPARE(table.team[BAtBats], QString("4"));
+    QCOMPARE(table.team[BAvg], QString(".250")); // from the sums, not the average of averages
+}
+
+void TestReports::pitchersOnly()
+{
+    const QVector<PlayerSeason> players = {
+        player("Starter", {pitching(5.1f, 20, 3, "Win"), pitching(2.2f, 9, 0, "Loss")}),
+        player("Batter", {batting(2, 4), batting(1, 3)}),
+        player("NoOuts", {pitching(0, 2, 2)}),
+        player("Closer", {pitching(6.2f, 25, 3, "Save"), pitching(0, 0, 0, "No Decision")}),
+    };
+    const Table table = *pitchingTable(players);
+    QCOMPARE(table.rows.size(), 3);
+    QCOMPARE(table.rows[0][PPlayer], QString("Starter"));
+    QCOMPARE(table.rows[0][PInnings], QString("8")); // 5 1/3 + 2 2/3
+    QCOMPARE(table.rows[0][PGames], QString("2"));
+    QCOMPARE(table.rows[1][PPlayer], QString("NoOuts"));
+    QCOMPARE(table.rows[1][PERA], QString("0.000"));
+    QCOMPARE(table.rows[1][PGames], QString("1"));
+    QCOMPARE(table.rows[2][PERA], QString("4.050"));
+    QCOMPARE(table.rows[2][PSaves], QString("1"));
+    QCOMPARE(table.team[PWins], QString("1"));
+    QCOMPARE(table.team[PLosses], QString("1"));
+    QCOMPARE(table.team[PSaves], QString("1"));
+    QCOMPARE(table.team[PGames], QString("2"));
+    QCOMPARE(table.team[PInnings], QString("14.2")); // 8 + 0 + 6 2/3
+}
+
+void TestReports::pitchingTeamRow()
+{
+    Table table = *pitchingTable({player("A", {pitching(5.2f, 1, 0)}), player("B", {pitching(2.2f, 1, 2)})});
+    QCOMPARE(table.team[PInnings], QString("8.1"));
+    table = *pitchingTable({player("A", {pitching(7, 28, 2)})});
+    QCOMPARE(table.rows[0][PERA], QString("2.571"));
+    QCOMPARE(table.rows[0][PInnings], QString("7"));
+    table = *pitchingTable({});
+    QCOMPARE(table.team[PGames], QString("0"));
+    QCOMPARE(table.team[PInnings], QString("0"));
+    QCOMPARE(table.team[PAvg], QString(".000"));
+    QCOMPARE(table.team[PERA], QString("0.000"));
+}
+
+void TestReports::emptyRosterPlacesTheTeamRow()
+{
+    frmTeamBattingStats batting(*m_main);
+    QCOMPARE(batting.windowTitle(), QString("Team Batting Stats"));
+    QCOMPARE(batting.cell("lblPlayer", 27)->text(), QString("Team"));
+    QCOMPARE(batting.cell("lblBGames", 27)->text(), QString("0"));
+    QCOMPARE(batting.cell("lblBAvg", 27)->text(), QString(".000"));
+    QCOMPARE(batting.cell("lblBHits", 27)->y(), twipsToPixels(915));
+    QCOMPARE(batting.cell("lblPlayer", 27)->y(), twipsToPixels(915));
+    QCOMPARE(batting.Line2->y(), twipsToPixels(870));
+    QCOMPARE(batting.lblTeamName->text(), QString("Team1"));
+    QCOMPARE(batting.lblSeason->text(), QString("Fall 2026"));
+    frmTeamPitchingStats pitching(*m_main);
+    QCOMPARE(pitching.cell("lblPERA", 27)->text(), QString("0.000"));
+    QCOMPARE(pitching.cell("lblPAVG", 27)->text(), QString(".000"));
+    QCOMPARE(pitching.cell("lblPwildpitches", 27)->y(), twipsToPixels(915));
+    QCOMPARE(pitching.Line2->y(), twipsToPixels(870));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestReports::fullRosterWindows()
+{
+    QVector<QPair<QString, GameRecords>> players;
+    for (int i = 0; i < RosterSlots; ++i)
+        players.append({QStringLiteral("Player%1").arg(i + 1),
+                        season(QVector<GameRecord>(i % 3 == 0 ? 3 : 2, i % 3 == 0 ? pitching(1.1f, 5, 1) : batting(1, 2)))});
+    players[4].first.clear(); // a damaged roster: an empty slot among the players
+    writeTeam(players, QVector<int>(RosterSlots, 3));
+    m_main->state().PlayerCount = 99;
+    frmTeamBattingStats batting(*m_main);
+    QCOMPARE(m_main->state().PlayerCount, qint16(26));
+    QCOMPARE(batting.cell("lblPlayer", 4)->text(), QString("Player6"));
+    QCOMPARE(batting.cell("lblPlayer", 25)->text(), QString("Player27"));
+    QCOMPARE(batting.cell("lblPosition1", 0)->text(), QString("1B"));
+    QCOMPARE(batting.cell("lblPlayer", 26)->text(), QString());
+    QCOMPARE(batting.cell("lblBHits", 27)->y(), twipsToPixels(26 * 200 + 915));
+    QCOMPARE(batting.cell("lblBGames", 27)->text(), QString("3"));
+
+    frmTeamPitchingStats pitching(*m_main);
+    QCOMPARE(pitching.cell("lblPlayer", 0)->text(), QString("Player1"));
+    QCOMPARE(pitching.cell("lblPlayer", 1)->text(), QString("Player4"));
+    QCOMPARE(pitching.cell("lblPlayer", 8)->text(), QString("Player25"));
+    QCOMPARE(pitching.cell("lblPlayer", 9)->text(), QString());
+    QCOMPARE(pitching.cell("lblPInnings", 0)->text(), QString("4")); // 3 x 1 1/3
+    QCOMPARE(pitching.cell("lblPERA", 27)->y(), twipsToPixels(9 * 200 + 915));
+    QCOMPARE(pitching.Line2->y(), twipsToPixels(9 * 200 + 870));
+}
+
+void TestReports::loadErrorsShowNoFigures()
+{
+    writeTeam({{"Good", season({batting(1, 2)})}, {"Bad", season({})}});
+    writeBytes(m_app + "Team1/Bad.sta", "0,0,0\r\n");
+    frmTeamBattingStats batting(*m_main);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages[0].text.startsWith(QString("Bad's games: Cannot read \"%1Team1/Bad.sta\", line 1:").arg(m_app)),
+             qPrintable(m_dialogs.messages[0].text));
+    QCOMPARE(batting.cell("lblPlayer", 0)->text(), QString());
+    QCOMPARE(batting.cell("lblPlayer", 27)->text(), QString());
+    QCOMPARE(batting.lblTeamName->text(), QString());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+    QFile::remove(m_app + "Team1/Team1.tea");
+    frmTeamPitchingStats pitching(*m_main);
+    QVERIFY(m_dialogs.messages[1].text.contains("Team1.tea\": the file does not exist."));
+    QCOMPARE(pitching.cell("lblPERA", 27)->text(), QString());
+}
+
+void TestReports::printsToPdf()
+{
+    writeTeam({{"Casey", season({batting(2, 4), pitching(3, 12, 1, "Win")})}});
+    for (const QString name : {"batting", "pitching"}) {
+        std::unique_ptr<StatsTableWindow> table;
+        if (name == "batting")
+            table = std::make_unique<frmTeamBattingStats>(*m_main);
+        else
+            table = std::make_unique<frmTeamPitchingStats>(*m_main);
+        const QString pdf = m_dir->filePath(name + ".pdf");
+        m_dialogs.printerAnswers.enqueue(pdf);
+        table->cmdPrint->click();
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+    }
+    QCOMPARE(m_dialogs.printerDialogs, 2);
+    QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+QTEST_MAIN(TestReports)
+#include "tst_reports.moc"
