@@ -84,5 +84,8 @@ private:
     QVector<QVector<QLabel *>> m_cells; // [column][row]
 };
 
+// The batting count columns, AB to Slug, as the per-game list and the team table both place them.
+QVector<TableColumn> battingCountColumns();
+
 // The text colour of an enabled label; a disabled one keeps the greyed look.
 void setTextColour(QWidget *widget, const QColor &colour);
