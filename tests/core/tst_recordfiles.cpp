@@ -60,16 +60,6 @@ private:
     rlimit m_old{};
 };
 
-const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
-
-QByteArray newTeamFile(const QByteArray &team)
-{
-    QByteArray bytes = "\"" + team + "\",\"\",\"\",\"\",\"\",0\r\n";
-    for (int i = 0; i < RosterSlots; ++i)
-        bytes += "\"\",0\r\n";
-    return bytes;
-}
-
 } // namespace
 
 class TestRecordFiles : public QObject

@@ -15,8 +15,6 @@ using namespace GameEntry;
 
 namespace {
 
-const QByteArray Record0 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
-
 QByteArray gameLine(int number, const QByteArray &innings = "0", const QByteArray &decision = "")
 {
     return QByteArray::number(number) + ",1,3,0,0,0,0,0,0,0,0,0,0,0," + innings + ",0,0,0,0,0,\"\",\"Team" +
@@ -195,7 +193,7 @@ void TestGames::pastedTextIsRefusedNamingTheBox()
 
 void TestGames::layoutAndFocus()
 {
-    writeStats(Record0);
+    writeStats(NewStatsFile);
     frmSingleGameStats *w = open();
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QString("Enter Single Game Stats"));
@@ -240,7 +238,7 @@ void TestGames::keyFilters()
     QFETCH(QString, box);
     QFETCH(QString, start);
     QFETCH(QString, typed);
-    writeStats(Record0);
+    writeStats(NewStatsFile);
     frmSingleGameStats *w = open();
     auto *input = w->findChild<QLineEdit *>(box);
     input->setText(start);
@@ -251,7 +249,7 @@ void TestGames::keyFilters()
 
 void TestGames::firstGameOfANewPlayer()
 {
-    writeStats(Record0);
+    writeStats(NewStatsFile);
     frmSingleGameStats *w = open();
     QCOMPARE(w->CBGame->count(), 1);
     QCOMPARE(w->CBGame->currentText(), QString("1"));
@@ -272,14 +270,14 @@ void TestGames::firstGameOfANewPlayer()
     w->CBDecision->setCurrentIndex(1);
     w->cmdSubmit->click();
     QCOMPARE(readBytes(statsPath()),
-             Record0 + "1,2,4,0,0,0,0,0,0,0,0,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n");
+             NewStatsFile + "1,2,4,0,0,0,0,0,0,0,0,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n");
     QCOMPARE(m_main->findChild<QLabel *>("lblBHits")->text(), QString("2"));
     QCOMPARE(m_main->findChild<QLabel *>("lblPInnings")->text(), QString("5   1 / 3"));
 }
 
 void TestGames::fullSeasonDisablesNewGame()
 {
-    QByteArray season = Record0;
+    QByteArray season = NewStatsFile;
     for (int game = 1; game <= MaxGames; ++game)
         season += gameLine(game);
     writeStats(season);
@@ -300,7 +298,7 @@ void TestGames::fullSeasonDisablesNewGame()
 
 void TestGames::zeroCountsStayEmpty()
 {
-    writeStats(Record0 + gameLine(1, "5.2", "Save") + gameLine(2, ".1"));
+    writeStats(NewStatsFile + gameLine(1, "5.2", "Save") + gameLine(2, ".1"));
     frmSingleGameStats *w = open();
     QCOMPARE(w->CurrentGame(), 2);
     QCOMPARE(w->txtPInnings->text(), QString());
@@ -320,7 +318,7 @@ void TestGames::zeroCountsStayEmpty()
 
 void TestGames::hitsAboveAtBatsKeepTheGame()
 {
-    writeStats(Record0 + gameLine(1) + gameLine(2));
+    writeStats(NewStatsFile + gameLine(1) + gameLine(2));
     frmSingleGameStats *w = open();
     w->countBoxes[Hits]->clear();
     QTest::keyClicks(w->countBoxes[Hits], "3");
@@ -351,7 +349,7 @@ void TestGames::hitsAboveAtBatsKeepTheGame()
 
 void TestGames::newGamesAreAppendedNumberedOn()
 {
-    const QByteArray before = Record0 + gameLine(1) + gameLine(2);
+    const QByteArray before = NewStatsFile + gameLine(1) + gameLine(2);
     writeStats(before);
     frmSingleGameStats *w = open();
     for (int i = 0; i < 3; ++i)
@@ -367,7 +365,7 @@ void TestGames::newGamesAreAppendedNumberedOn()
 
 void TestGames::cancelAndUneditedSubmitWriteNothing()
 {
-    const QByteArray before = Record0 + gameLine(1, "5.1");
+    const QByteArray before = NewStatsFile + gameLine(1, "5.1");
     writeStats(before);
     frmSingleGameStats *w = open();
     w->cmdNewGame->click();
@@ -376,7 +374,7 @@ void TestGames::cancelAndUneditedSubmitWriteNothing()
     QCOMPARE(readBytes(statsPath()), before);
 
     // Submit without an edit writes nothing but still refreshes the summary.
-    writeStats(Record0);
+    writeStats(NewStatsFile);
     QVERIFY(m_main->UpdateMainPage());
     writeStats(before);
     w = open();
@@ -387,15 +385,15 @@ void TestGames::cancelAndUneditedSubmitWriteNothing()
     QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("1"));
 
     // A player without games who opens and submits gets no empty game written.
-    writeStats(Record0);
+    writeStats(NewStatsFile);
     w = open();
     w->cmdSubmit->click();
-    QCOMPARE(readBytes(statsPath()), Record0);
+    QCOMPARE(readBytes(statsPath()), NewStatsFile);
 }
 
 void TestGames::everyEditedInputIsKept()
 {
-    writeStats(Record0 + gameLine(1) + gameLine(2));
+    writeStats(NewStatsFile + gameLine(1) + gameLine(2));
     frmSingleGameStats *w = open();
     select(w, 1);
     w->txtOpponent->clear();
@@ -411,7 +409,7 @@ void TestGames::everyEditedInputIsKept()
 
 void TestGames::clearGameAndCalendar()
 {
-    writeStats(Record0 + gameLine(1, "2.2", "Win"));
+    writeStats(NewStatsFile + gameLine(1, "2.2", "Win"));
     frmSingleGameStats *w = open();
     w->cmdCalendar->click();
     QVERIFY(!w->Calendar1->isHidden());
@@ -433,7 +431,7 @@ void TestGames::clearGameAndCalendar()
 
 void TestGames::unreadableStatsFileClosesTheWindow()
 {
-    writeStats(Record0 + "1,2,x\r\n");
+    writeStats(NewStatsFile + "1,2,x\r\n");
     QVERIFY(!open());
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1\", line 2:").arg(statsPath())));
@@ -444,7 +442,7 @@ void TestGames::unreadableStatsFileClosesTheWindow()
 
 void TestGames::failedWriteKeepsTheEdits()
 {
-    const QByteArray before = Record0 + gameLine(1);
+    const QByteArray before = NewStatsFile + gameLine(1);
     writeStats(before);
     frmSingleGameStats *w = open();
     QTest::keyClicks(w->countBoxes[AtBats], "9");

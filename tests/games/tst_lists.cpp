@@ -17,8 +17,6 @@ using namespace GameLists;
 
 namespace {
 
-const QByteArray Record0 = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
-
 struct Game
 {
     int hits = 0, atBats = 0, walks = 0;
@@ -134,7 +132,7 @@ W *TestLists::open()
 
 void TestLists::writeGames(const QVector<Game> &games)
 {
-    QByteArray bytes = Record0;
+    QByteArray bytes = NewStatsFile;
     for (int i = 0; i < games.size(); ++i)
         bytes += line(i + 1, games[i]);
     writeBytes(m_app + "Team1/Player1.sta", bytes);
@@ -214,7 +212,7 @@ void TestLists::pagePlaces()
 
 void TestLists::onlyThePlaceholderRecord()
 {
-    writeBytes(m_app + "Team1/Player1.sta", Record0);
+    writeBytes(m_app + "Team1/Player1.sta", NewStatsFile);
     std::unique_ptr<frmSeasonBattingStats> batting(open<frmSeasonBattingStats>());
     QCOMPARE(batting->windowTitle(), QString("Season Batting Stats"));
     QCOMPARE(batting->cell("lblGame", 25)->text(), QString("0"));
@@ -286,7 +284,7 @@ void TestLists::pitchingPages()
 
 void TestLists::loadErrorShowsNoFigures()
 {
-    writeBytes(m_app + "Team1/Player1.sta", Record0 + "1,x\r\n");
+    writeBytes(m_app + "Team1/Player1.sta", NewStatsFile + "1,x\r\n");
     std::unique_ptr<frmSeasonBattingStats> w(open<frmSeasonBattingStats>());
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
@@ -296,7 +294,7 @@ void TestLists::loadErrorShowsNoFigures()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
     // A season sum past 32767 names the total.
-    QByteArray bytes = Record0;
+    QByteArray bytes = NewStatsFile;
     for (int i = 1; i <= 2; ++i)
         bytes += QByteArray::number(i) + ",0,0,0,0,0,0,0,0,0,0,1,0,0,1,0,0,0,30000,0,\"\",\"\",\"\",\"\"\r\n";
     writeBytes(m_app + "Team1/Player1.sta", bytes);

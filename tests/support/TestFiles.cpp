@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "core/Records.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,14 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+QByteArray newTeamFile(const QByteArray &team)
+{
+    QByteArray bytes = "\"" + team + "\",\"\",\"\",\"\",\"\",0\r\n";
+    for (int i = 0; i < RosterSlots; ++i)
+        bytes += "\"\",0\r\n";
+    return bytes;
+}
 
 QByteArray readBytes(const QString &path)
 {

@@ -16,16 +16,6 @@
 
 namespace {
 
-const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
-
-QByteArray emptyTeamFile(const QByteArray &team)
-{
-    QByteArray bytes = "\"" + team + "\",\"\",\"\",\"\",\"\",0\r\n";
-    for (int i = 0; i < RosterSlots; ++i)
-        bytes += "\"\",0\r\n";
-    return bytes;
-}
-
 QList<QByteArray> lines(const QByteArray &bytes)
 {
     QList<QByteArray> result = bytes.split('\n');
@@ -118,7 +108,7 @@ void TestTeam::newTeamCreatesItsFolderAndFile()
     name->OKButton->click();
     deleteClosedWindows();
     QVERIFY(!m_main->openedWindow("frmNameTeam"));
-    QCOMPARE(readBytes(m_app + "Team3/Team3.tea"), emptyTeamFile("Team3"));
+    QCOMPARE(readBytes(m_app + "Team3/Team3.tea"), newTeamFile("Team3"));
     const MainState &state = m_main->state();
     QCOMPARE(state.TeamName, QString("Team3"));
     QCOMPARE(state.PlayerName, QString());
@@ -170,7 +160,7 @@ void TestTeam::overwritingAnExistingTeam()
     QCOMPARE(asked.icon, MessageIcon::Question);
     if (overwrite) {
         QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList({"Player1.bmp", "Team1.tea"}));
-        QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), emptyTeamFile("Team1"));
+        QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), newTeamFile("Team1"));
         QCOMPARE(m_main->state().PlayerName, QString());
     } else {
         QCOMPARE(m_dialogs.messages.size(), 2);
