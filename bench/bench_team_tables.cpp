@@ -70,7 +70,8 @@ void BenchTeamTables::initTestCase()
 void BenchTeamTables::rawReadAndSplit()
 {
     qsizetype fields = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         fields = 0;
         for (const QString &path : std::as_const(m_statsFiles)) {
             QFile file(path);
@@ -86,7 +87,8 @@ void BenchTeamTables::rawReadAndSplit()
 void BenchTeamTables::fillTeamBatting()
 {
     frmTeamBattingStats window(*m_main);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         window.FillTeamBattingTable();
     }
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));
@@ -96,7 +98,8 @@ void BenchTeamTables::fillTeamBatting()
 void BenchTeamTables::fillTeamPitching()
 {
     frmTeamPitchingStats window(*m_main);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         window.FillTeamPitchingTable();
     }
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));

@@ -18,9 +18,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo36.bmp")));
     installFontSubstitutions();
 
-    const QString folder = chooseApplicationFolder(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString folder =
+        chooseApplicationFolder(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QtDialogs dialogs;
     std::unique_ptr<frmMain> mainWindow;
 

@@ -48,7 +48,9 @@ Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
         return saveFailure(path, file.errorString());
     Outcome<void> written = writeFully(file, bytes);
     if (written && file.size() != bytes.size())
-        written = Failure{QStringLiteral("only %1 of %2 bytes reached the disk.").arg(file.size()).arg(bytes.size())};
+        written = Failure{QStringLiteral("only %1 of %2 bytes reached the disk.")
+                              .arg(file.size())
+                              .arg(bytes.size())};
     if (!written) {
         file.cancelWriting();
         return saveFailure(path, written.error());

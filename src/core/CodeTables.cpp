@@ -24,9 +24,9 @@ QString positionShortName(int code)
 
 QString positionLongName(int code)
 {
-    static const QStringList names = {"",           "Pitcher",     "Catcher",    "First Base",
-                                      "Second Base", "Third Base", "Shortstop",  "Left Field",
-                                      "Center Field", "Right Field", "DH"};
+    static const QStringList names = {
+        "",          "Pitcher",    "Catcher",      "First Base",  "Second Base", "Third Base",
+        "Shortstop", "Left Field", "Center Field", "Right Field", "DH"};
     return entry(names, code);
 }
 

@@ -66,35 +66,28 @@ qint64 outs(float innings)
 std::optional<QString> FormatInnings(float innings)
 {
     switch (fraction(innings)) {
-    case 0:
-        return Stats::formatSingle(innings);
-    case 1:
-        return QString::number(whole(innings)) + QStringLiteral("   1 / 3");
-    case 2:
-        return QString::number(whole(innings)) + QStringLiteral("   2 / 3");
-    default:
-        return std::nullopt;
+    case 0: return Stats::formatSingle(innings);
+    case 1: return QString::number(whole(innings)) + QStringLiteral("   1 / 3");
+    case 2: return QString::number(whole(innings)) + QStringLiteral("   2 / 3");
+    default: return std::nullopt;
     }
 }
 
 std::optional<QString> formatThirdsNotation(float innings)
 {
     switch (fraction(innings)) {
-    case 0:
-        return Stats::formatSingle(innings);
-    case 1:
-        return QString::number(whole(innings)) + QStringLiteral(".1");
-    case 2:
-        return QString::number(whole(innings)) + QStringLiteral(".2");
-    default:
-        return std::nullopt;
+    case 0: return Stats::formatSingle(innings);
+    case 1: return QString::number(whole(innings)) + QStringLiteral(".1");
+    case 2: return QString::number(whole(innings)) + QStringLiteral(".2");
+    default: return std::nullopt;
     }
 }
 
 QString formatOneDecimal(float innings)
 {
     const int value = tenths(innings);
-    const QString digits = QStringLiteral("%1.%2").arg(std::abs(value) / 10).arg(std::abs(value) % 10);
+    const QString digits =
+        QStringLiteral("%1.%2").arg(std::abs(value) / 10).arg(std::abs(value) % 10);
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 

@@ -35,7 +35,8 @@ std::optional<QString> nameProblem(const QString &name)
         return QStringLiteral("\"%1\" cannot be used as a name.").arg(name);
     for (const QChar c : name) {
         if (ForbiddenCharacters.contains(c))
-            return QStringLiteral("A name cannot contain any of these characters: / \\ : * ? \" < > |");
+            return QStringLiteral(
+                "A name cannot contain any of these characters: / \\ : * ? \" < > |");
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return QStringLiteral("A name cannot contain control characters.");
     }
@@ -44,7 +45,8 @@ std::optional<QString> nameProblem(const QString &name)
     if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
         return QStringLiteral("A name cannot start or end with a dot.");
     if (isReservedDeviceName(name))
-        return QStringLiteral("\"%1\" is reserved for devices and cannot be used as a name.").arg(name);
+        return QStringLiteral("\"%1\" is reserved for devices and cannot be used as a name.")
+            .arg(name);
     if (!fitsWindows1252(name))
         return QStringLiteral("A name can only hold characters of the Windows-1252 character set.");
     if (name.toUtf8().size() + int(sizeof ".ply") - 1 > MaxFileNameBytes)

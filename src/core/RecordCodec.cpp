@@ -168,7 +168,8 @@ bool Reader::atEnd() const
 
 Failure Reader::failure(int lineNumber, const QString &problem) const
 {
-    return Failure{QStringLiteral("Cannot read \"%1\", line %2: %3").arg(m_path).arg(lineNumber).arg(problem)};
+    return Failure{
+        QStringLiteral("Cannot read \"%1\", line %2: %3").arg(m_path).arg(lineNumber).arg(problem)};
 }
 
 Outcome<QVector<RawField>> Reader::nextLine()
@@ -191,7 +192,8 @@ Outcome<QVector<RawField>> Reader::nextLine()
             field.quoted = true;
             m_line += int(field.bytes.count('\n'));
             m_pos = close + 1;
-            // Whatever stands between the closing quote and the next separator is not part of the text.
+            // Whatever stands between the closing quote and the next separator is not part of the
+            // text.
             while (m_pos < size && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
                 ++m_pos;
         } else {

@@ -50,7 +50,8 @@ Outcome<void> checkNames(const QString &appPath, const QString &path,
         if (const auto problem = nameProblem(name))
             return Failure{QStringLiteral("Cannot use \"%1\": %2").arg(path, *problem)};
     if (!isInsideFolder(appPath, path))
-        return Failure{QStringLiteral("Cannot use \"%1\": it lies outside the program's folder.").arg(path)};
+        return Failure{
+            QStringLiteral("Cannot use \"%1\": it lies outside the program's folder.").arg(path)};
     return {};
 }
 
@@ -206,10 +207,11 @@ Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
     GameRecords records;
     while (!reader.atEnd()) {
         if (records.size() == MaxStatsRecords)
-            return reader.failure(reader.lineNumber(),
-                                  QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
-                                      .arg(MaxStatsRecords)
-                                      .arg(MaxGames));
+            return reader.failure(
+                reader.lineNumber(),
+                QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
+                    .arg(MaxStatsRecords)
+                    .arg(MaxGames));
         Outcome<GameRecord> record = reader.read<GameRecord>(GameKind);
         if (!record)
             return Failure{record.error()};

@@ -52,7 +52,10 @@ struct TeamHeader
         field("TeamReserved", self.TeamReserved);
         field("TeamBorderColor", self.TeamBorderColor);
     }
-    auto tied() const { return std::tie(TeamName, Coach, Asst, Season, TeamReserved, TeamBorderColor); }
+    auto tied() const
+    {
+        return std::tie(TeamName, Coach, Asst, Season, TeamReserved, TeamBorderColor);
+    }
     bool operator==(const TeamHeader &o) const { return tied() == o.tied(); }
 };
 
@@ -131,7 +134,7 @@ struct GameRecord
     qint16 BRBIs = 0;
     qint16 PAtBats = 0;
     qint16 PHits = 0;
-    qint16 PRuns = 0; // earned runs allowed
+    qint16 PRuns = 0;   // earned runs allowed
     float PInnings = 0; // thirds notation: 5.1 is 5 1/3 innings
     qint16 PWalks = 0;
     qint16 PSOs = 0;
@@ -173,9 +176,9 @@ struct GameRecord
     }
     auto tied() const
     {
-        return std::tie(GameNumber, BHits, BAtBats, BRuns, BWalks, BDoubles, BTriples, BHomers, BSOs,
-                        BSBs, BRBIs, PAtBats, PHits, PRuns, PInnings, PWalks, PSOs, PStrikes, PBalls,
-                        PWildPitches, GameDate, Opponent, Decision, Highlights);
+        return std::tie(GameNumber, BHits, BAtBats, BRuns, BWalks, BDoubles, BTriples, BHomers,
+                        BSOs, BSBs, BRBIs, PAtBats, PHits, PRuns, PInnings, PWalks, PSOs, PStrikes,
+                        PBalls, PWildPitches, GameDate, Opponent, Decision, Highlights);
     }
     bool operator==(const GameRecord &o) const { return tied() == o.tied(); }
     bool operator!=(const GameRecord &o) const { return !(*this == o); }

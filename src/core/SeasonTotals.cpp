@@ -39,15 +39,16 @@ const CountField CountFields[] = {
 
 Failure overflow(const QString &what, int recordIndex)
 {
-    return Failure{QStringLiteral("The season's %1 pass 32767 at game %2, more than a total can hold.")
-                       .arg(what)
-                       .arg(recordIndex)};
+    return Failure{
+        QStringLiteral("The season's %1 pass 32767 at game %2, more than a total can hold.")
+            .arg(what)
+            .arg(recordIndex)};
 }
 
 bool pitchedIn(const GameRecord &record, PitchingGames rule)
 {
-    return record.PInnings > 0
-           || (rule == PitchingGames::WithInningsOrBattersFaced && record.PAtBats > 0);
+    return record.PInnings > 0 ||
+           (rule == PitchingGames::WithInningsOrBattersFaced && record.PAtBats > 0);
 }
 
 } // namespace
@@ -80,7 +81,8 @@ Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, PitchingGa
 Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player)
 {
     const auto overflow = [](const QString &what) {
-        return Failure{QStringLiteral("The team's %1 pass 32767, more than a total can hold.").arg(what)};
+        return Failure{
+            QStringLiteral("The team's %1 pass 32767, more than a total can hold.").arg(what)};
     };
     team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
     team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
@@ -102,7 +104,8 @@ Outcome<void> computeSeasonRates(SeasonTotals &totals)
         Stats::slugging(totals.BTotalHits, totals.BTotalAtBats, totals.BTotalWalks,
                         totals.BTotalDoubles, totals.BTotalTriples, totals.BTotalHomers);
     if (!slugging)
-        return Failure{QStringLiteral("The season's slugging cannot be computed: %1").arg(slugging.error())};
+        return Failure{
+            QStringLiteral("The season's slugging cannot be computed: %1").arg(slugging.error())};
     totals.BTotalSlugging = *slugging;
     totals.PTotalERA = Stats::earnedRunAverage(totals.PTotalRuns, totals.PTotalInnings);
     return {};

@@ -40,7 +40,11 @@ struct SeasonTotals
 // Which games count as pitching games: the summary page counts games with innings pitched; the
 // per-game pitching list and the team pitching table also count a game with batters faced but no
 // out recorded.
-enum class PitchingGames { WithInnings, WithInningsOrBattersFaced };
+enum class PitchingGames
+{
+    WithInnings,
+    WithInningsOrBattersFaced
+};
 
 // Sums records 0 to N (record 0, the placeholder, takes part; it holds zeros) and derives the
 // average, slugging and earned run average. A total that would pass 32767 is an error naming it.

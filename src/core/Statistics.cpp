@@ -75,9 +75,9 @@ Outcome<float> slugging(qint16 hits, qint16 atBats, qint16 walks, qint16 doubles
     qint16 bases = walks;
     qint16 tripleBases = 0;
     qint16 homerBases = 0;
-    if (!addInt16(bases, hits) || !addInt16(bases, doubles) || !addInt16(tripleBases, 2 * triples)
-        || !addInt16(bases, tripleBases) || !addInt16(homerBases, 3 * homers)
-        || !addInt16(bases, homerBases))
+    if (!addInt16(bases, hits) || !addInt16(bases, doubles) ||
+        !addInt16(tripleBases, 2 * triples) || !addInt16(bases, tripleBases) ||
+        !addInt16(homerBases, 3 * homers) || !addInt16(bases, homerBases))
         return overflow();
     return roundedRate(bases, chances);
 }
@@ -107,7 +107,8 @@ QString formatSingle(float value)
         return QStringLiteral("0");
     char buffer[64];
     // Fixed notation without a precision is the shortest form that reads back as the same float.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return QString::fromLatin1(buffer, int(result.ptr - buffer));
 }
 

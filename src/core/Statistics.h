@@ -28,7 +28,7 @@ Outcome<float> slugging(qint16 hits, qint16 atBats, qint16 walks, qint16 doubles
 // Nine times the earned runs per true inning (innings in thirds notation); 0 without innings.
 float earnedRunAverage(int earnedRuns, float innings);
 
-QString formatRate(float rate);          // "#.000": .000, .333, 1.500
+QString formatRate(float rate);            // "#.000": .000, .333, 1.500
 QString formatRateLeadingZero(float rate); // "0.000": 0.000, 0.500, 4.050
 // The shortest decimal form of a Single, for whole values the plain integer: 3, 0.5.
 QString formatSingle(float value);

@@ -33,7 +33,13 @@ const std::array<CountBox, CountBoxCount> &countBoxes()
 
 namespace {
 
-enum Count { BAtBats = 0, BHits = 1, PAtBats = 10, PHits = 11 };
+enum Count
+{
+    BAtBats = 0,
+    BHits = 1,
+    PAtBats = 10,
+    PHits = 11
+};
 
 int readCount(const QString &text)
 {
@@ -55,8 +61,8 @@ bool isDateKey(QChar c)
 
 bool hitsExceedAtBats(const EntryTexts &texts)
 {
-    return readCount(texts.counts[BHits]) > readCount(texts.counts[BAtBats])
-           || readCount(texts.counts[PHits]) > readCount(texts.counts[PAtBats]);
+    return readCount(texts.counts[BHits]) > readCount(texts.counts[BAtBats]) ||
+           readCount(texts.counts[PHits]) > readCount(texts.counts[PAtBats]);
 }
 
 void fillEmptyBoxes(EntryTexts &texts, bool innings)
@@ -116,8 +122,7 @@ void showGame(const GameRecord &record, EntryTexts &texts)
         texts.decision = record.Decision;
 }
 
-GameTable::GameTable(const GameRecords &fromFile)
-    : m_records(MaxStatsRecords), m_fromFile(fromFile)
+GameTable::GameTable(const GameRecords &fromFile) : m_records(MaxStatsRecords), m_fromFile(fromFile)
 {
     for (int i = 0; i < fromFile.size() && i < MaxStatsRecords; ++i)
         m_records[i] = fromFile[i];

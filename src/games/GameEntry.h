@@ -32,9 +32,9 @@ struct EntryTexts
     QString date;
     QString opponent;
     std::array<QString, CountBoxCount> counts; // in storing order
-    QString innings;       // whole innings
-    QString inningsThirds; // "--", "1/3", "2/3", "" or typed text
-    QString decision;      // "" when nothing is chosen
+    QString innings;                           // whole innings
+    QString inningsThirds;                     // "--", "1/3", "2/3", "" or typed text
+    QString decision;                          // "" when nothing is chosen
     QString highlights;
 };
 

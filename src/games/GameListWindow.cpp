@@ -12,8 +12,9 @@ namespace {
 
 const QColor Navy(0, 0, 128);
 
-TableLayout listLayout(const QString &caption, const QString &heading, int headingLeft, int headingWidth,
-                       const QVector<TableColumn> &columns, int seasonTop, int seasonGameLeft)
+TableLayout listLayout(const QString &caption, const QString &heading, int headingLeft,
+                       int headingWidth, const QVector<TableColumn> &columns, int seasonTop,
+                       int seasonGameLeft)
 {
     TableLayout layout;
     layout.caption = caption;
@@ -45,10 +46,12 @@ TableLayout listLayout(const QString &caption, const QString &heading, int headi
 
 } // namespace
 
-GameListWindow::GameListWindow(frmMain &main, const QString &caption, const QString &heading, int headingLeft,
-                               int headingWidth, const QVector<TableColumn> &columns, int seasonTop,
+GameListWindow::GameListWindow(frmMain &main, const QString &caption, const QString &heading,
+                               int headingLeft, int headingWidth,
+                               const QVector<TableColumn> &columns, int seasonTop,
                                int seasonGameLeft)
-    : StatsTableWindow(main, listLayout(caption, heading, headingLeft, headingWidth, columns, seasonTop, seasonGameLeft))
+    : StatsTableWindow(main, listLayout(caption, heading, headingLeft, headingWidth, columns,
+                                        seasonTop, seasonGameLeft))
 {
     setFixedSize(size());
     lblPlayerName = nameLabel;
@@ -92,12 +95,15 @@ void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)
         if (!team)
             return Failure{team.error()};
         const QString &folder = team->header.TeamName;
-        Outcome<GameRecords> records = RecordFiles::ReadGameRecords(state.ApplicationPath, folder, state.PlayerName);
+        Outcome<GameRecords> records =
+            RecordFiles::ReadGameRecords(state.ApplicationPath, folder, state.PlayerName);
         if (!records)
             return Failure{records.error()};
         if (Outcome<void> done = compute(*records); !done)
             return Failure{QStringLiteral("Cannot total \"%1\": %2")
-                               .arg(RecordFiles::statsFilePath(state.ApplicationPath, folder, state.PlayerName), done.error())};
+                               .arg(RecordFiles::statsFilePath(state.ApplicationPath, folder,
+                                                               state.PlayerName),
+                                    done.error())};
         lblSeason->setText(team->header.Season);
         return {};
     }();

@@ -26,7 +26,8 @@ public:
 protected:
     // `columns` left to right; the season row's design top, and the left of its game cell.
     GameListWindow(frmMain &main, const QString &caption, const QString &heading, int headingLeft,
-                   int headingWidth, const QVector<TableColumn> &columns, int seasonTop, int seasonGameLeft);
+                   int headingWidth, const QVector<TableColumn> &columns, int seasonTop,
+                   int seasonGameLeft);
 
     // Reads the team header and the player's games, lets `compute` fill the rows, and shows page 1;
     // on failure tells the user and shows no figures.

@@ -33,7 +33,7 @@ Outcome<BattingList> battingList(const GameRecords &records);
 struct PitchingList
 {
     QVector<Row> games;
-    Row season; // its decision cell is empty
+    Row season;     // its decision cell is empty
     QString record; // wins-losses-saves, such as 3-1-2
 };
 Outcome<PitchingList> pitchingList(const GameRecords &records);

@@ -50,7 +50,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m_main(main), m_layout(layout)
+StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout)
+    : m_main(main), m_layout(layout)
 {
     setWindowTitle(layout.caption);
     resize(twipsToPixels(layout.width), twipsToPixels(layout.height));
@@ -61,8 +62,8 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m
     setPalette(palette);
     setFont(windowFont("MS Sans Serif", 8.25));
 
-    const auto label = [&](const char *name, const QString &text, const QFont &font, Qt::Alignment align,
-                           const QRect &twips) {
+    const auto label = [&](const char *name, const QString &text, const QFont &font,
+                           Qt::Alignment align, const QRect &twips) {
         auto *l = new QLabel(text, this);
         l->setObjectName(name);
         l->setFont(font);
@@ -76,7 +77,8 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m
           QRect(layout.headingLeft, 120, layout.headingWidth, 285));
     nameLabel = label(layout.nameLabel, layout.nameCaption, boldSmall, Qt::AlignLeft,
                       QRect(layout.nameLeft, 120, layout.nameWidth, layout.nameHeight));
-    lblSeason = label("lblSeason", layout.seasonCaption, boldSmall, Qt::AlignRight, QRect(7920, 120, 1905, 360));
+    lblSeason = label("lblSeason", layout.seasonCaption, boldSmall, Qt::AlignRight,
+                      QRect(7920, 120, 1905, 360));
     line(this, "Line1", layout.lineLeft, layout.lineRight, 720);
     Line2 = line(this, "Line2", layout.lineLeft, layout.lineRight, layout.lineY);
 
@@ -94,7 +96,9 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m
             auto *c = new QLabel(this);
             c->setObjectName(QStringLiteral("%1%2").arg(column.cellName).arg(row));
             const bool last = row == layout.rows - 1;
-            const int top = !last ? (row == 0 ? layout.firstRowTop : 800 + 200 * row) : column.lastRowTop ? column.lastRowTop : layout.lastRowTop;
+            const int top = !last               ? (row == 0 ? layout.firstRowTop : 800 + 200 * row)
+                            : column.lastRowTop ? column.lastRowTop
+                                                : layout.lastRowTop;
             if (column.cellWidth == 0) {
                 const int left = last && firstAutoColumn ? layout.lastRowNameLeft : column.cellLeft;
                 c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,7 +108,8 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m
                 // centre so a full date still shows.
                 const int widen = column.cellWidth >= 795 ? 120 : 0;
                 c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                c->setGeometry(twipsRect(column.cellLeft - widen, top, column.cellWidth + 2 * widen, CellHeight));
+                c->setGeometry(twipsRect(column.cellLeft - widen, top, column.cellWidth + 2 * widen,
+                                         CellHeight));
             }
             if (last) {
                 c->setFont(bold);
@@ -127,7 +132,8 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout) : m
     cmdClose = button("cmdClose", "&Close", layout.closeLeft);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         if (Outcome<void> printed = printWindow(m_main.dialogs(), *this); !printed)
-            m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK, MessageIcon::Exclamation);
+            m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK,
+                                     MessageIcon::Exclamation);
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }

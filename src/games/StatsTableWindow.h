@@ -18,8 +18,8 @@ struct TableColumn
     int headerLeft;
     const char *cellName;
     int cellLeft;
-    int cellWidth;           // 0: sized to the text, left-aligned (game numbers, player names)
-    int lastRowTop = 0;      // design-time top of its last-row cell; 0: the layout's
+    int cellWidth;            // 0: sized to the text, left-aligned (game numbers, player names)
+    int lastRowTop = 0;       // design-time top of its last-row cell; 0: the layout's
     bool lastRowMoves = true; // whether its last-row cell follows the rows shown
 };
 

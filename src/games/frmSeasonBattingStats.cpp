@@ -5,15 +5,15 @@ namespace {
 QVector<TableColumn> battingColumns()
 {
     return QVector<TableColumn>{{"DateLabel", "Date", 2040, "lblDate", 1905, 795},
-                                {"GameLabel", "Game", 2880, "lblGame", 3000, 0}}
-           + battingCountColumns();
+                                {"GameLabel", "Game", 2880, "lblGame", 3000, 0}} +
+           battingCountColumns();
 }
 
 } // namespace
 
 frmSeasonBattingStats::frmSeasonBattingStats(frmMain &main)
-    : GameListWindow(main, "Season Batting Stats", "Player Batting Statistics", 4170, 2745, battingColumns(), 5870,
-                     2970)
+    : GameListWindow(main, "Season Batting Stats", "Player Batting Statistics", 4170, 2745,
+                     battingColumns(), 5870, 2970)
 {
     setObjectName("frmSeasonBattingStats");
     load([this](const GameRecords &records) -> Outcome<void> {

@@ -26,8 +26,8 @@ QVector<TableColumn> pitchingColumns()
 } // namespace
 
 frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main)
-    : GameListWindow(main, "Season Pitching Stats", "Player Pitching Statistics", 4110, 2865, pitchingColumns(), 5865,
-                     2730)
+    : GameListWindow(main, "Season Pitching Stats", "Player Pitching Statistics", 4110, 2865,
+                     pitchingColumns(), 5865, 2730)
 {
     setObjectName("frmSeasonPitchingStats");
     const QFont font = windowFont("MS Sans Serif", 8.25, true);

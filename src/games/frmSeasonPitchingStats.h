@@ -2,7 +2,8 @@
 
 #include "GameListWindow.h"
 
-// The games the current player pitched, 25 a page, with the season row and his won-lost-saved record.
+// The games the current player pitched, 25 a page, with the season row and his won-lost-saved
+// record.
 class frmSeasonPitchingStats : public GameListWindow
 {
     Q_OBJECT

@@ -54,11 +54,11 @@ const BoxPlace CountPlaces[] = {
 
 // The focus order the Tab key follows.
 const char *const TabOrder[] = {
-    "CBGame", "txtDate", "txtOpponent", "txtBAtBats", "txtBHits", "txtBDoubles", "txtBTriples",
-    "txtBHomers", "txtBRBIs", "txtBRuns", "txtBWalks", "txtBSOs", "txtBSBs", "txtPAtBats",
-    "txtPInnings", "CBInnings", "txtPStrikes", "txtPBalls", "txtPHits", "txtPWalks", "txtPRuns",
-    "txtPSOs", "txtPWild", "CBDecision", "txtHighlights", "cmdSubmit", "cmdCancel", "cmdClear",
-    "cmdCalendar", "cmdNewGame"};
+    "CBGame",        "txtDate",    "txtOpponent", "txtBAtBats", "txtBHits",    "txtBDoubles",
+    "txtBTriples",   "txtBHomers", "txtBRBIs",    "txtBRuns",   "txtBWalks",   "txtBSOs",
+    "txtBSBs",       "txtPAtBats", "txtPInnings", "CBInnings",  "txtPStrikes", "txtPBalls",
+    "txtPHits",      "txtPWalks",  "txtPRuns",    "txtPSOs",    "txtPWild",    "CBDecision",
+    "txtHighlights", "cmdSubmit",  "cmdCancel",   "cmdClear",   "cmdCalendar", "cmdNewGame"};
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -74,16 +74,18 @@ void setTextColour(QWidget *widget, const QColor &colour)
 frmSingleGameStats *frmSingleGameStats::open(frmMain &main)
 {
     const MainState &state = main.state();
-    Outcome<GameRecords> records = RecordFiles::ReadGameRecords(state.ApplicationPath, state.TeamName, state.PlayerName);
+    Outcome<GameRecords> records =
+        RecordFiles::ReadGameRecords(state.ApplicationPath, state.TeamName, state.PlayerName);
     if (!records) {
-        main.dialogs().message(records.error(), Title, MessageButtons::OK, MessageIcon::Exclamation);
+        main.dialogs().message(records.error(), Title, MessageButtons::OK,
+                               MessageIcon::Exclamation);
         return nullptr;
     }
     return new frmSingleGameStats(main, *records, state.TeamName, state.PlayerName);
 }
 
-frmSingleGameStats::frmSingleGameStats(frmMain &main, const GameRecords &records, const QString &team,
-                                       const QString &player)
+frmSingleGameStats::frmSingleGameStats(frmMain &main, const GameRecords &records,
+                                       const QString &team, const QString &player)
     : m_main(main), m_table(records), m_team(team), m_player(player)
 {
     setObjectName("frmSingleGameStats");
@@ -110,8 +112,8 @@ void frmSingleGameStats::buildControls()
 {
     const QFont labelFont = windowFont("MS Sans Serif", 12, true);
     const QFont inputFont = windowFont("MS Sans Serif", 9.75, true);
-    const auto label = [&](const char *name, const QString &caption, int left, int top, int width = 0,
-                           int height = 0) {
+    const auto label = [&](const char *name, const QString &caption, int left, int top,
+                           int width = 0, int height = 0) {
         auto *l = new QLabel(caption, this);
         l->setObjectName(name);
         l->setFont(labelFont);
@@ -222,7 +224,8 @@ void frmSingleGameStats::buildControls()
     });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmSingleGameStats::submit);
 
-    for (QWidget *input : std::initializer_list<QWidget *>{CBGame, txtDate, txtOpponent, txtHighlights, CBInnings, CBDecision}) {
+    for (QWidget *input : std::initializer_list<QWidget *>{CBGame, txtDate, txtOpponent,
+                                                           txtHighlights, CBInnings, CBDecision}) {
         input->setFont(inputFont);
         setTextColour(input, DarkBlue);
     }
@@ -251,7 +254,8 @@ void frmSingleGameStats::buildControls()
     }
 }
 
-// The digit filter on the number boxes and the date filter; a key that passes marks the game edited.
+// The digit filter on the number boxes and the date filter; a key that passes marks the game
+// edited.
 bool frmSingleGameStats::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -342,7 +346,8 @@ bool frmSingleGameStats::storeShown(EntryTexts &t)
     t.game = QString::number(m_currentGame);
     Outcome<GameRecord> record = storeShownGame(t, m_table.record(m_currentGame));
     if (!record) {
-        m_main.dialogs().message(record.error(), Title, MessageButtons::OK, MessageIcon::Exclamation);
+        m_main.dialogs().message(record.error(), Title, MessageButtons::OK,
+                                 MessageIcon::Exclamation);
         return false;
     }
     m_table.record(m_currentGame) = *record;
@@ -406,7 +411,6 @@ void frmSingleGameStats::clearGame()
     CBDecision->setCurrentIndex(-1);
 }
 
-
 void frmSingleGameStats::chooseDate(const QDate &date)
 {
     txtDate->setText(date.toString(QStringLiteral("MM/dd/yyyy")));
@@ -430,9 +434,12 @@ void frmSingleGameStats::submit()
         m_gameChanged = false;
         if (m_table.differsFromFile()) {
             const QString &app = m_main.state().ApplicationPath;
-            if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, m_player, m_table.toWrite()); !written) {
-                m_main.dialogs().message(written.error() + QStringLiteral("\n\nYour games are still here; try again."),
-                                         Title, MessageButtons::OK, MessageIcon::Critical);
+            if (Outcome<void> written =
+                    RecordFiles::WriteGameRecords(app, m_team, m_player, m_table.toWrite());
+                !written) {
+                m_main.dialogs().message(
+                    written.error() + QStringLiteral("\n\nYour games are still here; try again."),
+                    Title, MessageButtons::OK, MessageIcon::Critical);
                 return;
             }
         }

@@ -49,7 +49,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    frmSingleGameStats(frmMain &main, const GameRecords &records, const QString &team, const QString &player);
+    frmSingleGameStats(frmMain &main, const GameRecords &records, const QString &team,
+                       const QString &player);
     void buildControls();
     void LoadGames();
     void selectGame(int number);
@@ -67,7 +68,7 @@ private:
 
     frmMain &m_main;
     GameEntry::GameTable m_table;
-    QString m_team;   // the stats file read, which Submit writes
+    QString m_team; // the stats file read, which Submit writes
     QString m_player;
     int m_currentGame = 0;
     bool m_gameChanged = false;

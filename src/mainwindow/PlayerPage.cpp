@@ -22,20 +22,23 @@ QString photoPathFor(const QString &appPath, const PlayerProfile &profile)
     if (stored.isEmpty() || QFile::exists(stored))
         return stored;
     // Moved from another machine: the photo the picture editor saved in the team folder.
-    const QString inTeamFolder = RecordFiles::photoFilePath(appPath, profile.TeamName, profile.PlayerName);
+    const QString inTeamFolder =
+        RecordFiles::photoFilePath(appPath, profile.TeamName, profile.PlayerName);
     return QFile::exists(inTeamFolder) ? inTeamFolder : stored;
 }
 
 } // namespace
 
-Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team, const QString &player)
+Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
+                                   const QString &player)
 {
     PlayerPage page;
     Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(appPath, team);
     if (!header)
         return Failure{header.error()};
     page.header = *header;
-    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, page.header.TeamName, player);
+    Outcome<PlayerProfile> profile =
+        RecordFiles::ReadPlayerFile(appPath, page.header.TeamName, player);
     if (!profile)
         return Failure{profile.error()};
     page.profile = *profile;
@@ -82,10 +85,12 @@ LabelTexts summaryTexts(const MainState &state)
     const auto number = [](int value) { return QString::number(value); };
     LabelTexts texts;
     texts.append({"lblPlayerName", state.Jersey < 1 ? state.PlayerName
-                                                    : state.PlayerName + QStringLiteral("  #") + number(state.Jersey)});
+                                                    : state.PlayerName + QStringLiteral("  #") +
+                                                          number(state.Jersey)});
     texts.append({"lblTeamName", state.TeamName});
     texts.append({"lblSeason", state.Season});
-    texts.append({"lblPositionName", state.Position1Label + QLatin1Char(' ') + state.Position2Label});
+    texts.append(
+        {"lblPositionName", state.Position1Label + QLatin1Char(' ') + state.Position2Label});
     if (state.Bats >= -1 && state.Bats <= 3)
         texts.append({"lblBatsSide", Codes::batsName(state.Bats)});
     if (state.Throws >= -1 && state.Throws <= 2)

@@ -21,7 +21,8 @@ struct PlayerPage
 
 // Reads the three files of the current team and player and sums the season. Nothing is changed
 // when any of them cannot be read.
-Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team, const QString &player);
+Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
+                                   const QString &player);
 
 // Takes the page into the shared state, as the refresh of the summary does.
 void applyPlayerPage(MainState &state, const PlayerPage &page);

@@ -2,6 +2,9 @@
 
 #include "PlayerPage.h"
 #include "core/RecordFiles.h"
+#include "games/frmSeasonBattingStats.h"
+#include "games/frmSeasonPitchingStats.h"
+#include "games/frmSingleGameStats.h"
 #include "misc/frmAbout.h"
 #include "misc/frmHelp.h"
 #include "misc/frmTip.h"
@@ -9,9 +12,6 @@
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
-#include "games/frmSeasonBattingStats.h"
-#include "games/frmSeasonPitchingStats.h"
-#include "games/frmSingleGameStats.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
 #include "team/frmNameTeam.h"
@@ -54,21 +54,40 @@ struct Pair
 
 // Rows of four caption/value pairs; an empty caption leaves the column free.
 const QVector<QVector<Pair>> BattingRows = {
-    {{"Games:", "lblBGames"}, {"Doubles:", "lblBDoubles"}, {"RBIs:", "lblBRBIs"}, {"Strikeouts:", "lblBSOs"}},
-    {{"At Bats:", "lblBAtBats"}, {"Triples:", "lblBTriples"}, {"Runs:", "lblBRuns"}, {"Stolen Bases:", "lblBSBs"}},
-    {{"Hits:", "lblBHits"}, {"HRs:", "lblBHomers"}, {"Walks:", "lblBWalks"}, {"Slugging %:", "lblBSlug"}},
+    {{"Games:", "lblBGames"},
+     {"Doubles:", "lblBDoubles"},
+     {"RBIs:", "lblBRBIs"},
+     {"Strikeouts:", "lblBSOs"}},
+    {{"At Bats:", "lblBAtBats"},
+     {"Triples:", "lblBTriples"},
+     {"Runs:", "lblBRuns"},
+     {"Stolen Bases:", "lblBSBs"}},
+    {{"Hits:", "lblBHits"},
+     {"HRs:", "lblBHomers"},
+     {"Walks:", "lblBWalks"},
+     {"Slugging %:", "lblBSlug"}},
     {{"Average:", "lblBAvg"}},
 };
 const QVector<QVector<Pair>> PitchingRows = {
-    {{"Games:", "lblPGames"}, {"Wins:", "lblPWins"}, {"Hits:", "lblPHits"}, {"Strikeouts:", "lblPSOs"}},
-    {{"At Bats:", "lblPAtBats"}, {"Losses:", "lblPLosses"}, {"Walks:", "lblPWalks"}, {"Strikes:", "lblPStrikes"}},
-    {{"Innings:", "lblPInnings"}, {"Saves:", "lblPSaves"}, {"Runs:", "lblPRuns"}, {"Balls:", "lblPBalls"}},
+    {{"Games:", "lblPGames"},
+     {"Wins:", "lblPWins"},
+     {"Hits:", "lblPHits"},
+     {"Strikeouts:", "lblPSOs"}},
+    {{"At Bats:", "lblPAtBats"},
+     {"Losses:", "lblPLosses"},
+     {"Walks:", "lblPWalks"},
+     {"Strikes:", "lblPStrikes"}},
+    {{"Innings:", "lblPInnings"},
+     {"Saves:", "lblPSaves"},
+     {"Runs:", "lblPRuns"},
+     {"Balls:", "lblPBalls"}},
     {{"", ""}, {"", ""}, {"", ""}, {"Wild Pitches:", "lblWildPitches"}},
     {{"ERA:", "lblPERA"}},
 };
 
 const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
-const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching", "mnuPhoto"};
+const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
+                                   "mnuSeasonPitching", "mnuPhoto"};
 
 } // namespace
 
@@ -142,7 +161,8 @@ void frmMain::buildSummaryPage()
     page->setFixedSize(twipsToPixels(PageWidth), twipsToPixels(PageHeight));
     setCentralWidget(page);
 
-    const auto label = [&](const QString &name, const QString &text, const QFont &f, const QRect &twips,
+    const auto label = [&](const QString &name, const QString &text, const QFont &f,
+                           const QRect &twips,
                            Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
         auto *l = new QLabel(text, page);
         if (!name.isEmpty())
@@ -155,31 +175,37 @@ void frmMain::buildSummaryPage()
 
     const QFont headerCaption = windowFont("MS Sans Serif", 13.5);
     const QFont headerValue = windowFont("Comic Sans MS", 14.25);
-    const struct { const char *caption, *captionName, *value; } header[] = {
-        {"Player:", "lblPlayer", "lblPlayerName"},
-        {"Team:", "lblTeam", "lblTeamName"},
-        {"Position:", "lblPosition", "lblPositionName"},
-        {"Bats:", "lblBats", "lblBatsSide"},
+    const struct
+    {
+        const char *caption, *captionName, *value;
+    } header[] = {
+        {"Player:", "lblPlayer", "lblPlayerName"},       {"Team:", "lblTeam", "lblTeamName"},
+        {"Position:", "lblPosition", "lblPositionName"}, {"Bats:", "lblBats", "lblBatsSide"},
         {"Throws:", "Label3", "lblThrowsSide"},
     };
     const int valueWidth = PageWidth - PhotoWidth - 480 - HeaderValueLeft;
     int top = HeaderTop;
     for (const auto &row : header) {
-        label(row.captionName, row.caption, headerCaption, QRect(HeaderCaptionLeft, top, 1380, 390));
-        m_values.insert(row.value, label(row.value, "", headerValue, QRect(HeaderValueLeft, top, valueWidth, 390)));
+        label(row.captionName, row.caption, headerCaption,
+              QRect(HeaderCaptionLeft, top, 1380, 390));
+        m_values.insert(row.value, label(row.value, "", headerValue,
+                                         QRect(HeaderValueLeft, top, valueWidth, 390)));
         top += HeaderRow;
     }
-    m_values.insert("lblSeason", label("lblSeason", "", headerValue, QRect(HeaderValueLeft, top, valueWidth, 390)));
+    m_values.insert("lblSeason", label("lblSeason", "", headerValue,
+                                       QRect(HeaderValueLeft, top, valueWidth, 390)));
 
     picPlayer = new QLabel(page);
     picPlayer->setObjectName("picPlayer");
     picPlayer->setAlignment(Qt::AlignCenter);
     picPlayer->setFrameShape(QFrame::Box);
-    picPlayer->setGeometry(twipsRect(PageWidth - PhotoWidth - 240, HeaderTop, PhotoWidth, PhotoHeight));
+    picPlayer->setGeometry(
+        twipsRect(PageWidth - PhotoWidth - 240, HeaderTop, PhotoWidth, PhotoHeight));
 
     const QFont title = windowFont("Arial", 12, true, true);
     const QFont stats = windowFont("MS Sans Serif", 12, true);
-    const auto block = [&](const QString &heading, int titleTop, const QVector<QVector<Pair>> &rows) {
+    const auto block = [&](const QString &heading, int titleTop,
+                           const QVector<QVector<Pair>> &rows) {
         label("", heading, title, QRect(HeaderCaptionLeft, titleTop, 3000, 330));
         int rowTop = titleTop + 390;
         for (const QVector<Pair> &row : rows) {
@@ -190,7 +216,8 @@ void frmMain::buildSummaryPage()
                 label("", row[column].caption, stats, QRect(left, rowTop, CaptionWidth, StatsRow),
                       Qt::AlignRight | Qt::AlignVCenter);
                 m_values.insert(row[column].value, label(row[column].value, "", stats,
-                                                         QRect(left + CaptionWidth + ValueGap, rowTop, ValueWidth, StatsRow)));
+                                                         QRect(left + CaptionWidth + ValueGap,
+                                                               rowTop, ValueWidth, StatsRow)));
             }
             rowTop += StatsRow;
         }
@@ -219,7 +246,8 @@ void frmMain::startUp()
 
     // A remembered team or player that cannot be read is not current; say why.
     if (!m_state.TeamName.isEmpty()) {
-        if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(m_appPath, m_state.TeamName); !header) {
+        if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(m_appPath, m_state.TeamName);
+            !header) {
             tell(header.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
             m_unusedSettings = *settings;
             m_state.TeamName.clear();
@@ -234,7 +262,8 @@ void frmMain::startUp()
         if (Outcome<void> refreshed = refreshPage(); refreshed) {
             enablePlayerItems();
         } else {
-            tell(refreshed.error() + QStringLiteral("\n\nScorebinder starts without a current player."));
+            tell(refreshed.error() +
+                 QStringLiteral("\n\nScorebinder starts without a current player."));
             m_unusedSettings = *settings;
             m_state.PlayerName.clear();
             m_state.NewPlayer = true;
@@ -275,7 +304,8 @@ Outcome<void> frmMain::refreshPage()
 bool frmMain::UpdateMainPage()
 {
     if (Outcome<void> refreshed = refreshPage(); !refreshed) {
-        tell(refreshed.error() + QStringLiteral("\n\nThe summary page still shows what it showed before."));
+        tell(refreshed.error() +
+             QStringLiteral("\n\nThe summary page still shows what it showed before."));
         return false;
     }
     enablePlayerItems();
@@ -311,8 +341,8 @@ void frmMain::clearPlayerPage()
 
 void frmMain::openTeam()
 {
-    const std::optional<QString> path = m_dialogs.openFile("Team Files (*.tea)|*.tea", 1,
-                                                           "Open Existing Team", m_appPath);
+    const std::optional<QString> path =
+        m_dialogs.openFile("Team Files (*.tea)|*.tea", 1, "Open Existing Team", m_appPath);
     if (!path)
         return;
     Outcome<TeamFile> teamFile = [&] {
@@ -402,7 +432,8 @@ void frmMain::showHelp()
 {
     const QString path = m_appPath + QStringLiteral("Scorebinder Baseball.html");
     if (!QFileInfo::exists(path)) {
-        tell(QStringLiteral("The help file \"%1\" was not found. Reinstall Scorebinder to get it back.")
+        tell(QStringLiteral(
+                 "The help file \"%1\" was not found. Reinstall Scorebinder to get it back.")
                  .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -455,8 +486,10 @@ void frmMain::clearPlayerPicture()
 
 Outcome<void> frmMain::writeSettings()
 {
-    Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment, m_state.TeamBorderColor};
-    if (m_unusedSettings && m_state.TeamName == m_startTeam && m_state.PlayerName == m_startPlayer) {
+    Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment,
+                      m_state.TeamBorderColor};
+    if (m_unusedSettings && m_state.TeamName == m_startTeam &&
+        m_state.PlayerName == m_startPlayer) {
         settings.TeamName = m_unusedSettings->TeamName;
         settings.PlayerName = m_unusedSettings->PlayerName;
     }
@@ -465,11 +498,12 @@ Outcome<void> frmMain::writeSettings()
 
 void frmMain::exitProgram()
 {
-    if (m_dialogs.message("Do you want to exit?", "Exit", MessageButtons::YesNo, MessageIcon::None)
-        != MessageAnswer::Yes)
+    if (m_dialogs.message("Do you want to exit?", "Exit", MessageButtons::YesNo,
+                          MessageIcon::None) != MessageAnswer::Yes)
         return;
     if (Outcome<void> written = writeSettings(); !written) {
-        tell(written.error() + QStringLiteral("\n\nScorebinder stays open so that nothing is lost."));
+        tell(written.error() +
+             QStringLiteral("\n\nScorebinder stays open so that nothing is lost."));
         return;
     }
     m_exiting = true;

@@ -36,14 +36,18 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Frame1->installEventFilter(this);
 
     // The name twice, a shadow under the white, in large type at the top.
-    text(Frame1, "Label1", "Scorebinder", "Arial", 40, true, QColor(0, 0, 0), QRect(270, 510, 6600, 1200));
-    text(Frame1, "lblProductName", "Scorebinder", "Arial", 40, true, Qt::white, QRect(240, 480, 6600, 1200));
+    text(Frame1, "Label1", "Scorebinder", "Arial", 40, true, QColor(0, 0, 0),
+         QRect(270, 510, 6600, 1200));
+    text(Frame1, "lblProductName", "Scorebinder", "Arial", 40, true, Qt::white,
+         QRect(240, 480, 6600, 1200));
     auto *line = new QFrame(Frame1);
     line->setObjectName("Line1");
     line->setGeometry(twipsRect(960, 1800, 5160, 30));
     line->setStyleSheet("background: white;");
-    text(Frame1, "lblVersion", "Version 1.1", "Arial", 14, true, Qt::white, QRect(240, 2040, 6600, 450));
-    text(Frame1, "lblPlatform", " For Linux", "Arial", 12, false, QColor(200, 230, 200), QRect(240, 2640, 6600, 420));
+    text(Frame1, "lblVersion", "Version 1.1", "Arial", 14, true, Qt::white,
+         QRect(240, 2040, 6600, 450));
+    text(Frame1, "lblPlatform", " For Linux", "Arial", 12, false, QColor(200, 230, 200),
+         QRect(240, 2640, 6600, 420));
 
     Timer1.setObjectName("Timer1");
     Timer1.setSingleShot(true);

@@ -52,9 +52,10 @@ frmTip::frmTip(const QString &applicationPath, QWidget *parent, std::function<do
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::DoNextTip);
 
     if (!LoadTips(applicationPath + TipFile))
-        lblTipText->setText("That the " + TipFile + " file was not found? \r\n\r\nCreate a text file named "
-                            + TipFile + " using a text editor with 1 tip per line. "
-                            + "Then place it in the same directory as the application. ");
+        lblTipText->setText("That the " + TipFile +
+                            " file was not found? \r\n\r\nCreate a text file named " + TipFile +
+                            " using a text editor with 1 tip per line. " +
+                            "Then place it in the same directory as the application. ");
 }
 
 bool frmTip::LoadTips(const QString &path)

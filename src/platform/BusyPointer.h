@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 
-// Shows the busy pointer for its lifetime, so every way out of an operation restores the normal one.
+// Shows the busy pointer for its lifetime, so every way out of an operation restores the normal
+// one.
 class BusyPointer
 {
 public:

@@ -9,8 +9,16 @@
 #include <QRect>
 #include <QString>
 
-enum class FillStyle { Solid = 0, Transparent = 1 };
-enum class ColorMode { Color, Monochrome };
+enum class FillStyle
+{
+    Solid = 0,
+    Transparent = 1
+};
+enum class ColorMode
+{
+    Color,
+    Monochrome
+};
 
 struct CanvasState
 {
@@ -53,14 +61,26 @@ public:
     void print(const QString &text) { drawText(text); }
     void line(int x1, int y1, int x2, int y2, qint32 rgb) { drawLine(QLine(x1, y1, x2, y2), rgb); }
     // A rectangle between two opposite corners, outlined or filled.
-    void box(int x1, int y1, int x2, int y2, qint32 rgb) { drawBox(corners(x1, y1, x2, y2), rgb, false); }
-    void filledBox(int x1, int y1, int x2, int y2, qint32 rgb) { drawBox(corners(x1, y1, x2, y2), rgb, true); }
+    void box(int x1, int y1, int x2, int y2, qint32 rgb)
+    {
+        drawBox(corners(x1, y1, x2, y2), rgb, false);
+    }
+    void filledBox(int x1, int y1, int x2, int y2, qint32 rgb)
+    {
+        drawBox(corners(x1, y1, x2, y2), rgb, true);
+    }
     // Outlined in `rgb`, filled with the fill colour when the fill style is solid.
     void circle(int x, int y, int radius, qint32 rgb) { drawCircle(QPoint(x, y), radius, rgb); }
     // The whole picture, or its source rectangle in twips of the picture at natural size, scaled
     // into the destination rectangle.
-    void paintPicture(const QImage &picture, const QRect &target) { drawPicture(picture, target, naturalRect(picture)); }
-    void paintPicture(const QImage &picture, const QRect &target, const QRect &source) { drawPicture(picture, target, source); }
+    void paintPicture(const QImage &picture, const QRect &target)
+    {
+        drawPicture(picture, target, naturalRect(picture));
+    }
+    void paintPicture(const QImage &picture, const QRect &target, const QRect &source)
+    {
+        drawPicture(picture, target, source);
+    }
 
     // Ends the job: everything drawn comes out on one page.
     virtual Outcome<void> endDoc() = 0;
@@ -74,7 +94,10 @@ protected:
     virtual void drawPicture(const QImage &picture, const QRect &target, const QRect &source) = 0;
 
 private:
-    static QRect corners(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(); }
+    static QRect corners(int x1, int y1, int x2, int y2)
+    {
+        return QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
+    }
     static QRect naturalRect(const QImage &picture);
 
     CanvasState m_state;

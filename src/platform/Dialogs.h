@@ -9,9 +9,28 @@
 #include <memory>
 #include <optional>
 
-enum class MessageButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageAnswer { OK, Cancel, Yes, No };
+enum class MessageButtons
+{
+    OK,
+    OKCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MessageIcon
+{
+    None,
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MessageAnswer
+{
+    OK,
+    Cancel,
+    Yes,
+    No
+};
 
 class Dialogs
 {

@@ -100,7 +100,8 @@ void PainterCanvas::drawBox(const QRect &rect, qint32 rgb, bool filled)
     QPainter *p = painter();
     if (!p)
         return;
-    const QRectF area(rect.left(), rect.top(), rect.right() - rect.left(), rect.bottom() - rect.top());
+    const QRectF area(rect.left(), rect.top(), rect.right() - rect.left(),
+                      rect.bottom() - rect.top());
     if (filled) {
         p->fillRect(area, color(rgb));
     } else {
@@ -131,7 +132,8 @@ void PainterCanvas::drawPicture(const QImage &picture, const QRect &target, cons
                              ? picture.convertToFormat(QImage::Format_Grayscale8)
                              : picture;
     const QRectF from(double(source.x()) / TwipsPerPixel, double(source.y()) / TwipsPerPixel,
-                      double(source.width()) / TwipsPerPixel, double(source.height()) / TwipsPerPixel);
+                      double(source.width()) / TwipsPerPixel,
+                      double(source.height()) / TwipsPerPixel);
     p->drawImage(QRectF(target), shown, from);
 }
 

@@ -14,12 +14,14 @@ Outcome<QImage> LoadPicture(const QString &path)
     if (path.isEmpty())
         return QImage();
     if (!QFileInfo::exists(path))
-        return Failure{QStringLiteral("Cannot load the picture \"%1\": the file does not exist.").arg(path)};
+        return Failure{
+            QStringLiteral("Cannot load the picture \"%1\": the file does not exist.").arg(path)};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.isNull())
-        return Failure{QStringLiteral("Cannot load the picture \"%1\": %2").arg(path, reader.errorString())};
+        return Failure{
+            QStringLiteral("Cannot load the picture \"%1\": %2").arg(path, reader.errorString())};
     return picture;
 }
 
@@ -29,7 +31,8 @@ Outcome<void> SavePicture(const QImage &picture, const QString &path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return Failure{QStringLiteral("Cannot save the picture \"%1\": it could not be encoded.").arg(path)};
+        return Failure{
+            QStringLiteral("Cannot save the picture \"%1\": it could not be encoded.").arg(path)};
     return saveFileAtomically(path, bytes);
 }
 

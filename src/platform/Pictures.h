@@ -18,7 +18,11 @@ Outcome<void> SavePicture(const QImage &picture, const QString &path);
 QSize naturalSizeTwips(const QImage &picture);
 QSize naturalSizeHimetric(const QImage &picture); // in 0.01 mm
 
-enum class RasterOp { And, Or };
+enum class RasterOp
+{
+    And,
+    Or
+};
 
 // Combines `source` into `target` at pixel position `at`, bit by bit on the colour channels:
 // AND with a mask (white keeps, black clears), then OR with an image on black draws the image

@@ -8,13 +8,15 @@ Outcome<void> PrintForm(QWidget &window, QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return Failure{QStringLiteral("The window could not be printed: the printer did not start the page.")};
+        return Failure{
+            QStringLiteral("The window could not be printed: the printer did not start the page.")};
     // A screen pixel is 15 twips; keep the window's size on paper.
     const double scale = printer.resolution() / double(TwipsPerInch / TwipsPerPixel);
     painter.scale(scale, scale);
     window.render(&painter);
     if (!painter.end())
-        return Failure{QStringLiteral("The window could not be printed: the page could not be finished.")};
+        return Failure{
+            QStringLiteral("The window could not be printed: the page could not be finished.")};
     return {};
 }
 

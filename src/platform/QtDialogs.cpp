@@ -19,8 +19,8 @@ QStringList qtNameFilters(const QString &filter)
         // Files here need not have a dot in their name.
         patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
         if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')))
-            filters << description.left(description.lastIndexOf(QLatin1Char('('))).trimmed()
-                           + QStringLiteral(" (") + patterns + QLatin1Char(')');
+            filters << description.left(description.lastIndexOf(QLatin1Char('('))).trimmed() +
+                           QStringLiteral(" (") + patterns + QLatin1Char(')');
         else
             filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
@@ -42,7 +42,9 @@ MessageAnswer QtDialogs::message(const QString &text, const QString &title, Mess
     }
     switch (buttons) {
     case MessageButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::OKCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -18,7 +18,8 @@ int pixelsToTwips(int pixels)
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 QColor colorFromRgbLong(qint32 rgb)

@@ -6,13 +6,14 @@
 
 using namespace TeamTables;
 
-TeamTableWindow::TeamTableWindow(frmMain &main, const TableLayout &layout) : StatsTableWindow(main, layout)
+TeamTableWindow::TeamTableWindow(frmMain &main, const TableLayout &layout)
+    : StatsTableWindow(main, layout)
 {
     lblTeamName = nameLabel;
 }
 
-void TeamTableWindow::fill(PitchingGames rule,
-                           const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
+void TeamTableWindow::fill(
+    PitchingGames rule, const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
 {
     MainState &state = m_main.state();
     BusyPointer busy;

@@ -20,5 +20,8 @@ protected:
 
     // Reads the team file and every listed player's games and fills the table; on failure tells the
     // user and shows no figures.
-    void fill(PitchingGames rule, const std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)> &build);
+    void
+    fill(PitchingGames rule,
+         const std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)>
+             &build);
 };

@@ -16,18 +16,39 @@ QString number(int value)
 
 QStringList battingCells(const QString &name, const QString &position, const SeasonTotals &t)
 {
-    return {name, position, number(t.BTotalGames), number(t.BTotalAtBats), number(t.BTotalHits),
-            number(t.BTotalDoubles), number(t.BTotalTriples), number(t.BTotalHomers), number(t.BTotalWalks),
-            number(t.BTotalRuns), number(t.BTotalSOs), number(t.BTotalSBs), number(t.BTotalRBIs),
-            Stats::formatRate(t.BTotalAverage), Stats::formatRate(t.BTotalSlugging)};
+    return {name,
+            position,
+            number(t.BTotalGames),
+            number(t.BTotalAtBats),
+            number(t.BTotalHits),
+            number(t.BTotalDoubles),
+            number(t.BTotalTriples),
+            number(t.BTotalHomers),
+            number(t.BTotalWalks),
+            number(t.BTotalRuns),
+            number(t.BTotalSOs),
+            number(t.BTotalSBs),
+            number(t.BTotalRBIs),
+            Stats::formatRate(t.BTotalAverage),
+            Stats::formatRate(t.BTotalSlugging)};
 }
 
 QStringList pitchingCells(const QString &name, const SeasonTotals &t)
 {
-    return {name, number(t.PTotalGames), number(t.PTotalWins), Stats::formatSingle(t.PTotalLosses),
-            Stats::formatSingle(t.PTotalSaves), Innings::formatThirdsNotation(t.PTotalInnings).value_or(QString()),
-            number(t.PTotalAtBats), number(t.PTotalHits), number(t.PTotalWalks), number(t.PTotalRuns),
-            number(t.PTotalSOs), number(t.PTotalStrikes), number(t.PTotalBalls), number(t.PTotalWildPitch),
+    return {name,
+            number(t.PTotalGames),
+            number(t.PTotalWins),
+            Stats::formatSingle(t.PTotalLosses),
+            Stats::formatSingle(t.PTotalSaves),
+            Innings::formatThirdsNotation(t.PTotalInnings).value_or(QString()),
+            number(t.PTotalAtBats),
+            number(t.PTotalHits),
+            number(t.PTotalWalks),
+            number(t.PTotalRuns),
+            number(t.PTotalSOs),
+            number(t.PTotalStrikes),
+            number(t.PTotalBalls),
+            number(t.PTotalWildPitch),
             Stats::formatRate(Stats::battingAverage(t.PTotalHits, t.PTotalAtBats)),
             Stats::formatRateLeadingZero(t.PTotalERA)};
 }
@@ -50,7 +71,8 @@ Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players)
 
 } // namespace
 
-Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team, PitchingGames rule)
+Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
+                                                 PitchingGames rule)
 {
     QVector<PlayerSeason> seasons;
     const QString &folder = team.header.TeamName;
@@ -58,13 +80,16 @@ Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const T
         // An empty slot among the players (a hand-edited file) is passed over, not an end.
         if (entry.RosterPlayer.isEmpty())
             continue;
-        Outcome<GameRecords> records = RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer);
+        Outcome<GameRecords> records =
+            RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer);
         if (!records)
-            return Failure{QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
+            return Failure{
+                QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
         Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records, rule);
         if (!totals)
             return Failure{QStringLiteral("%1's games in \"%2\": %3")
-                               .arg(entry.RosterPlayer, RecordFiles::statsFilePath(appPath, folder, entry.RosterPlayer),
+                               .arg(entry.RosterPlayer,
+                                    RecordFiles::statsFilePath(appPath, folder, entry.RosterPlayer),
                                     totals.error())};
         seasons.append({entry.RosterPlayer, entry.RosterPosition, *totals});
     }
@@ -76,7 +101,8 @@ Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
     Table table;
     QVector<const PlayerSeason *> listed;
     for (const PlayerSeason &player : players) {
-        table.rows.append(battingCells(player.name, Codes::positionShortName(player.position), player.totals));
+        table.rows.append(
+            battingCells(player.name, Codes::positionShortName(player.position), player.totals));
         listed.append(&player);
     }
     Outcome<SeasonTotals> team = teamRow(listed);

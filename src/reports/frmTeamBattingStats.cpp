@@ -19,10 +19,11 @@ TableLayout battingLayout()
     layout.seasonCaption = "Season";
     layout.lineLeft = 1200;
     layout.lineRight = 9960;
-    layout.columns = QVector<TableColumn>{{"PlayerLabel", "Player", 1440, "lblPlayer", 1440, 0},
-                                          {"PositionLabel", "Pos.", 3000, "lblPosition1", 3000, 375, 0, false},
-                                          {"GamesLabel", "G", 3600, "lblBGames", 3480, 375}}
-                     + battingCountColumns();
+    layout.columns =
+        QVector<TableColumn>{{"PlayerLabel", "Player", 1440, "lblPlayer", 1440, 0},
+                             {"PositionLabel", "Pos.", 3000, "lblPosition1", 3000, 375, 0, false},
+                             {"GamesLabel", "G", 3600, "lblBGames", 3480, 375}} +
+        battingCountColumns();
     layout.rows = RosterSlots + 1;
     layout.firstRowTop = 800;
     layout.lastRowTop = 6315;

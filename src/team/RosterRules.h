@@ -6,7 +6,6 @@
 
 #include <QString>
 
-
 using Roster = std::array<RosterEntry, RosterSlots>;
 
 // Deleting slot i moves every later player up one slot and empties slot 26 (position 0).

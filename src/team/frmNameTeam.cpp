@@ -1,8 +1,8 @@
 #include "frmNameTeam.h"
 
-#include "frmTeamData.h"
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
+#include "frmTeamData.h"
 #include "mainwindow/frmMain.h"
 #include "platform/BusyPointer.h"
 #include "platform/Units.h"
@@ -49,7 +49,8 @@ void frmNameTeam::submit()
     }
     const Creation created = CreateTeam(team);
     if (created == Creation::Declined)
-        m_main.dialogs().message("Enter a new team name", Title, MessageButtons::OK, MessageIcon::None);
+        m_main.dialogs().message("Enter a new team name", Title, MessageButtons::OK,
+                                 MessageIcon::None);
     if (created != Creation::Created)
         return;
     MainState &state = m_main.state();
@@ -74,14 +75,15 @@ frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
     if (existing.open(QIODevice::ReadOnly)) {
         existing.close();
         if (m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
-                                     MessageButtons::YesNo, MessageIcon::Question)
-            != MessageAnswer::Yes)
+                                     MessageButtons::YesNo,
+                                     MessageIcon::Question) != MessageAnswer::Yes)
             return Creation::Declined;
         BusyPointer busy;
         if (Outcome<void> deleted = RecordFiles::DeleteTeamPlayers(app, team); !deleted)
             return fail(deleted.error());
     } else if (!QDir().mkpath(RecordFiles::teamFolderPath(app, team))) {
-        return fail(QStringLiteral("Cannot create the folder \"%1\".").arg(RecordFiles::teamFolderPath(app, team)));
+        return fail(QStringLiteral("Cannot create the folder \"%1\".")
+                        .arg(RecordFiles::teamFolderPath(app, team)));
     }
     TeamFile teamFile;
     teamFile.header.TeamName = team;

@@ -21,7 +21,12 @@ public:
     QPushButton *cmdCancel;
 
 private:
-    enum class Creation { Created, Declined, Failed };
+    enum class Creation
+    {
+        Created,
+        Declined,
+        Failed
+    };
     void submit();
     Creation CreateTeam(const QString &team);
 

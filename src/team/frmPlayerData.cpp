@@ -1,11 +1,11 @@
 #include "frmPlayerData.h"
 
 #include "RosterRules.h"
-#include "frmTeamData.h"
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
+#include "frmTeamData.h"
 #include "mainwindow/frmMain.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
@@ -76,7 +76,8 @@ frmPlayerData::frmPlayerData(frmMain &main) : m_main(main)
     CBPlayerPos[0] = list("CBPlayerPos0", Codes::positionChoices());
     CBPlayerPos[1] = list("CBPlayerPos1", Codes::positionChoices());
     place("Position:", CBPlayerPos[0], InputWidth / 2 - 30);
-    CBPlayerPos[1]->setGeometry(twipsRect(InputLeft + InputWidth / 2 + 30, FirstRow + 2 * Row, InputWidth / 2 - 30, 345));
+    CBPlayerPos[1]->setGeometry(
+        twipsRect(InputLeft + InputWidth / 2 + 30, FirstRow + 2 * Row, InputWidth / 2 - 30, 345));
     CBBats = list("CBBats", Codes::batsChoices());
     place("Bats:", CBBats, InputWidth / 2 - 30);
     CBThrows = list("CBThrows", Codes::throwsChoices());
@@ -116,7 +117,8 @@ frmPlayerData::frmPlayerData(frmMain &main) : m_main(main)
 bool frmPlayerData::LoadProfile()
 {
     MainState &state = m_main.state();
-    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(state.ApplicationPath, state.TeamName, state.PlayerName);
+    Outcome<PlayerProfile> profile =
+        RecordFiles::ReadPlayerFile(state.ApplicationPath, state.TeamName, state.PlayerName);
     if (!profile) {
         tell(profile.error());
         return false;
@@ -142,8 +144,8 @@ bool frmPlayerData::LoadProfile()
     txtHomeState->setText(state.HomeState);
     txtAge->setText(state.Age < 1 ? QString() : QString::number(state.Age));
     if (Outcome<QImage> photo = LoadPicture(state.PlayerPicturePath); photo && !photo->isNull())
-        picPlayer->setPixmap(QPixmap::fromImage(
-            photo->scaled(picPlayer->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        picPlayer->setPixmap(QPixmap::fromImage(photo->scaled(
+            picPlayer->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     return true;
 }
 
@@ -173,7 +175,8 @@ void frmPlayerData::submit()
     const std::optional<qint16> jersey = Keys::parseNumberBox(txtNumber->text());
     const std::optional<qint16> age = Keys::parseNumberBox(txtAge->text());
     if (!jersey || !age) {
-        tell(QStringLiteral("The %1 must be a whole number from 0 to 32767.").arg(jersey ? "age" : "number"));
+        tell(QStringLiteral("The %1 must be a whole number from 0 to 32767.")
+                 .arg(jersey ? "age" : "number"));
         return;
     }
     const bool created = state.NewPlayer;
@@ -192,12 +195,15 @@ void frmPlayerData::submit()
         BusyPointer busy;
         const QString &app = state.ApplicationPath;
         if (created) {
-            if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, state.TeamName, name); !stats) {
+            if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, state.TeamName, name);
+                !stats) {
                 tell(stats.error());
                 return;
             }
         }
-        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, state.TeamName, name, profile); !written) {
+        if (Outcome<void> written =
+                RecordFiles::WritePlayerFile(app, state.TeamName, name, profile);
+            !written) {
             if (created)
                 QFile::remove(RecordFiles::statsFilePath(app, state.TeamName, name));
             tell(written.error());

@@ -1,10 +1,10 @@
 #include "frmTeamData.h"
 
-#include "frmPlayerData.h"
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
+#include "frmPlayerData.h"
 #include "mainwindow/frmMain.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
@@ -29,7 +29,8 @@ constexpr int SlotsPerColumn = 9;
 
 QPoint slotOrigin(int slot)
 {
-    return QPoint(RosterLeft + (slot / SlotsPerColumn) * RosterColumn, RosterTop + (slot % SlotsPerColumn) * RosterRow);
+    return QPoint(RosterLeft + (slot / SlotsPerColumn) * RosterColumn,
+                  RosterTop + (slot % SlotsPerColumn) * RosterRow);
 }
 
 // Codes -1 to 10 have a short name (empty for -1 and 0); other codes keep the old caption.
@@ -56,7 +57,8 @@ frmTeamData::frmTeamData(frmMain &main) : m_main(main)
 {
     setObjectName("frmTeamData");
     setWindowTitle(Title);
-    setFixedSize(twipsToPixels(RosterLeft + 3 * RosterColumn), twipsToPixels(RosterTop + SlotsPerColumn * RosterRow + 120));
+    setFixedSize(twipsToPixels(RosterLeft + 3 * RosterColumn),
+                 twipsToPixels(RosterTop + SlotsPerColumn * RosterRow + 120));
 
     const QFont captionFont = windowFont("MS Sans Serif", 9.75, true);
     const auto caption = [&](const QString &text, int top) {
@@ -102,7 +104,8 @@ frmTeamData::frmTeamData(frmMain &main) : m_main(main)
     const QFont headingFont = windowFont("MS Sans Serif", 9.75, true, true);
     for (int column = 0; column < 3; ++column) {
         const int left = RosterLeft + column * RosterColumn;
-        for (const auto &[text, x] : {std::pair{"Player", left + 360}, std::pair{"Pos.", left + 2400}}) {
+        for (const auto &[text, x] :
+             {std::pair{"Player", left + 360}, std::pair{"Pos.", left + 2400}}) {
             auto *heading = new QLabel(text, this);
             heading->setFont(headingFont);
             heading->setGeometry(twipsRect(x, RosterHeadingTop, 1200, 300));
@@ -178,8 +181,8 @@ bool frmTeamData::SaveTeam()
 {
     MainState &state = m_main.state();
     TeamFile teamFile;
-    teamFile.header = {state.TeamName, txtCoach->text(), txtAsst->text(), txtSeason->text(),
-                       m_teamReserved, state.TeamBorderColor};
+    teamFile.header = {state.TeamName,    txtCoach->text(), txtAsst->text(),
+                       txtSeason->text(), m_teamReserved,   state.TeamBorderColor};
     teamFile.roster = m_roster;
     Outcome<void> written = [&] {
         BusyPointer busy;
@@ -261,8 +264,9 @@ void frmTeamData::EnableTeamFeatures()
 void frmTeamData::importPlayer()
 {
     if (!rosterIsFull()) {
-        const std::optional<QString> path = m_main.dialogs().openFile(
-            "Player Files (*.ply) |*.ply", 1, "Select Player To Import", m_main.state().ApplicationPath);
+        const std::optional<QString> path =
+            m_main.dialogs().openFile("Player Files (*.ply) |*.ply", 1, "Select Player To Import",
+                                      m_main.state().ApplicationPath);
         if (path) {
             if (Outcome<void> imported = importFrom(*path); !imported)
                 tell(imported.error());
@@ -279,20 +283,25 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     const ImportSource source = importSourceOf(path);
     if (const auto problem = nameProblem(source.name))
         return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
-    if (rosterHolds(m_roster, source.name) || QFile::exists(RecordFiles::playerFilePath(app, state.TeamName, source.name)))
-        return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, state.TeamName)};
-    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
+    if (rosterHolds(m_roster, source.name) ||
+        QFile::exists(RecordFiles::playerFilePath(app, state.TeamName, source.name)))
+        return Failure{
+            QStringLiteral("%1 is already a player of %2.").arg(source.name, state.TeamName)};
+    Outcome<PlayerProfile> profile =
+        RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
     if (!profile)
         return Failure{profile.error()};
     if (profile->PlayerName != source.name)
-        return Failure{QStringLiteral("\"%1\" names the player \"%2\", not \"%3\"; it cannot be imported.")
-                           .arg(path, profile->PlayerName, source.name)};
-    const bool keepStats = m_main.dialogs().message("Do you want to keep this player's existing stats?",
-                                                    "Import Player", MessageButtons::YesNo, MessageIcon::Question)
-                           == MessageAnswer::Yes;
+        return Failure{
+            QStringLiteral("\"%1\" names the player \"%2\", not \"%3\"; it cannot be imported.")
+                .arg(path, profile->PlayerName, source.name)};
+    const bool keepStats = m_main.dialogs().message(
+                               "Do you want to keep this player's existing stats?", "Import Player",
+                               MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
     GameRecords records{GameRecord{}};
     if (keepStats) {
-        Outcome<GameRecords> games = RecordFiles::ReadGameRecordsAt(source.folder + source.name + ".sta");
+        Outcome<GameRecords> games =
+            RecordFiles::ReadGameRecordsAt(source.folder + source.name + ".sta");
         if (!games)
             return Failure{games.error()};
         records = *games;
@@ -300,9 +309,13 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     BusyPointer busy;
     PlayerProfile imported = *profile;
     imported.TeamName = state.TeamName;
-    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, state.TeamName, source.name, imported); !written)
+    if (Outcome<void> written =
+            RecordFiles::WritePlayerFile(app, state.TeamName, source.name, imported);
+        !written)
         return written;
-    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, state.TeamName, source.name, records); !written) {
+    if (Outcome<void> written =
+            RecordFiles::WriteGameRecords(app, state.TeamName, source.name, records);
+        !written) {
         QFile::remove(RecordFiles::playerFilePath(app, state.TeamName, source.name));
         return written;
     }
@@ -317,13 +330,14 @@ void frmTeamData::deletePlayer(int slot)
 {
     const QString name = m_roster[slot].RosterPlayer;
     if (m_main.dialogs().message("Delete " + name + "?", "Delete Player", MessageButtons::OKCancel,
-                                 MessageIcon::Exclamation)
-        != MessageAnswer::OK)
+                                 MessageIcon::Exclamation) != MessageAnswer::OK)
         return;
     MainState &state = m_main.state();
     {
         BusyPointer busy;
-        if (Outcome<void> deleted = RecordFiles::DeletePlayerFiles(state.ApplicationPath, state.TeamName, name); !deleted) {
+        if (Outcome<void> deleted =
+                RecordFiles::DeletePlayerFiles(state.ApplicationPath, state.TeamName, name);
+            !deleted) {
             tell(deleted.error(), MessageIcon::Critical);
             return;
         }

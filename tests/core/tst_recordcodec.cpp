@@ -71,7 +71,8 @@ void TestRecordCodec::gameRecordFiveIsWrittenExactly()
     game.GameDate = "05/14/2004";
     game.Opponent = "Team2";
     game.Decision = "Win";
-    const QByteArray line = "5,2,4,1,0,1,0,0,1,0,2,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n";
+    const QByteArray line =
+        "5,2,4,1,0,1,0,0,1,0,2,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n";
     Outcome<QByteArray> written = encodeLine(game);
     QVERIFY(written.ok());
     QCOMPARE(*written, line);
@@ -117,15 +118,17 @@ void TestRecordCodec::badFieldsNameTheLineAndField_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("message");
-    QTest::newRow("not a number")
-        << QByteArray("\"A\",1\r\n\"B\",x2\r\n")
-        << "Cannot read \"Team1.tea\", line 2: RosterPosition is \"x2\", which is not a whole number from -32768 to 32767.";
+    QTest::newRow("not a number") << QByteArray("\"A\",1\r\n\"B\",x2\r\n")
+                                  << "Cannot read \"Team1.tea\", line 2: RosterPosition is \"x2\", "
+                                     "which is not a whole number from -32768 to 32767.";
     QTest::newRow("out of 16 bits")
         << QByteArray("\"A\",32768\r\n")
-        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"32768\", which is not a whole number from -32768 to 32767.";
+        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"32768\", which is not a whole "
+           "number from -32768 to 32767.";
     QTest::newRow("fraction in an integer")
         << QByteArray("\"A\",1.5\r\n")
-        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"1.5\", which is not a whole number from -32768 to 32767.";
+        << "Cannot read \"Team1.tea\", line 1: RosterPosition is \"1.5\", which is not a whole "
+           "number from -32768 to 32767.";
     QTest::newRow("too few fields")
         << QByteArray("\"A\"\r\n")
         << "Cannot read \"Team1.tea\", line 1: it has 1 fields where a roster entry has 2.";
@@ -155,11 +158,21 @@ void TestRecordCodec::textsTheEncodingCannotHoldAreRefused_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("double quote") << "The \"Aces\"" << "Opponent holds a double quote (\"), which a record file cannot store.";
-    QTest::newRow("CR") << "a\rb" << "Opponent holds a line break, which a record file cannot store.";
-    QTest::newRow("LF") << "a\nb" << "Opponent holds a line break, which a record file cannot store.";
-    QTest::newRow("outside Windows-1252") << QString::fromUtf8("Tōkyō") << QString::fromUtf8("Opponent holds the character \"ō\", which a record file cannot store.");
-    QTest::newRow("emoji") << QString::fromUtf8("Go ⚾") << QString::fromUtf8("Opponent holds the character \"⚾\", which a record file cannot store.");
+    QTest::newRow("double quote")
+        << "The \"Aces\""
+        << "Opponent holds a double quote (\"), which a record file cannot store.";
+    QTest::newRow("CR") << "a\rb"
+                        << "Opponent holds a line break, which a record file cannot store.";
+    QTest::newRow("LF") << "a\nb"
+                        << "Opponent holds a line break, which a record file cannot store.";
+    QTest::newRow("outside Windows-1252")
+        << QString::fromUtf8("Tōkyō")
+        << QString::fromUtf8(
+               "Opponent holds the character \"ō\", which a record file cannot store.");
+    QTest::newRow("emoji")
+        << QString::fromUtf8("Go ⚾")
+        << QString::fromUtf8(
+               "Opponent holds the character \"⚾\", which a record file cannot store.");
 }
 
 void TestRecordCodec::textsTheEncodingCannotHoldAreRefused()

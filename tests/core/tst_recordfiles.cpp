@@ -128,11 +128,12 @@ void TestRecordFiles::everyFieldTypeReadsBackIdentical()
     QVERIFY(*teamRead == team);
     QVERIFY(*ReadTeamHeader(m_app, "Team1") == team.header);
 
-    const PlayerProfile profile{"Player1", "Team1", -1, 10, -1, 2, 32767, "Springfield", "IL", 0,
-                                "/photos/Player1.bmp"};
+    const PlayerProfile profile{
+        "Player1", "Team1", -1, 10, -1, 2, 32767, "Springfield", "IL", 0, "/photos/Player1.bmp"};
     QVERIFY(WritePlayerFile(m_app, "Team1", "Player1", profile).ok());
     QCOMPARE(readBytes(m_app + "Team1/Player1.ply"),
-             QByteArray("\"Player1\",\"Team1\",-1,10,-1,2,32767,\"Springfield\",\"IL\",0,\"/photos/Player1.bmp\"\r\n"));
+             QByteArray("\"Player1\",\"Team1\",-1,10,-1,2,32767,\"Springfield\",\"IL\",0,\"/photos/"
+                        "Player1.bmp\"\r\n"));
     QVERIFY(*ReadPlayerFile(m_app, "Team1", "Player1") == profile);
 
     GameRecords games(3);
@@ -170,7 +171,7 @@ void TestRecordFiles::textIsWindows1252AndEveryByteSurvives()
     Outcome<PlayerProfile> read = ReadPlayerFile(m_app, "Team1", "Player1");
     QVERIFY2(read.ok(), qPrintable(read.error()));
     QCOMPARE(read->HomeTown.size(), everyByte.size());
-    QCOMPARE(read->HomeTown.at(0xE9 - 4), QChar(0xE9)); // é, after the three bytes left out
+    QCOMPARE(read->HomeTown.at(0xE9 - 4), QChar(0xE9));   // é, after the three bytes left out
     QCOMPARE(read->HomeTown.at(0x80 - 4), QChar(0x20AC)); // €
     QVERIFY(WritePlayerFile(m_app, "Team1", "Player1", *read).ok());
     QCOMPARE(readBytes(m_app + "Team1/Player1.ply"), file);
@@ -184,28 +185,33 @@ void TestRecordFiles::unreadableFilesNameFileAndLine_data()
 
     QByteArray shortTeam = newTeamFile("Team1");
     shortTeam.chop(6); // the last roster line
-    QTest::newRow("team file of 27 lines") << "Team1/Team1.tea" << shortTeam
-                                           << "Cannot read \"%1\", line 28: the file ends before this line.";
-    QTest::newRow("empty team file") << "Team1/Team1.tea" << QByteArray()
-                                     << "Cannot read \"%1\", line 1: the file ends before this line.";
+    QTest::newRow("team file of 27 lines")
+        << "Team1/Team1.tea" << shortTeam
+        << "Cannot read \"%1\", line 28: the file ends before this line.";
+    QTest::newRow("empty team file")
+        << "Team1/Team1.tea" << QByteArray()
+        << "Cannot read \"%1\", line 1: the file ends before this line.";
     QByteArray badRoster = newTeamFile("Team1");
     badRoster.replace(badRoster.indexOf("\r\n") + 2, 6, "\"\",P\r\n");
-    QTest::newRow("bad roster position")
-        << "Team1/Team1.tea" << badRoster
-        << "Cannot read \"%1\", line 2: RosterPosition is \"P\", which is not a whole number from -32768 to 32767.";
+    QTest::newRow("bad roster position") << "Team1/Team1.tea" << badRoster
+                                         << "Cannot read \"%1\", line 2: RosterPosition is \"P\", "
+                                            "which is not a whole number from -32768 to 32767.";
     QTest::newRow("player file of 10 fields")
         << "Team1/Player1.ply" << QByteArray("\"Player1\",\"Team1\",0,0,0,0,0,\"\",\"\",0\r\n")
         << "Cannot read \"%1\", line 1: it has 10 fields where a player record has 11.";
     QTest::newRow("bad stats line")
-        << "Team1/Player1.sta" << NewStatsFile + NewStatsFile + NewStatsFile.left(20) + "abc" + NewStatsFile.mid(21)
-        << "Cannot read \"%1\", line 3: BRBIs is \"abc\", which is not a whole number from -32768 to 32767.";
+        << "Team1/Player1.sta"
+        << NewStatsFile + NewStatsFile + NewStatsFile.left(20) + "abc" + NewStatsFile.mid(21)
+        << "Cannot read \"%1\", line 3: BRBIs is \"abc\", which is not a whole number from -32768 "
+           "to 32767.";
     QTest::newRow("innings not a number")
         << "Team1/Player1.sta" << QByteArray(NewStatsFile).replace(28, 1, "5,1")
         << "Cannot read \"%1\", line 1: it has 25 fields where a game record has 24.";
-    QTest::newRow("settings of 3 fields") << "settings.dft" << QByteArray("\"Team1\",\"Player1\",0\r\n")
-                                          << "Cannot read \"%1\", line 1: it has 3 fields where the settings record has 4.";
-    QTest::newRow("settings missing") << "settings.dft" << QByteArray("-")
-                                      << "Cannot read \"%1\": the file does not exist.";
+    QTest::newRow("settings of 3 fields")
+        << "settings.dft" << QByteArray("\"Team1\",\"Player1\",0\r\n")
+        << "Cannot read \"%1\", line 1: it has 3 fields where the settings record has 4.";
+    QTest::newRow("settings missing")
+        << "settings.dft" << QByteArray("-") << "Cannot read \"%1\": the file does not exist.";
 }
 
 void TestRecordFiles::unreadableFilesNameFileAndLine()
@@ -239,10 +245,13 @@ void TestRecordFiles::statsFilesHoldUpTo201Records()
 
     writeBytes(path, NewStatsFile.repeated(MaxStatsRecords + 1));
     QCOMPARE(ReadGameRecords(m_app, "Team1", "Player1").error(),
-             QString("Cannot read \"%1\", line 202: a stats file holds at most 201 records (games 1 to 200).").arg(path));
+             QString("Cannot read \"%1\", line 202: a stats file holds at most 201 records (games "
+                     "1 to 200).")
+                 .arg(path));
 
     writeBytes(path, NewStatsFile);
-    Outcome<void> tooMany = WriteGameRecords(m_app, "Team1", "Player1", GameRecords(MaxStatsRecords + 1));
+    Outcome<void> tooMany =
+        WriteGameRecords(m_app, "Team1", "Player1", GameRecords(MaxStatsRecords + 1));
     QVERIFY(!tooMany.ok());
     QCOMPARE(readBytes(path), NewStatsFile);
 }
@@ -254,7 +263,9 @@ void TestRecordFiles::refusedTextLeavesTheFileAsItWas()
     GameRecords games(2);
     games[1].Highlights = "said \"wow\"";
     Outcome<void> saved = WriteGameRecords(m_app, "Team1", "Player1", games);
-    QCOMPARE(saved.error(), QString("Cannot save \"%1\": game 1: Highlights holds a double quote (\"), which a record file cannot store.").arg(path));
+    QCOMPARE(saved.error(), QString("Cannot save \"%1\": game 1: Highlights holds a double quote "
+                                    "(\"), which a record file cannot store.")
+                                .arg(path));
     QCOMPARE(readBytes(path), NewStatsFile);
 }
 
@@ -276,7 +287,8 @@ void TestRecordFiles::failedSaveLeavesTheOldFileIntact()
         FileSizeLimit nearlyFull(1000);
         Outcome<void> saved = WriteGameRecords(m_app, "Team1", "Player1", season);
         QVERIFY(!saved.ok());
-        QVERIFY2(saved.error().startsWith(QString("Cannot save \"%1\": ").arg(path)), qPrintable(saved.error()));
+        QVERIFY2(saved.error().startsWith(QString("Cannot save \"%1\": ").arg(path)),
+                 qPrintable(saved.error()));
     }
     QCOMPARE(readBytes(path), NewStatsFile);
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList{"Player1.sta"});
@@ -286,7 +298,8 @@ void TestRecordFiles::failedSaveLeavesTheOldFileIntact()
         QSKIP("this file system lets every file be written");
     Outcome<void> saved = WriteGameRecords(m_app, "Team1", "Player1", season);
     QVERIFY(!saved.ok());
-    QVERIFY2(saved.error().startsWith(QString("Cannot save \"%1\": ").arg(path)), qPrintable(saved.error()));
+    QVERIFY2(saved.error().startsWith(QString("Cannot save \"%1\": ").arg(path)),
+             qPrintable(saved.error()));
     QCOMPARE(readBytes(path), NewStatsFile);
 }
 
@@ -338,14 +351,16 @@ void TestRecordFiles::badNamesNeverReachTheFileSystem()
 
 void TestRecordFiles::deletionsRemovePlayerFilesOnly()
 {
-    for (const char *name : {"Team1.tea", "Player1.ply", "Player1.sta", "Player1.bmp", "Player2.ply", "Player2.sta"})
+    for (const char *name :
+         {"Team1.tea", "Player1.ply", "Player1.sta", "Player1.bmp", "Player2.ply", "Player2.sta"})
         writeBytes(m_app + "Team1/" + name, "x");
     QVERIFY(DeletePlayerFiles(m_app, "Team1", "Player2").ok());
     QVERIFY(DeletePlayerFiles(m_app, "Team1", "Player2").ok()); // already gone is no error
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files),
              QStringList({"Player1.bmp", "Player1.ply", "Player1.sta", "Team1.tea"}));
     QVERIFY(DeleteTeamPlayers(m_app, "Team1").ok());
-    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList({"Player1.bmp", "Team1.tea"}));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files),
+             QStringList({"Player1.bmp", "Team1.tea"}));
 }
 
 QTEST_GUILESS_MAIN(TestRecordFiles)

@@ -87,12 +87,18 @@ void TestStatistics::earnedRunAverage_data()
     QTest::addColumn<float>("innings");
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("leadingZero");
-    QTest::newRow("12 in 20 2/3") << 12 << 20.2f << "5.226" << "5.226";
-    QTest::newRow("3 in 1/3") << 3 << 0.1f << "81.000" << "81.000";
-    QTest::newRow("3 in 6 2/3") << 3 << 6.2f << "4.050" << "4.050";
-    QTest::newRow("2 in 7") << 2 << 7.0f << "2.571" << "2.571";
-    QTest::newRow("no innings") << 5 << 0.0f << ".000" << "0.000";
-    QTest::newRow("1 in 18") << 1 << 18.0f << ".500" << "0.500";
+    QTest::newRow("12 in 20 2/3") << 12 << 20.2f << "5.226"
+                                  << "5.226";
+    QTest::newRow("3 in 1/3") << 3 << 0.1f << "81.000"
+                              << "81.000";
+    QTest::newRow("3 in 6 2/3") << 3 << 6.2f << "4.050"
+                                << "4.050";
+    QTest::newRow("2 in 7") << 2 << 7.0f << "2.571"
+                            << "2.571";
+    QTest::newRow("no innings") << 5 << 0.0f << ".000"
+                                << "0.000";
+    QTest::newRow("1 in 18") << 1 << 18.0f << ".500"
+                             << "0.500";
 }
 
 void TestStatistics::earnedRunAverage()
@@ -112,11 +118,21 @@ void TestStatistics::rateFormats_data()
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("leadingZero");
     QTest::addColumn<QString>("single");
-    QTest::newRow("zero") << 0.0f << ".000" << "0.000" << "0";
-    QTest::newRow("quarter") << 0.25f << ".250" << "0.250" << "0.25";
-    QTest::newRow("one and a half") << 1.5f << "1.500" << "1.500" << "1.5";
-    QTest::newRow("thirteen and a half") << 13.5f << "13.500" << "13.500" << "13.5";
-    QTest::newRow("whole") << 3.0f << "3.000" << "3.000" << "3";
+    QTest::newRow("zero") << 0.0f << ".000"
+                          << "0.000"
+                          << "0";
+    QTest::newRow("quarter") << 0.25f << ".250"
+                             << "0.250"
+                             << "0.25";
+    QTest::newRow("one and a half") << 1.5f << "1.500"
+                                    << "1.500"
+                                    << "1.5";
+    QTest::newRow("thirteen and a half") << 13.5f << "13.500"
+                                         << "13.500"
+                                         << "13.5";
+    QTest::newRow("whole") << 3.0f << "3.000"
+                           << "3.000"
+                           << "3";
 }
 
 void TestStatistics::rateFormats()
@@ -156,12 +172,24 @@ void TestStatistics::inningsTexts_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("thirds");
     QTest::addColumn<QString>("oneDecimal");
-    QTest::newRow("whole") << 12.0f << "12" << "12" << "12.0";
-    QTest::newRow("one third") << 12.1f << "12   1 / 3" << "12.1" << "12.1";
-    QTest::newRow("two thirds alone") << 0.2f << "0   2 / 3" << "0.2" << "0.2";
-    QTest::newRow("one third alone") << 0.1f << "0   1 / 3" << "0.1" << "0.1";
-    QTest::newRow("none") << 0.0f << "0" << "0" << "0.0";
-    QTest::newRow("not thirds notation") << 4.5f << "-" << "-" << "4.5";
+    QTest::newRow("whole") << 12.0f << "12"
+                           << "12"
+                           << "12.0";
+    QTest::newRow("one third") << 12.1f << "12   1 / 3"
+                               << "12.1"
+                               << "12.1";
+    QTest::newRow("two thirds alone") << 0.2f << "0   2 / 3"
+                                      << "0.2"
+                                      << "0.2";
+    QTest::newRow("one third alone") << 0.1f << "0   1 / 3"
+                                     << "0.1"
+                                     << "0.1";
+    QTest::newRow("none") << 0.0f << "0"
+                          << "0"
+                          << "0.0";
+    QTest::newRow("not thirds notation") << 4.5f << "-"
+                                         << "-"
+                                         << "4.5";
 }
 
 void TestStatistics::inningsTexts()
@@ -190,9 +218,10 @@ void TestStatistics::seasonTotalsSumEveryCount()
 {
     GameRecords records = season(2);
     // Each count gets a distinct value so a field summed into the wrong total shows.
-    records[1] = {1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5.1f, 14, 15, 16, 17, 18, "", "", "", ""};
-    records[2] = {2, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100, 1200, 1300, 2.2f,
-                  1400, 1500, 1600, 1700, 1800, "", "", "", ""};
+    records[1] = {1,  1,  2,    3,  4,  5,  6,  7,  8,  9,  10, 11,
+                  12, 13, 5.1f, 14, 15, 16, 17, 18, "", "", "", ""};
+    records[2] = {2,    100,  200,  300,  400,  500,  600,  700,  800, 900, 1000, 1100,
+                  1200, 1300, 2.2f, 1400, 1500, 1600, 1700, 1800, "",  "",  "",   ""};
     const SeasonTotals t = *ComputeSeasonTotals(records);
     QCOMPARE(t.BTotalHits, qint16(101));
     QCOMPARE(t.BTotalAtBats, qint16(202));
@@ -255,7 +284,9 @@ void TestStatistics::overflowIsAnErrorNamingTheTotal()
     records[3].PStrikes = 1;
     Outcome<SeasonTotals> totals = ComputeSeasonTotals(records);
     QVERIFY(!totals.ok());
-    QCOMPARE(totals.error(), QString("The season's strikes thrown pass 32767 at game 3, more than a total can hold."));
+    QCOMPARE(
+        totals.error(),
+        QString("The season's strikes thrown pass 32767 at game 3, more than a total can hold."));
 
     GameRecords sluggers = season(1);
     sluggers[1].BAtBats = 1;

@@ -17,8 +17,9 @@ namespace {
 
 QByteArray gameLine(int number, const QByteArray &innings = "0", const QByteArray &decision = "")
 {
-    return QByteArray::number(number) + ",1,3,0,0,0,0,0,0,0,0,0,0,0," + innings + ",0,0,0,0,0,\"\",\"Team" +
-           QByteArray::number(number) + "\",\"" + decision + "\",\"\"\r\n";
+    return QByteArray::number(number) + ",1,3,0,0,0,0,0,0,0,0,0,0,0," + innings +
+           ",0,0,0,0,0,\"\",\"Team" + QByteArray::number(number) + "\",\"" + decision +
+           "\",\"\"\r\n";
 }
 
 EntryTexts textsWith(std::initializer_list<std::pair<int, QString>> counts)
@@ -29,7 +30,13 @@ EntryTexts textsWith(std::initializer_list<std::pair<int, QString>> counts)
     return texts;
 }
 
-enum { AtBats = 0, Hits = 1, PAtBats = 10, PHits = 11 };
+enum
+{
+    AtBats = 0,
+    Hits = 1,
+    PAtBats = 10,
+    PHits = 11
+};
 
 } // namespace
 
@@ -112,11 +119,26 @@ void TestGames::hitsCheck_data()
     QTest::addColumn<QString>("pitchingHits");
     QTest::addColumn<QString>("pitchingAtBats");
     QTest::addColumn<bool>("exceeds");
-    QTest::newRow("3 in 2") << "3" << "2" << "" << "" << true;
-    QTest::newRow("2 in 2") << "2" << "2" << "" << "" << false;
-    QTest::newRow("all empty") << "" << "" << "" << "" << false;
-    QTest::newRow("pitching 1 in 0") << "" << "" << "1" << "" << true;
-    QTest::newRow("pitching 4 in 12") << "1" << "4" << "4" << "12" << false;
+    QTest::newRow("3 in 2") << "3"
+                            << "2"
+                            << ""
+                            << "" << true;
+    QTest::newRow("2 in 2") << "2"
+                            << "2"
+                            << ""
+                            << "" << false;
+    QTest::newRow("all empty") << ""
+                               << ""
+                               << ""
+                               << "" << false;
+    QTest::newRow("pitching 1 in 0") << ""
+                                     << ""
+                                     << "1"
+                                     << "" << true;
+    QTest::newRow("pitching 4 in 12") << "1"
+                                      << "4"
+                                      << "4"
+                                      << "12" << false;
 }
 
 void TestGames::hitsCheck()
@@ -125,7 +147,8 @@ void TestGames::hitsCheck()
     QFETCH(QString, atBats);
     QFETCH(QString, pitchingHits);
     QFETCH(QString, pitchingAtBats);
-    const EntryTexts texts = textsWith({{Hits, hits}, {AtBats, atBats}, {PHits, pitchingHits}, {PAtBats, pitchingAtBats}});
+    const EntryTexts texts = textsWith(
+        {{Hits, hits}, {AtBats, atBats}, {PHits, pitchingHits}, {PAtBats, pitchingAtBats}});
     QTEST(hitsExceedAtBats(texts), "exceeds");
 }
 
@@ -134,11 +157,16 @@ void TestGames::inningsFromTheBoxes_data()
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("thirds");
     QTest::addColumn<float>("stored");
-    QTest::newRow("6 and 2/3") << "6" << "2/3" << 6.2f;
-    QTest::newRow("empty and 1/3") << "" << "1/3" << 0.1f;
-    QTest::newRow("6 and --") << "6" << "--" << 6.0f;
-    QTest::newRow("6 and nothing") << "6" << "" << 6.0f;
-    QTest::newRow("typed text keeps the previous") << "6" << "half" << 3.1f;
+    QTest::newRow("6 and 2/3") << "6"
+                               << "2/3" << 6.2f;
+    QTest::newRow("empty and 1/3") << ""
+                                   << "1/3" << 0.1f;
+    QTest::newRow("6 and --") << "6"
+                              << "--" << 6.0f;
+    QTest::newRow("6 and nothing") << "6"
+                                   << "" << 6.0f;
+    QTest::newRow("typed text keeps the previous") << "6"
+                                                   << "half" << 3.1f;
 }
 
 void TestGames::inningsFromTheBoxes()
@@ -162,10 +190,14 @@ void TestGames::inningsIntoTheBoxes_data()
     QTest::addColumn<float>("innings");
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("thirds");
-    QTest::newRow("5.2") << 5.2f << "5" << "2/3";
-    QTest::newRow("0.1") << 0.1f << "" << "1/3";
-    QTest::newRow("7") << 7.0f << "7" << "--";
-    QTest::newRow("not thirds notation keeps the list") << 4.5f << "4" << "kept";
+    QTest::newRow("5.2") << 5.2f << "5"
+                         << "2/3";
+    QTest::newRow("0.1") << 0.1f << ""
+                         << "1/3";
+    QTest::newRow("7") << 7.0f << "7"
+                       << "--";
+    QTest::newRow("not thirds notation keeps the list") << 4.5f << "4"
+                                                        << "kept";
 }
 
 void TestGames::inningsIntoTheBoxes()
@@ -183,12 +215,15 @@ void TestGames::inningsIntoTheBoxes()
 void TestGames::pastedTextIsRefusedNamingTheBox()
 {
     EntryTexts texts = textsWith({{PHits, "4x"}});
-    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Hits\" under Pitching Stats must be a whole number from 0 to 32767."));
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(),
+             QString("\"Hits\" under Pitching Stats must be a whole number from 0 to 32767."));
     texts = textsWith({{7, "40000"}});
-    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(),
+             QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
     texts = EntryTexts{};
     texts.innings = "2.5";
-    QCOMPARE(storeShownGame(texts, GameRecord{}).error(), QString("\"Innings\" under Pitching Stats must be a whole number from 0 to 32767."));
+    QCOMPARE(storeShownGame(texts, GameRecord{}).error(),
+             QString("\"Innings\" under Pitching Stats must be a whole number from 0 to 32767."));
 }
 
 void TestGames::layoutAndFocus()
@@ -213,7 +248,8 @@ void TestGames::layoutAndFocus()
         return next;
     };
     QCOMPARE(nextTabStop(w->CBGame), w->txtDate);
-    QCOMPARE(nextTabStop(w->findChild<QWidget *>("txtBSBs")), w->findChild<QWidget *>("txtPAtBats"));
+    QCOMPARE(nextTabStop(w->findChild<QWidget *>("txtBSBs")),
+             w->findChild<QWidget *>("txtPAtBats"));
     QCOMPARE(nextTabStop(w->txtPInnings), w->CBInnings);
     QCOMPARE(nextTabStop(w->CBDecision), w->txtHighlights);
     QCOMPARE(nextTabStop(w->cmdCalendar), w->cmdNewGame);
@@ -226,11 +262,26 @@ void TestGames::keyFilters_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("edited");
-    QTest::newRow("letters and minus dropped") << "txtBHits" << "" << "a-" << "" << false;
-    QTest::newRow("digits") << "txtBHits" << "" << "12" << "12" << true;
-    QTest::newRow("date slash passes, minus does not") << "txtDate" << "" << "05/14-2004" << "05/142004" << true;
-    QTest::newRow("a digit replaces the hint") << "txtDate" << "MM/DD/YYYY" << "3" << "3" << true;
-    QTest::newRow("quote dropped in the opponent") << "txtOpponent" << "" << "\"Aces\"" << "Aces" << true;
+    QTest::newRow("letters and minus dropped") << "txtBHits"
+                                               << ""
+                                               << "a-"
+                                               << "" << false;
+    QTest::newRow("digits") << "txtBHits"
+                            << ""
+                            << "12"
+                            << "12" << true;
+    QTest::newRow("date slash passes, minus does not") << "txtDate"
+                                                       << ""
+                                                       << "05/14-2004"
+                                                       << "05/142004" << true;
+    QTest::newRow("a digit replaces the hint") << "txtDate"
+                                               << "MM/DD/YYYY"
+                                               << "3"
+                                               << "3" << true;
+    QTest::newRow("quote dropped in the opponent") << "txtOpponent"
+                                                   << ""
+                                                   << "\"Aces\""
+                                                   << "Aces" << true;
 }
 
 void TestGames::keyFilters()
@@ -269,8 +320,10 @@ void TestGames::firstGameOfANewPlayer()
     w->CBInnings->setCurrentIndex(1);
     w->CBDecision->setCurrentIndex(1);
     w->cmdSubmit->click();
-    QCOMPARE(readBytes(statsPath()),
-             NewStatsFile + "1,2,4,0,0,0,0,0,0,0,0,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n");
+    QCOMPARE(
+        readBytes(statsPath()),
+        NewStatsFile +
+            "1,2,4,0,0,0,0,0,0,0,0,0,0,0,5.1,0,0,0,0,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n");
     QCOMPARE(m_main->findChild<QLabel *>("lblBHits")->text(), QString("2"));
     QCOMPARE(m_main->findChild<QLabel *>("lblPInnings")->text(), QString("5   1 / 3"));
 }
@@ -358,7 +411,8 @@ void TestGames::newGamesAreAppendedNumberedOn()
     w->cmdSubmit->click();
     QByteArray expected = before;
     for (int game = 3; game <= 5; ++game)
-        expected += QByteArray::number(game) + ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+        expected += QByteArray::number(game) +
+                    ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
     QCOMPARE(readBytes(statsPath()), expected);
     QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("5"));
 }
@@ -434,7 +488,8 @@ void TestGames::unreadableStatsFileClosesTheWindow()
     writeStats(NewStatsFile + "1,2,x\r\n");
     QVERIFY(!open());
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1\", line 2:").arg(statsPath())));
+    QVERIFY(m_dialogs.messages[0].text.startsWith(
+        QString("Cannot read \"%1\", line 2:").arg(statsPath())));
     QFile::remove(statsPath());
     QVERIFY(!open());
     QVERIFY(m_dialogs.messages[1].text.contains("does not exist"));
@@ -451,7 +506,8 @@ void TestGames::failedWriteKeepsTheEdits()
         if (!readOnly.refusesNewFiles())
             QSKIP("this file system lets every folder be written");
         w->cmdSubmit->click();
-        QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot save \"%1\":").arg(statsPath())));
+        QVERIFY(m_dialogs.messages.last().text.startsWith(
+            QString("Cannot save \"%1\":").arg(statsPath())));
         QCOMPARE(readBytes(statsPath()), before);
         QVERIFY(m_main->openedWindow("frmSingleGameStats"));
     }
@@ -459,7 +515,8 @@ void TestGames::failedWriteKeepsTheEdits()
     w->countBoxes[7]->setText("99999");
     emit w->countBoxes[7]->textEdited("99999");
     w->cmdSubmit->click();
-    QCOMPARE(m_dialogs.messages.last().text, QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("\"Strikeouts\" under Batting Stats must be a whole number from 0 to 32767."));
     QCOMPARE(readBytes(statsPath()), before);
     w->countBoxes[7]->setText("2");
     w->cmdSubmit->click();

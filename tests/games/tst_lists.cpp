@@ -1,4 +1,5 @@
-// The per-game batting and pitching lists: their rows, paging and placing, loading errors, printing.
+// The per-game batting and pitching lists: their rows, paging and placing, loading errors,
+// printing.
 
 #include "games/GameLists.h"
 #include "games/frmSeasonBattingStats.h"
@@ -34,7 +35,8 @@ Game batting(int hits, int atBats, int walks = 0)
     return g;
 }
 
-Game pitching(const QByteArray &innings, int battersFaced, int earnedRuns, const QByteArray &decision)
+Game pitching(const QByteArray &innings, int battersFaced, int earnedRuns,
+              const QByteArray &decision)
 {
     Game g;
     g.innings = innings;
@@ -46,10 +48,11 @@ Game pitching(const QByteArray &innings, int battersFaced, int earnedRuns, const
 
 QByteArray line(int number, const Game &g)
 {
-    return QByteArray::number(number) + "," + QByteArray::number(g.hits) + "," + QByteArray::number(g.atBats) +
-           ",0," + QByteArray::number(g.walks) + ",0,0,0,0,0,0," + QByteArray::number(g.battersFaced) + ",1," +
-           QByteArray::number(g.earnedRuns) + "," + g.innings + ",0,0,0,0,0,\"04/0" + QByteArray::number(number % 10) +
-           "/2026\",\"\",\"" + g.decision + "\",\"\"\r\n";
+    return QByteArray::number(number) + "," + QByteArray::number(g.hits) + "," +
+           QByteArray::number(g.atBats) + ",0," + QByteArray::number(g.walks) + ",0,0,0,0,0,0," +
+           QByteArray::number(g.battersFaced) + ",1," + QByteArray::number(g.earnedRuns) + "," +
+           g.innings + ",0,0,0,0,0,\"04/0" + QByteArray::number(number % 10) + "/2026\",\"\",\"" +
+           g.decision + "\",\"\"\r\n";
 }
 
 GameRecords records(const QVector<Game> &games)
@@ -99,7 +102,8 @@ private slots:
     void printsToPdf();
 
 private:
-    template <class W> W *open();
+    template <class W>
+    W *open();
     void writeGames(const QVector<Game> &games);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -233,7 +237,8 @@ void TestLists::onlyThePlaceholderRecord()
     QCOMPARE(pitching->cell("lblPAvg", 25)->text(), QString(".000"));
     QCOMPARE(pitching->lblPRecord->text(), QString("0-0-0"));
     QCOMPARE(twipsTop(pitching->Label4), twipsToPixels(1320));
-    QCOMPARE(twipsTop(pitching->cell("lblPDecision", 25)), twipsToPixels(5880)); // the one cell that stays
+    QCOMPARE(twipsTop(pitching->cell("lblPDecision", 25)),
+             twipsToPixels(5880)); // the one cell that stays
 }
 
 void TestLists::battingPages()
@@ -287,7 +292,8 @@ void TestLists::loadErrorShowsNoFigures()
     writeBytes(m_app + "Team1/Player1.sta", NewStatsFile + "1,x\r\n");
     std::unique_ptr<frmSeasonBattingStats> w(open<frmSeasonBattingStats>());
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
+    QVERIFY(m_dialogs.messages[0].text.startsWith(
+        QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
     QCOMPARE(w->cell("lblDate", 25)->text(), QString());
     QCOMPARE(w->lblSeason->text(), QString());
     QVERIFY(!w->lblNext->isEnabled() && !w->lblPrevious->isEnabled());
@@ -296,7 +302,8 @@ void TestLists::loadErrorShowsNoFigures()
     // A season sum past 32767 names the total.
     QByteArray bytes = NewStatsFile;
     for (int i = 1; i <= 2; ++i)
-        bytes += QByteArray::number(i) + ",0,0,0,0,0,0,0,0,0,0,1,0,0,1,0,0,0,30000,0,\"\",\"\",\"\",\"\"\r\n";
+        bytes += QByteArray::number(i) +
+                 ",0,0,0,0,0,0,0,0,0,0,1,0,0,1,0,0,0,30000,0,\"\",\"\",\"\",\"\"\r\n";
     writeBytes(m_app + "Team1/Player1.sta", bytes);
     std::unique_ptr<frmSeasonPitchingStats> p(open<frmSeasonPitchingStats>());
     QVERIFY(m_dialogs.messages[1].text.contains("balls thrown pass 32767"));
@@ -312,10 +319,12 @@ void TestLists::printsToPdf()
     m_dialogs.printerAnswers.enqueue(pdf);
     w->cmdPrint->click();
     QCOMPARE(m_dialogs.printerDialogs, 2);
-    QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, m_dir->filePath("page")});
+    QProcess::execute("pdftoppm",
+                      {"-r", "72", "-png", "-singlefile", pdf, m_dir->filePath("page")});
     const QImage page(m_dir->filePath("page.png"));
     QVERIFY(!page.isNull());
-    // The heading's dark blue text lies where the window has it: twips 4110..6975 across, 120..405 down.
+    // The heading's dark blue text lies where the window has it: twips 4110..6975 across, 120..405
+    // down.
     int blue = 0;
     for (int x = 4110 / 20; x < 6975 / 20; ++x)
         for (int y = 120 / 20; y < 405 / 20; ++y)

@@ -17,7 +17,8 @@
 namespace {
 
 const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
-const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching", "mnuPhoto"};
+const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
+                                 "mnuPhoto"};
 
 QStringList enabledItems(frmMain &window)
 {
@@ -35,7 +36,8 @@ QStringList sorted(QStringList names)
     return names;
 }
 
-const QStringList AlwaysEnabled = {"mnuNewTeam", "mnuOpenTeam", "mnuExit", "mnuViewCard", "mnuOptions", "mnuIndex", "mnuAbout"};
+const QStringList AlwaysEnabled = {"mnuNewTeam", "mnuOpenTeam", "mnuExit", "mnuViewCard",
+                                   "mnuOptions", "mnuIndex",    "mnuAbout"};
 
 QString text(frmMain &window, const char *label)
 {
@@ -83,13 +85,26 @@ void TestMainWindow::menusReadAsGiven()
 {
     frmMain window(m_app, m_dialogs);
     const QList<QPair<QString, QString>> captions = {
-        {"mnuFile", "&File"}, {"mnuNewTeam", "New &Team"}, {"mnuOpenTeam", "Open Tea&m"}, {"mnuExit", "E&xit"},
-        {"mnuEdit", "&Profiles"}, {"mnuPlyrPro", "Edit &Player Profie"}, {"mnuTeamPro", "Edit &Team Profile"},
-        {"mnuStats", "&Stats"}, {"mnuSingle", "Enter/View &Game Stats"}, {"mnuSeasonBatting", "Batting Stats by Game"},
-        {"mnuSeasonPitching", "Pitching Stats by Game"}, {"mnuTeamBat", "Team &Batting Stats"},
-        {"mnuTeamPit", "Team &Pitching Stats"}, {"mnuCard", "&Trading Card"}, {"mnuPhoto", "&Edit Picture"},
-        {"mnuViewCard", "&View Card"}, {"mnuOptions", "Card O&ptions"}, {"mnuHep", "&Help"},
-        {"mnuIndex", "&Index"}, {"mnuAbout", "&About..."}};
+        {"mnuFile", "&File"},
+        {"mnuNewTeam", "New &Team"},
+        {"mnuOpenTeam", "Open Tea&m"},
+        {"mnuExit", "E&xit"},
+        {"mnuEdit", "&Profiles"},
+        {"mnuPlyrPro", "Edit &Player Profie"},
+        {"mnuTeamPro", "Edit &Team Profile"},
+        {"mnuStats", "&Stats"},
+        {"mnuSingle", "Enter/View &Game Stats"},
+        {"mnuSeasonBatting", "Batting Stats by Game"},
+        {"mnuSeasonPitching", "Pitching Stats by Game"},
+        {"mnuTeamBat", "Team &Batting Stats"},
+        {"mnuTeamPit", "Team &Pitching Stats"},
+        {"mnuCard", "&Trading Card"},
+        {"mnuPhoto", "&Edit Picture"},
+        {"mnuViewCard", "&View Card"},
+        {"mnuOptions", "Card O&ptions"},
+        {"mnuHep", "&Help"},
+        {"mnuIndex", "&Index"},
+        {"mnuAbout", "&About..."}};
     for (const auto &[name, caption] : captions) {
         if (auto *menu = window.findChild<QMenu *>(name))
             QCOMPARE(menu->title(), caption);
@@ -113,15 +128,25 @@ void TestMainWindow::startUpStates_data()
     QTest::addColumn<QString>("player");
     QTest::addColumn<QString>("message"); // what the message, if any, starts with
 
-    QTest::newRow("first start") << QByteArray("-") << QStringList() << "" << "" << "";
-    QTest::newRow("team, no player") << QByteArray("\"Team1\",\"\",0,0\r\n") << TeamItems << "Team1" << "" << "";
-    QTest::newRow("team and player") << QByteArray("\"Team1\",\"Player1\",0,255\r\n") << TeamItems + PlayerItems
-                                     << "Team1" << "Player1" << "";
-    QTest::newRow("team gone") << QByteArray("\"Gone\",\"Player1\",0,0\r\n") << QStringList() << "" << ""
+    QTest::newRow("first start") << QByteArray("-") << QStringList() << ""
+                                 << ""
+                                 << "";
+    QTest::newRow("team, no player") << QByteArray("\"Team1\",\"\",0,0\r\n") << TeamItems << "Team1"
+                                     << ""
+                                     << "";
+    QTest::newRow("team and player")
+        << QByteArray("\"Team1\",\"Player1\",0,255\r\n") << TeamItems + PlayerItems << "Team1"
+        << "Player1"
+        << "";
+    QTest::newRow("team gone") << QByteArray("\"Gone\",\"Player1\",0,0\r\n") << QStringList() << ""
+                               << ""
                                << "Cannot read \"%1Gone/Gone.tea\": the file does not exist.";
-    QTest::newRow("player gone") << QByteArray("\"Team1\",\"Nobody\",0,0\r\n") << TeamItems << "Team1" << ""
+    QTest::newRow("player gone") << QByteArray("\"Team1\",\"Nobody\",0,0\r\n") << TeamItems
+                                 << "Team1"
+                                 << ""
                                  << "Cannot read \"%1Team1/Nobody.ply\": the file does not exist.";
-    QTest::newRow("settings damaged") << QByteArray("\"Team1\"\r\n") << QStringList() << "" << ""
+    QTest::newRow("settings damaged") << QByteArray("\"Team1\"\r\n") << QStringList() << ""
+                                      << ""
                                       << "Cannot read \"%1settings.dft\", line 1: it has 1 fields";
 }
 
@@ -147,10 +172,12 @@ void TestMainWindow::startUpStates()
             QCOMPARE(m_dialogs.messages.size(), 0);
         } else {
             QCOMPARE(m_dialogs.messages.size(), 1);
-            QVERIFY2(m_dialogs.messages[0].text.startsWith(message.arg(m_app)), qPrintable(m_dialogs.messages[0].text));
+            QVERIFY2(m_dialogs.messages[0].text.startsWith(message.arg(m_app)),
+                     qPrintable(m_dialogs.messages[0].text));
             QCOMPARE(m_dialogs.messages[0].title, QString("Scorebinder"));
         }
-        QCOMPARE(text(window, "lblPlayerName"), window.state().PlayerName.isEmpty() ? QString() : QString("Player1  #7"));
+        QCOMPARE(text(window, "lblPlayerName"),
+                 window.state().PlayerName.isEmpty() ? QString() : QString("Player1  #7"));
         window.close();
     }
     // A remembered team or player that could not be read is remembered still.
@@ -162,15 +189,39 @@ void TestMainWindow::summaryShowsThePlayer_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("shown");
-    const QList<QPair<QString, QString>> expected = {
-        {"lblPlayerName", "Player1  #7"}, {"lblTeamName", "Team1"}, {"lblSeason", "Spring 2026"},
-        {"lblPositionName", "First Base "}, {"lblBatsSide", "Both"}, {"lblThrowsSide", "Right"},
-        {"lblBGames", "3"}, {"lblBHits", "3"}, {"lblBAtBats", "11"}, {"lblBRuns", "1"}, {"lblBWalks", "2"},
-        {"lblBSOs", "3"}, {"lblBSBs", "3"}, {"lblBDoubles", "1"}, {"lblBTriples", "1"}, {"lblBHomers", "0"},
-        {"lblBAvg", ".273"}, {"lblBSlug", ".615"}, {"lblBRBIs", "3"},
-        {"lblPGames", "3"}, {"lblPHits", "9"}, {"lblPAtBats", "33"}, {"lblPRuns", "5"}, {"lblPWalks", "3"},
-        {"lblPSOs", "9"}, {"lblPERA", "3.649"}, {"lblPStrikes", "110"}, {"lblPBalls", "55"}, {"lblPWins", "1"},
-        {"lblPLosses", "1"}, {"lblPSaves", "1"}, {"lblWildPitches", "3"}, {"lblPInnings", "12   1 / 3"}};
+    const QList<QPair<QString, QString>> expected = {{"lblPlayerName", "Player1  #7"},
+                                                     {"lblTeamName", "Team1"},
+                                                     {"lblSeason", "Spring 2026"},
+                                                     {"lblPositionName", "First Base "},
+                                                     {"lblBatsSide", "Both"},
+                                                     {"lblThrowsSide", "Right"},
+                                                     {"lblBGames", "3"},
+                                                     {"lblBHits", "3"},
+                                                     {"lblBAtBats", "11"},
+                                                     {"lblBRuns", "1"},
+                                                     {"lblBWalks", "2"},
+                                                     {"lblBSOs", "3"},
+                                                     {"lblBSBs", "3"},
+                                                     {"lblBDoubles", "1"},
+                                                     {"lblBTriples", "1"},
+                                                     {"lblBHomers", "0"},
+                                                     {"lblBAvg", ".273"},
+                                                     {"lblBSlug", ".615"},
+                                                     {"lblBRBIs", "3"},
+                                                     {"lblPGames", "3"},
+                                                     {"lblPHits", "9"},
+                                                     {"lblPAtBats", "33"},
+                                                     {"lblPRuns", "5"},
+                                                     {"lblPWalks", "3"},
+                                                     {"lblPSOs", "9"},
+                                                     {"lblPERA", "3.649"},
+                                                     {"lblPStrikes", "110"},
+                                                     {"lblPBalls", "55"},
+                                                     {"lblPWins", "1"},
+                                                     {"lblPLosses", "1"},
+                                                     {"lblPSaves", "1"},
+                                                     {"lblWildPitches", "3"},
+                                                     {"lblPInnings", "12   1 / 3"}};
     for (const auto &[label, shown] : expected)
         QTest::newRow(qPrintable(label)) << label << shown;
 }
@@ -209,10 +260,12 @@ void TestMainWindow::failedRefreshKeepsThePage()
     frmMain window(m_app, m_dialogs);
     const MainState before = window.state();
     QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
-    writeBytes(m_app + "Team1/Player1.sta", stats.replace("\"Tigers\",\"Win\"", "\"Tigers\",\"Win\",\"extra\""));
+    writeBytes(m_app + "Team1/Player1.sta",
+               stats.replace("\"Tigers\",\"Win\"", "\"Tigers\",\"Win\",\"extra\""));
     QVERIFY(!window.UpdateMainPage());
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY(m_dialogs.messages[0].text.startsWith(QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
+    QVERIFY(m_dialogs.messages[0].text.startsWith(
+        QString("Cannot read \"%1Team1/Player1.sta\", line 2:").arg(m_app)));
     QCOMPARE(text(window, "lblBGames"), QString("3"));
     QCOMPARE(window.state().totals.BTotalHits, before.totals.BTotalHits);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -221,7 +274,9 @@ void TestMainWindow::failedRefreshKeepsThePage()
     stats = readBytes(m_app + "Team1/Player2.sta");
     GameRecord strikes;
     strikes.PStrikes = 32767;
-    QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", "Player2", {GameRecord{}, strikes, strikes}).ok());
+    QVERIFY(
+        RecordFiles::WriteGameRecords(m_app, "Team1", "Player2", {GameRecord{}, strikes, strikes})
+            .ok());
     window.state().PlayerName = "Player2";
     QVERIFY(!window.UpdateMainPage());
     QVERIFY(m_dialogs.messages[1].text.contains("strikes thrown pass 32767"));
@@ -308,7 +363,8 @@ void TestMainWindow::openTeamRefusals()
     m_dialogs.fileAnswers.enqueue(m_app + "Broken/Broken.tea");
     window.openTeam();
     QCOMPARE(m_dialogs.messages.last().text,
-             QString("Cannot read \"%1Broken/Broken.tea\", line 2: the file ends before this line.").arg(m_app));
+             QString("Cannot read \"%1Broken/Broken.tea\", line 2: the file ends before this line.")
+                 .arg(m_app));
 
     // A team file copied elsewhere, whose team has no folder in the program's folder.
     QTemporaryDir elsewhere;
@@ -318,7 +374,8 @@ void TestMainWindow::openTeamRefusals()
     QVERIFY(RecordFiles::WriteTeamFile(elsewhere.path() + '/', "Stray", stray).ok());
     m_dialogs.fileAnswers.enqueue(elsewhere.path() + "/Stray/Stray.tea");
     window.openTeam();
-    QVERIFY(m_dialogs.messages.last().text.startsWith("Teams live in their own folders inside Scorebinder's folder"));
+    QVERIFY(m_dialogs.messages.last().text.startsWith(
+        "Teams live in their own folders inside Scorebinder's folder"));
     QCOMPARE(window.state().TeamName, QString("Team1"));
     QCOMPARE(window.state().PlayerName, QString("Player1"));
 }
@@ -356,7 +413,8 @@ void TestMainWindow::helpOpensAtItsIndex()
     QVERIFY(m_dialogs.messages[0].text.startsWith("The help file"));
     QVERIFY(!window.findChild<frmHelp *>());
 
-    writeBytes(m_app + "Scorebinder Baseball.html", "<html><body><h1><a name=\"index\"></a>Index</h1></body></html>");
+    writeBytes(m_app + "Scorebinder Baseball.html",
+               "<html><body><h1><a name=\"index\"></a>Index</h1></body></html>");
     help->trigger();
     auto *helpWindow = window.findChild<frmHelp *>();
     QVERIFY(helpWindow);

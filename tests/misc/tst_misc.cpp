@@ -44,9 +44,10 @@ void TestMisc::missingTipFileSaysHowToMakeOne()
     QTemporaryDir dir;
     frmTip tip(dir.path() + '/');
     QCOMPARE(tip.windowTitle(), QString("Tip of the Day"));
-    QCOMPARE(tip.lblTipText->text(),
-             QString("That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT "
-                     "using a text editor with 1 tip per line. Then place it in the same directory as the application. "));
+    QCOMPARE(tip.lblTipText->text(), QString("That the TIPOFDAY.TXT file was not found? "
+                                             "\r\n\r\nCreate a text file named TIPOFDAY.TXT "
+                                             "using a text editor with 1 tip per line. Then place "
+                                             "it in the same directory as the application. "));
     tip.cmdNextTip->click();
     QVERIFY(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT"));
 }

@@ -100,7 +100,8 @@ void TestCanvas::pdfPageHasItsContentWhereTheTwipsSay()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageMargins(QMarginsF(36, 18, 36, 18), QPageLayout::Point); // printable area starts here
+    printer.setPageMargins(QMarginsF(36, 18, 36, 18),
+                           QPageLayout::Point); // printable area starts here
     {
         PainterCanvas canvas(printer);
         drawSamplePage(canvas);
@@ -111,12 +112,15 @@ void TestCanvas::pdfPageHasItsContentWhereTheTwipsSay()
     const std::optional<WordBox> word = findWord(pdf, "Scorebinder");
     QVERIFY2(word, "the text is not on the page");
     QVERIFY2(qAbs(word->xMin - (36 + 72)) < 2, qPrintable(QString::number(word->xMin)));
-    QVERIFY2(word->yMin >= 18 + 144 - 1 && word->yMin < 18 + 144 + 4, qPrintable(QString::number(word->yMin)));
+    QVERIFY2(word->yMin >= 18 + 144 - 1 && word->yMin < 18 + 144 + 4,
+             qPrintable(QString::number(word->yMin)));
 
     // Box: twips 1440..2880 across and 4320..5760 down, red inside, white just outside.
     const QImage page = renderPage(pdf, dir.filePath("page"));
     QVERIFY(!page.isNull());
-    const auto at = [&](int xTwips, int yTwips) { return page.pixelColor(36 + xTwips / 20, 18 + yTwips / 20); };
+    const auto at = [&](int xTwips, int yTwips) {
+        return page.pixelColor(36 + xTwips / 20, 18 + yTwips / 20);
+    };
     QCOMPARE(at(2160, 5040), QColor(Qt::red));
     QCOMPARE(at(1440 + 40, 4320 + 40), QColor(Qt::red));
     QCOMPARE(at(1440 - 60, 5040), QColor(Qt::white));

@@ -48,11 +48,12 @@ void TestPlatform::fileDialogFilters_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("qtFilters");
     QTest::newRow("team") << "Team Files (*.tea)|*.tea" << QStringList{"Team Files (*.tea)"};
-    QTest::newRow("trailing space") << "Player Files (*.ply) |*.ply" << QStringList{"Player Files (*.ply)"};
-    QTest::newRow("pictures")
-        << "All Files (*.*)|*.*|JPEG Picture Files (*.jpg)|*.jpg"
-        << QStringList{"All Files (*)", "JPEG Picture Files (*.jpg)"};
-    QTest::newRow("no pattern in the description") << "Bitmaps|*.bmp;*.dib" << QStringList{"Bitmaps (*.bmp *.dib)"};
+    QTest::newRow("trailing space")
+        << "Player Files (*.ply) |*.ply" << QStringList{"Player Files (*.ply)"};
+    QTest::newRow("pictures") << "All Files (*.*)|*.*|JPEG Picture Files (*.jpg)|*.jpg"
+                              << QStringList{"All Files (*)", "JPEG Picture Files (*.jpg)"};
+    QTest::newRow("no pattern in the description")
+        << "Bitmaps|*.bmp;*.dib" << QStringList{"Bitmaps (*.bmp *.dib)"};
 }
 
 void TestPlatform::fileDialogFilters()

@@ -26,7 +26,8 @@ GameRecord batting(int hits, int atBats)
     return g;
 }
 
-GameRecord pitching(float innings, int battersFaced, int earnedRuns, const QString &decision = QString())
+GameRecord pitching(float innings, int battersFaced, int earnedRuns,
+                    const QString &decision = QString())
 {
     GameRecord g;
     g.PInnings = innings;
@@ -49,7 +50,8 @@ GameRecords season(const QVector<GameRecord> &games)
 
 PlayerSeason player(const QString &name, const QVector<GameRecord> &games, int position = 1)
 {
-    return {name, qint16(position), *ComputeSeasonTotals(season(games), PitchingGames::WithInningsOrBattersFaced)};
+    return {name, qint16(position),
+            *ComputeSeasonTotals(season(games), PitchingGames::WithInningsOrBattersFaced)};
 }
 
 PlayerSeason batter(const QString &name, const QVector<GameRecord> &games, int position = 1)
@@ -57,8 +59,27 @@ PlayerSeason batter(const QString &name, const QVector<GameRecord> &games, int p
     return {name, qint16(position), *ComputeSeasonTotals(season(games))};
 }
 
-enum BattingColumn { BPlayer, BPosition, BGames, BAtBats, BHits, BAvg = 13, BSlug = 14 };
-enum PitchingColumn { PPlayer, PGames, PWins, PLosses, PSaves, PInnings, PAvg = 14, PERA = 15 };
+enum BattingColumn
+{
+    BPlayer,
+    BPosition,
+    BGames,
+    BAtBats,
+    BHits,
+    BAvg = 13,
+    BSlug = 14
+};
+enum PitchingColumn
+{
+    PPlayer,
+    PGames,
+    PWins,
+    PLosses,
+    PSaves,
+    PInnings,
+    PAvg = 14,
+    PERA = 15
+};
 
 } // namespace
 
@@ -81,7 +102,8 @@ private slots:
     void printsToPdf();
 
 private:
-    void writeTeam(const QVector<QPair<QString, GameRecords>> &players, const QVector<int> &positions = {});
+    void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
+                   const QVector<int> &positions = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_app;
@@ -106,14 +128,17 @@ void TestReports::cleanup()
     m_main.reset();
 }
 
-void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players, const QVector<int> &positions)
+void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players,
+                            const QVector<int> &positions)
 {
     TeamFile team;
     team.header = {"Team1", "", "", "Fall 2026", "", 0};
     for (int i = 0; i < players.size(); ++i) {
         team.roster[i] = {players[i].first, qint16(positions.value(i, 1))};
         if (!players[i].first.isEmpty())
-            QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", players[i].first, players[i].second).ok());
+            QVERIFY(
+                RecordFiles::WriteGameRecords(m_app, "Team1", players[i].first, players[i].second)
+                    .ok());
     }
     QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", team).ok());
 }
@@ -121,8 +146,10 @@ void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players,
 void TestReports::battingRowsAndTeamRow()
 {
     const QVector<PlayerSeason> players = {
-        batter("Ten", QVector<GameRecord>(9, batting(0, 0)) + QVector<GameRecord>{batting(1, 3)}, 0),
-        batter("Twelve", QVector<GameRecord>(11, batting(0, 0)) + QVector<GameRecord>{batting(0, 1)}, 11),
+        batter("Ten", QVector<GameRecord>(9, batting(0, 0)) + QVector<GameRecord>{batting(1, 3)},
+               0),
+        batter("Twelve",
+               QVector<GameRecord>(11, batting(0, 0)) + QVector<GameRecord>{batting(0, 1)}, 11),
         batter("Eight", QVector<GameRecord>(8, batting(0, 0)), 6),
         batter("Placeholder", {}, 10),
     };
@@ -170,7 +197,8 @@ void TestReports::pitchersOnly()
 
 void TestReports::pitchingTeamRow()
 {
-    Table table = *pitchingTable({player("A", {pitching(5.2f, 1, 0)}), player("B", {pitching(2.2f, 1, 2)})});
+    Table table =
+        *pitchingTable({player("A", {pitching(5.2f, 1, 0)}), player("B", {pitching(2.2f, 1, 2)})});
     QCOMPARE(table.team[PInnings], QString("8.1"));
     table = *pitchingTable({player("A", {pitching(7, 28, 2)})});
     QCOMPARE(table.rows[0][PERA], QString("2.571"));
@@ -206,8 +234,10 @@ void TestReports::fullRosterWindows()
 {
     QVector<QPair<QString, GameRecords>> players;
     for (int i = 0; i < RosterSlots; ++i)
-        players.append({QStringLiteral("Player%1").arg(i + 1),
-                        season(QVector<GameRecord>(i % 3 == 0 ? 3 : 2, i % 3 == 0 ? pitching(1.1f, 5, 1) : batting(1, 2)))});
+        players.append(
+            {QStringLiteral("Player%1").arg(i + 1),
+             season(QVector<GameRecord>(i % 3 == 0 ? 3 : 2,
+                                        i % 3 == 0 ? pitching(1.1f, 5, 1) : batting(1, 2)))});
     players[4].first.clear(); // a damaged roster: an empty slot among the players
     writeTeam(players, QVector<int>(RosterSlots, 3));
     m_main->state().PlayerCount = 99;
@@ -236,7 +266,8 @@ void TestReports::loadErrorsShowNoFigures()
     writeBytes(m_app + "Team1/Bad.sta", "0,0,0\r\n");
     frmTeamBattingStats batting(*m_main);
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages[0].text.startsWith(QString("Bad's games: Cannot read \"%1Team1/Bad.sta\", line 1:").arg(m_app)),
+    QVERIFY2(m_dialogs.messages[0].text.startsWith(
+                 QString("Bad's games: Cannot read \"%1Team1/Bad.sta\", line 1:").arg(m_app)),
              qPrintable(m_dialogs.messages[0].text));
     QCOMPARE(batting.cell("lblPlayer", 0)->text(), QString());
     QCOMPARE(batting.cell("lblPlayer", 27)->text(), QString());

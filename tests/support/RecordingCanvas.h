@@ -10,16 +10,25 @@
 
 struct CanvasOp
 {
-    enum Kind { Text, Line, Box, FilledBox, Circle, Picture, EndDoc };
+    enum Kind
+    {
+        Text,
+        Line,
+        Box,
+        FilledBox,
+        Circle,
+        Picture,
+        EndDoc
+    };
     Kind kind;
-    CanvasState state;    // font, colours, pen and current position when drawn
-    QString text;         // Text
-    QRect rect;           // Box, FilledBox, Picture target; Line from topLeft to bottomRight
-    QRect source;         // Picture
-    QPoint centre;        // Circle
-    int radius = 0;       // Circle
-    qint32 color = 0;     // Line, Box, FilledBox, Circle outline
-    QSize pictureSize;    // Picture, in pixels
+    CanvasState state; // font, colours, pen and current position when drawn
+    QString text;      // Text
+    QRect rect;        // Box, FilledBox, Picture target; Line from topLeft to bottomRight
+    QRect source;      // Picture
+    QPoint centre;     // Circle
+    int radius = 0;    // Circle
+    qint32 color = 0;  // Line, Box, FilledBox, Circle outline
+    QSize pictureSize; // Picture, in pixels
 };
 
 class RecordingCanvas : public Canvas

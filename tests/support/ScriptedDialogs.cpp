@@ -29,7 +29,8 @@ std::optional<qint32> ScriptedDialogs::chooseColor()
 std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter()
 {
     ++printerDialogs;
-    const std::optional<QString> pdf = printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
+    const std::optional<QString> pdf =
+        printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
     if (!pdf)
         return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -3,9 +3,9 @@
 #include "core/Records.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QDirIterator>
 #include <QTest>
 
 #include <fcntl.h>
@@ -43,7 +43,8 @@ void copyFixture(const QString &name, const QString &folder)
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        writeBytes(folder + QLatin1Char('/') + QDir(source).relativeFilePath(file), readBytes(file));
+        writeBytes(folder + QLatin1Char('/') + QDir(source).relativeFilePath(file),
+                   readBytes(file));
     }
 }
 

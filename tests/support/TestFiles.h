@@ -6,7 +6,8 @@
 #include <QString>
 
 // A stats file holding only the placeholder record 0, as a new player gets it.
-inline const QByteArray NewStatsFile = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+inline const QByteArray NewStatsFile =
+    "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
 // The team file of a team just created: its header and 27 empty roster lines.
 QByteArray newTeamFile(const QByteArray &team);
 

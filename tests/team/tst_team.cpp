@@ -1,4 +1,5 @@
-// New team, team profile and roster, player profile: driven through their windows on fixture folders.
+// New team, team profile and roster, player profile: driven through their windows on fixture
+// folders.
 
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
@@ -55,8 +56,14 @@ private slots:
     void failedTeamSaveIsReported();
 
 private:
-    frmTeamData *teamWindow() { return qobject_cast<frmTeamData *>(m_main->openedWindow("frmTeamData")); }
-    frmPlayerData *playerWindow() { return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData")); }
+    frmTeamData *teamWindow()
+    {
+        return qobject_cast<frmTeamData *>(m_main->openedWindow("frmTeamData"));
+    }
+    frmPlayerData *playerWindow()
+    {
+        return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData"));
+    }
     void addPlayer(const QString &name);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -159,7 +166,8 @@ void TestTeam::overwritingAnExistingTeam()
     QCOMPARE(asked.buttons, MessageButtons::YesNo);
     QCOMPARE(asked.icon, MessageIcon::Question);
     if (overwrite) {
-        QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), QStringList({"Player1.bmp", "Team1.tea"}));
+        QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files),
+                 QStringList({"Player1.bmp", "Team1.tea"}));
         QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), newTeamFile("Team1"));
         QCOMPARE(m_main->state().PlayerName, QString());
     } else {
@@ -190,7 +198,8 @@ void TestTeam::addedPlayersFillSlotsInOrder()
     QVERIFY(team->cmdSubmit->isEnabled());
     QCOMPARE(m_main->state().PlayerCount, qint16(3));
     // A player saved without choices stores -1 for positions and sides; no number stores 0.
-    QCOMPARE(readBytes(m_app + "Team3/Bo.ply"), QByteArray("\"Bo\",\"Team3\",-1,-1,-1,-1,0,\"\",\"\",0,\"\"\r\n"));
+    QCOMPARE(readBytes(m_app + "Team3/Bo.ply"),
+             QByteArray("\"Bo\",\"Team3\",-1,-1,-1,-1,0,\"\",\"\",0,\"\"\r\n"));
     QCOMPARE(readBytes(m_app + "Team3/Bo.sta"), NewStatsFile);
 
     QTest::keyClicks(team->txtCoach, "Dee O'Hara");
@@ -268,9 +277,11 @@ void TestTeam::importPlayer()
 {
     QFETCH(bool, keepStats);
     const QByteArray sourceStats =
-        NewStatsFile + "1,2,4,1,0,1,0,0,1,0,2,9,3,1,5.1,0,4,30,12,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n"
-        + "2,0,3,0,1,0,0,0,2,0,0,0,0,0,.2,0,0,0,0,0,\"05/21/2004\",\"Hawks, Jr\",\"\",\"rain\"\r\n";
-    writeBytes(m_app + "Other/Slugger.ply", "\"Slugger\",\"Other\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n");
+        NewStatsFile +
+        "1,2,4,1,0,1,0,0,1,0,2,9,3,1,5.1,0,4,30,12,0,\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n" +
+        "2,0,3,0,1,0,0,0,2,0,0,0,0,0,.2,0,0,0,0,0,\"05/21/2004\",\"Hawks, Jr\",\"\",\"rain\"\r\n";
+    writeBytes(m_app + "Other/Slugger.ply",
+               "\"Slugger\",\"Other\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n");
     writeBytes(m_app + "Other/Slugger.sta", sourceStats);
 
     m_main->editTeam();
@@ -281,12 +292,14 @@ void TestTeam::importPlayer()
     QCOMPARE(m_dialogs.files[0].title, QString("Select Player To Import"));
     QCOMPARE(m_dialogs.files[0].initialFolder, m_app);
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages[0].text, QString("Do you want to keep this player's existing stats?"));
+    QCOMPARE(m_dialogs.messages[0].text,
+             QString("Do you want to keep this player's existing stats?"));
     QCOMPARE(m_dialogs.messages[0].title, QString("Import Player"));
     QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::Question);
 
-    QCOMPARE(readBytes(m_app + "Team1/Slugger.ply"),
-             QByteArray("\"Slugger\",\"Team1\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n"));
+    QCOMPARE(
+        readBytes(m_app + "Team1/Slugger.ply"),
+        QByteArray("\"Slugger\",\"Team1\",9,1,1,1,44,\"Austin\",\"TX\",15,\"/pics/s.bmp\"\r\n"));
     QCOMPARE(readBytes(m_app + "Team1/Slugger.sta"), keepStats ? sourceStats : NewStatsFile);
     QVERIFY(QFile::exists(m_app + "Other/Slugger.sta"));
     QCOMPARE(m_main->state().PlayerName, QString("Slugger"));
@@ -315,7 +328,8 @@ void TestTeam::importRefusals()
     m_dialogs.fileAnswers.enqueue(m_app + "Other/Broken.ply");
     m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
     team->cmdImport->click();
-    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot read \"%1Other/Broken.sta\", line 1:").arg(m_app)));
+    QVERIFY(m_dialogs.messages.last().text.startsWith(
+        QString("Cannot read \"%1Other/Broken.sta\", line 1:").arg(m_app)));
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
     QCOMPARE(m_main->state().PlayerCount, qint16(2));
     QVERIFY(team->cmdSubmit->isEnabled() && team->rosterActive());
@@ -327,7 +341,8 @@ void TestTeam::importRefusals()
     team->cmdAddPlayer->click();
     QCOMPARE(m_dialogs.files.size(), asked);
     QVERIFY(!playerWindow());
-    QCOMPARE(m_dialogs.messages.last().text, QString("The roster is full: a team holds at most 27 players."));
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("The roster is full: a team holds at most 27 players."));
 }
 
 void TestTeam::editedPositionReachesTheRoster()
@@ -348,7 +363,8 @@ void TestTeam::editedPositionReachesTheRoster()
     player->cmdSubmit->click();
     deleteClosedWindows();
     QCOMPARE(readBytes(m_app + "Team1/Player1.ply"),
-             QByteArray("\"Player1\",\"Team1\",6,0,3,2,0,\"Springfield\",\"IL\",12,\"C:\\Scorebinder\\Team1\\Player1.bmp\"\r\n"));
+             QByteArray("\"Player1\",\"Team1\",6,0,3,2,0,\"Springfield\",\"IL\",12,\"C:"
+                        "\\Scorebinder\\Team1\\Player1.bmp\"\r\n"));
     QCOMPARE(readBytes(m_app + "Team1/Player1.sta"), stats);
     QCOMPARE(m_main->findChild<QLabel *>("lblPositionName")->text(), QString("Shortstop "));
     QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Player1"));
@@ -378,11 +394,13 @@ void TestTeam::playerWindowRefusals()
     player->txtPlayerName->setText("Newman");
     player->txtNumber->setText("40000");
     player->cmdSubmit->click();
-    QCOMPARE(m_dialogs.messages.last().text, QString("The number must be a whole number from 0 to 32767."));
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("The number must be a whole number from 0 to 32767."));
     player->txtNumber->setText("8");
     player->txtAge->setText("1e3");
     player->cmdSubmit->click();
-    QCOMPARE(m_dialogs.messages.last().text, QString("The age must be a whole number from 0 to 32767."));
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("The age must be a whole number from 0 to 32767."));
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
     QVERIFY(playerWindow());
 
@@ -396,7 +414,8 @@ void TestTeam::playerWindowRefusals()
     writeBytes(m_app + "Team1/Player1.ply", "\"Player1\"\r\n");
     m_main->editPlayer();
     QVERIFY(!playerWindow());
-    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot read \"%1Team1/Player1.ply\", line 1:").arg(m_app)));
+    QVERIFY(m_dialogs.messages.last().text.startsWith(
+        QString("Cannot read \"%1Team1/Player1.ply\", line 1:").arg(m_app)));
 }
 
 void TestTeam::keyFilters_data()
@@ -404,11 +423,21 @@ void TestTeam::keyFilters_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("name") << "txtPlayerName" << "Jo3e O'Ne-ill_!" << "Joe O'Ne-ill";
-    QTest::newRow("home town") << "txtHomeTown" << "St. Paul-Minn" << "St Paul-Minn";
-    QTest::newRow("home state has no hyphen") << "txtHomeState" << "New-York 1" << "NewYork ";
-    QTest::newRow("number") << "txtNumber" << "1a2-3" << "123";
-    QTest::newRow("age") << "txtAge" << " 14y" << "14";
+    QTest::newRow("name") << "txtPlayerName"
+                          << "Jo3e O'Ne-ill_!"
+                          << "Joe O'Ne-ill";
+    QTest::newRow("home town") << "txtHomeTown"
+                               << "St. Paul-Minn"
+                               << "St Paul-Minn";
+    QTest::newRow("home state has no hyphen") << "txtHomeState"
+                                              << "New-York 1"
+                                              << "NewYork ";
+    QTest::newRow("number") << "txtNumber"
+                            << "1a2-3"
+                            << "123";
+    QTest::newRow("age") << "txtAge"
+                         << " 14y"
+                         << "14";
 }
 
 void TestTeam::keyFilters()
@@ -436,7 +465,8 @@ void TestTeam::failedTeamSaveIsReported()
         QSKIP("this file system lets every folder be written");
     teamWindow()->txtCoach->setText("Someone Else");
     teamWindow()->cmdSubmit->click();
-    QVERIFY(m_dialogs.messages.last().text.startsWith(QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
+    QVERIFY(m_dialogs.messages.last().text.startsWith(
+        QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
     QVERIFY(teamWindow());
     QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), saved);
     QCOMPARE(m_main->state().Coach, QString("Coach Hale"));
