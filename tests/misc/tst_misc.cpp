@@ -87,6 +87,8 @@ void TestMisc::aboutNamesThePlatform()
     QCOMPARE(about.windowTitle(), QString("About Scorebinder"));
     QCOMPARE(about.findChild<QLabel *>("lblTitle")->text(), QString("Scorebinder"));
     QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QString("For Linux    Version 1.1"));
+    // The logo is compiled into the program and reaches every program that links the windows.
+    QCOMPARE(about.findChild<QLabel *>("picIcon")->pixmap().size(), QSize(36, 33));
 }
 
 void TestMisc::unwritableProgramFolderUsesTheUserFolder()
