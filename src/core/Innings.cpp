@@ -2,6 +2,7 @@
 
 #include "Statistics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -34,7 +35,8 @@ int fraction(float innings)
 
 int tenths(float innings)
 {
-    return int(std::lround(double(innings) * 10.0));
+    // A hand-edited file may hold any Single; keep the arithmetic defined for it.
+    return int(std::clamp(std::round(double(innings) * 10.0), -1e9, 1e9));
 }
 
 int whole(float innings)

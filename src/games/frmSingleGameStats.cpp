@@ -380,6 +380,8 @@ void frmSingleGameStats::selectGame(int number)
 void frmSingleGameStats::newGame()
 {
     Calendar1->hide();
+    if (!m_table.canAddGame())
+        return;
     EntryTexts t = texts();
     fillEmptyBoxes(t, m_gameChanged);
     show(t);
