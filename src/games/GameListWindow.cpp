@@ -18,8 +18,6 @@ TableLayout listLayout(const QString &caption, const QString &heading, int headi
 {
     TableLayout layout;
     layout.caption = caption;
-    layout.width = 10920;
-    layout.height = 7515;
     layout.heading = heading;
     layout.headingLeft = headingLeft;
     layout.headingWidth = headingWidth;
@@ -28,19 +26,12 @@ TableLayout listLayout(const QString &caption, const QString &heading, int headi
     layout.nameLeft = 1320;
     layout.nameWidth = 2625;
     layout.nameHeight = 345;
-    layout.seasonCaption = "Season";
-    layout.lineLeft = 1200;
-    layout.lineRight = 9960;
     layout.columns = columns;
     layout.rows = RowsPerPage + 1;
     layout.firstRowTop = rowTop(0);
     layout.lastRowTop = seasonTop;
     layout.lastRowNameLeft = seasonGameLeft;
     layout.lineY = 5820;
-    layout.printLeft = 8520;
-    layout.closeLeft = 9720;
-    layout.buttonsTop = 6960;
-    layout.buttonWidth = 975;
     return layout;
 }
 

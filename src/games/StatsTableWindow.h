@@ -23,32 +23,33 @@ struct TableColumn
     bool lastRowMoves = true; // whether its last-row cell follows the rows shown
 };
 
+// The layout of one table window; the defaults are what most of them share.
 struct TableLayout
 {
     QString caption;
-    int width;
-    int height;
+    int width = 10920;
+    int height = 7515;
     QString heading;
-    int headingLeft;
-    int headingWidth;
-    const char *nameLabel; // lblPlayerName or lblTeamName
+    int headingLeft = 0;
+    int headingWidth = 0;
+    const char *nameLabel = "lblTeamName"; // or lblPlayerName
     QString nameCaption;
-    int nameLeft;
-    int nameWidth;
-    int nameHeight;
-    QString seasonCaption;
-    int lineLeft;
-    int lineRight;
+    int nameLeft = 0;
+    int nameWidth = 0;
+    int nameHeight = 360;
+    QString seasonCaption = QStringLiteral("Season");
+    int lineLeft = 1200;
+    int lineRight = 9960;
     QVector<TableColumn> columns;
-    int rows;            // cells per column, the last row included
-    int firstRowTop;     // row 0; the rows after it are 200 twips apart from 800
-    int lastRowTop;      // design-time top of the last row
-    int lastRowNameLeft; // the last row's first auto-sized cell may stand a little left
-    int lineY;           // design-time Y of Line2
-    int printLeft;
-    int closeLeft;
-    int buttonsTop;
-    int buttonWidth;
+    int rows = 0;            // cells per column, the last row included
+    int firstRowTop = 800;   // row 0; the rows after it are 200 twips apart from 800
+    int lastRowTop = 0;      // design-time top of the last row
+    int lastRowNameLeft = 0; // the last row's first auto-sized cell may stand a little left
+    int lineY = 0;           // design-time Y of Line2
+    int printLeft = 8520;
+    int closeLeft = 9720;
+    int buttonsTop = 6960;
+    int buttonWidth = 975;
 };
 
 class StatsTableWindow : public QWidget

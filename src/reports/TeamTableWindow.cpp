@@ -6,8 +6,22 @@
 
 using namespace TeamTables;
 
+namespace {
+
+// Both team tables have a row per roster slot and the team row, at its design place under 27 rows.
+TableLayout withTeamRows(TableLayout layout)
+{
+    layout.rows = RosterSlots + 1;
+    layout.lastRowTop = teamRowTop(RosterSlots);
+    layout.lineY = teamLineY(RosterSlots);
+    layout.lastRowNameLeft = layout.columns.value(0).cellLeft;
+    return layout;
+}
+
+} // namespace
+
 TeamTableWindow::TeamTableWindow(frmMain &main, const TableLayout &layout)
-    : StatsTableWindow(main, layout)
+    : StatsTableWindow(main, withTeamRows(layout))
 {
     lblTeamName = nameLabel;
 }

@@ -6,17 +6,14 @@ TableLayout pitchingLayout()
 {
     TableLayout layout;
     layout.caption = "Team Pitching Stats";
-    layout.width = 10920;
     layout.height = 7590;
     layout.heading = "Team Pitching Statistics";
     layout.headingLeft = 4155;
     layout.headingWidth = 2775;
-    layout.nameLabel = "lblTeamName";
     layout.nameCaption = "Team Pitching Statistics";
     layout.nameLeft = 720;
     layout.nameWidth = 2745;
-    layout.nameHeight = 360;
-    layout.seasonCaption = QString();
+    layout.seasonCaption.clear();
     layout.lineLeft = 600;
     layout.lineRight = 9840;
     layout.columns = {{"PlayerLabel", "Player", 720, "lblPlayer", 720, 0},
@@ -35,11 +32,6 @@ TableLayout pitchingLayout()
                       {"WPLabel", "WP", 8280, "lblPwildpitches", 8280, 375},
                       {"AVGLabel", "AVG", 8805, "lblPAVG", 8760, 495},
                       {"ERALabel", "ERA", 9405, "lblPERA", 9360, 495}};
-    layout.rows = RosterSlots + 1;
-    layout.firstRowTop = 800;
-    layout.lastRowTop = 6315;
-    layout.lastRowNameLeft = 720;
-    layout.lineY = 6270;
     layout.printLeft = 9000;
     layout.closeLeft = 9960;
     layout.buttonsTop = 7080;
