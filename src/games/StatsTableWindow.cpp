@@ -104,12 +104,8 @@ StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout)
                 c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 c->setGeometry(twipsRect(left, top, AutoCellWidth, AutoCellHeight));
             } else {
-                // A cell may be wider than its column for the substitute font: widen it about its
-                // centre so a full date still shows.
-                const int widen = column.cellWidth >= 795 ? 120 : 0;
                 c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                c->setGeometry(twipsRect(column.cellLeft - widen, top, column.cellWidth + 2 * widen,
-                                         CellHeight));
+                c->setGeometry(twipsRect(column.cellLeft, top, column.cellWidth, CellHeight));
             }
             if (last) {
                 c->setFont(bold);

@@ -4,7 +4,9 @@ namespace {
 
 QVector<TableColumn> battingColumns()
 {
-    return QVector<TableColumn>{{"DateLabel", "Date", 2040, "lblDate", 1905, 795},
+    // The date cells stand 120 twips wider on each side than 795 about the same centre: a full date
+    // in the substitute font needs it.
+    return QVector<TableColumn>{{"DateLabel", "Date", 2040, "lblDate", 1785, 1035},
                                 {"GameLabel", "Game", 2880, "lblGame", 3000, 0}} +
            battingCountColumns();
 }

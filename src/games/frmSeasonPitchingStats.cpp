@@ -7,7 +7,8 @@ namespace {
 
 QVector<TableColumn> pitchingColumns()
 {
-    return {{"DateLabel", "Date", 1920, "lblDate", 1785, 795},
+    // The date cells are widened about their centre as in the batting list.
+    return {{"DateLabel", "Date", 1920, "lblDate", 1665, 1035},
             {"GameLabel", "Game", 2655, "lblGame", 2760, 0},
             {"Label2", "D", 3360, "lblPDecision", 3240, 375, 5880, false},
             {"Label3", "IP", 3810, "lblPInnings", 3720, 375, 5880},
