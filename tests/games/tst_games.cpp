@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/WindowTest.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,7 +41,7 @@ enum
 
 } // namespace
 
-class TestGames : public QObject
+class TestGames : public WindowTest
 {
     Q_OBJECT
 
@@ -76,28 +77,18 @@ private:
     void writeStats(const QByteArray &bytes) { writeBytes(statsPath(), bytes); }
     QString statsPath() const { return m_app + "Team1/Player2.sta"; }
     void select(frmSingleGameStats *w, int game);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<frmMain> m_main;
 };
 
 void TestGames::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_app = m_dir->path() + '/';
-    copyFixture("summary", m_dir->path());
+    prepare("summary");
     writeBytes(m_app + "settings.dft", "\"Team1\",\"Player2\",0,0\r\n");
-    m_dialogs = ScriptedDialogs();
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
-    m_main->Timer1.stop();
+    startMain();
 }
 
 void TestGames::cleanup()
 {
-    m_main.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finish();
 }
 
 frmSingleGameStats *TestGames::open()

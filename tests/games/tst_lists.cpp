@@ -9,6 +9,7 @@
 #include "platform/Units.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/WindowTest.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -81,7 +82,7 @@ int twipsTop(QWidget *w)
 
 } // namespace
 
-class TestLists : public QObject
+class TestLists : public WindowTest
 {
     Q_OBJECT
 
@@ -105,27 +106,17 @@ private:
     template <class W>
     W *open();
     void writeGames(const QVector<Game> &games);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<frmMain> m_main;
 };
 
 void TestLists::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_app = m_dir->path() + '/';
-    copyFixture("summary", m_dir->path());
-    m_dialogs = ScriptedDialogs();
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
-    m_main->Timer1.stop();
+    prepare("summary");
+    startMain();
 }
 
 void TestLists::cleanup()
 {
-    m_main.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    finish();
 }
 
 template <class W>

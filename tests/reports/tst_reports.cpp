@@ -9,6 +9,7 @@
 #include "reports/frmTeamPitchingStats.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/WindowTest.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -83,7 +84,7 @@ enum PitchingColumn
 
 } // namespace
 
-class TestReports : public QObject
+class TestReports : public WindowTest
 {
     Q_OBJECT
 
@@ -104,28 +105,20 @@ private slots:
 private:
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
                    const QVector<int> &positions = {});
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<frmMain> m_main;
 };
 
 void TestReports::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_app = m_dir->path() + '/';
+    prepare();
     QDir().mkpath(m_app + "Team1");
     writeBytes(m_app + "settings.dft", "\"Team1\",\"\",0,0\r\n");
     writeTeam({});
-    m_dialogs = ScriptedDialogs();
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
-    m_main->Timer1.stop();
+    startMain();
 }
 
 void TestReports::cleanup()
 {
-    m_main.reset();
+    finish();
 }
 
 void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players,

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/WindowTest.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -31,7 +32,7 @@ void deleteClosedWindows()
 
 } // namespace
 
-class TestTeam : public QObject
+class TestTeam : public WindowTest
 {
     Q_OBJECT
 
@@ -65,27 +66,17 @@ private:
         return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData"));
     }
     void addPlayer(const QString &name);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<frmMain> m_main;
 };
 
 void TestTeam::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_app = m_dir->path() + '/';
-    copyFixture("summary", m_dir->path());
-    m_dialogs = ScriptedDialogs();
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
-    m_main->Timer1.stop();
+    prepare("summary");
+    startMain();
 }
 
 void TestTeam::cleanup()
 {
-    m_main.reset();
-    deleteClosedWindows();
+    finish();
 }
 
 void TestTeam::addPlayer(const QString &name)

@@ -1,0 +1,28 @@
+#pragma once
+
+// The set-up every window test shares: a program folder in a temporary directory, filled from a
+// fixture, and the main window started on it with every dialog answered by script.
+
+#include "mainwindow/frmMain.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class WindowTest : public QObject
+{
+protected:
+    // A fresh program folder, with the fixture folder's files when one is named.
+    void prepare(const QString &fixture = QString());
+    // The main window on the folder, its tip timer stopped.
+    void startMain();
+    // Closes the main window and deletes the windows closed meanwhile.
+    void finish();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app; // with its trailing "/"
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<frmMain> m_main;
+};
