@@ -189,7 +189,6 @@ Outcome<QVector<RawField>> Reader::nextLine()
             if (close < 0)
                 return failure(lineNumber, QStringLiteral("a quoted text has no closing quote."));
             field.bytes = m_data.mid(m_pos + 1, close - m_pos - 1);
-            field.quoted = true;
             m_line += int(field.bytes.count('\n'));
             m_pos = close + 1;
             // Whatever stands between the closing quote and the next separator is not part of the

@@ -56,7 +56,6 @@ Outcome<QByteArray> encodeLine(const Record &record)
 struct RawField
 {
     QByteArray bytes;
-    bool quoted = false;
 };
 
 // Converts the raw fields to their types; fails with a message naming the field.

@@ -31,20 +31,16 @@ frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main)
                      pitchingColumns(), 5865, 2730)
 {
     setObjectName("frmSeasonPitchingStats");
-    const QFont font = windowFont("MS Sans Serif", 8.25, true);
-    for (QLabel **label : {&Label4, &lblPRecord}) {
-        *label = new QLabel(this);
-        (*label)->setFont(font);
-        QPalette palette = (*label)->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-        (*label)->setPalette(palette);
-    }
-    Label4->setObjectName("Label4");
-    Label4->setText("W-L-S:");
-    Label4->setGeometry(twipsRect(2160, 6360, 705, 345));
-    lblPRecord->setObjectName("lblPRecord");
-    lblPRecord->setText("0-0-0");
-    lblPRecord->setGeometry(twipsRect(2880, 6360, 1185, 345));
+    const auto recordLabel = [this](const char *name, const QString &text, const QRect &twips) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setFont(windowFont("MS Sans Serif", 8.25, true));
+        setTextColour(label, QColor(0, 0, 192));
+        label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return label;
+    };
+    Label4 = recordLabel("Label4", "W-L-S:", QRect(2160, 6360, 705, 345));
+    lblPRecord = recordLabel("lblPRecord", "0-0-0", QRect(2880, 6360, 1185, 345));
     load([this](const GameRecords &records) -> Outcome<void> {
         Outcome<GameLists::PitchingList> list = GameLists::pitchingList(records);
         if (!list) {
