@@ -1,0 +1,60 @@
+#pragma once
+
+// What every window reaches of the main window: the shared state, the dialogs, the summary
+// refresh and the registry of open windows. Windows depend on this, never on the main window
+// itself.
+
+#include "Dialogs.h"
+#include "core/MainState.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// The team and the player a window was opened for. A window of no team (about, tip, help) has an
+// empty team; a window of the whole team (team profile, team tables, a new player's form) has an
+// empty player.
+struct WindowOwner
+{
+    QString team;
+    QString player;
+};
+
+// A window that can hold edits not yet stored in its files.
+class EditingWindow
+{
+public:
+    virtual ~EditingWindow() = default;
+    virtual bool hasUnsavedEdits() const = 0;
+    // Stores the edits into the window's own files; false (the user told why) when it could not.
+    virtual bool saveEdits() = 0;
+};
+
+class WindowHost
+{
+public:
+    virtual ~WindowHost() = default;
+
+    virtual MainState &state() = 0;
+    virtual Dialogs &dialogs() = 0;
+
+    // Rereads the current team header, player file and stats file and redraws the summary; on
+    // failure the user is told why and the page keeps what it showed. Returns whether it refreshed.
+    virtual bool UpdateMainPage() = 0;
+    // The current player's photo as loaded, at its natural size (the card prints paint from it).
+    virtual const QImage &playerPicture() const = 0;
+    virtual void clearPlayerPicture() = 0;
+
+    // Opens the window under `key` for `owner`, or raises it unchanged when it is open already.
+    // `create` may give nothing (a window that could not load); then nothing opens.
+    virtual QWidget *showWindow(const QString &key, const WindowOwner &owner,
+                                const std::function<QWidget *()> &create) = 0;
+    virtual QWidget *openedWindow(const QString &key) const = 0;
+
+    // Closes every window of `team`, or only those of `player` when one is named, first asking
+    // about edits not yet stored. False, with every window as it was, when the user cancels or an
+    // edit could not be stored.
+    virtual bool releaseWindows(const QString &team, const QString &player = QString()) = 0;
+};
