@@ -54,6 +54,16 @@ std::optional<QString> nameProblem(const QString &name)
     return std::nullopt;
 }
 
+std::optional<QString> pathPartProblem(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("A name is needed.");
+    if (name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return QStringLiteral("\"%1\" cannot be used as a name.").arg(name);
+    return std::nullopt;
+}
+
 bool isInsideFolder(const QString &folder, const QString &path)
 {
     const QString base = QDir::cleanPath(folder) + QLatin1Char('/');

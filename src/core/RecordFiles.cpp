@@ -41,13 +41,14 @@ QString photoFilePath(const QString &appPath, const QString &team, const QString
 
 namespace {
 
-// A name that is no plain file name must never reach the file system: "../x" would leave the
-// data folder.
+// Names of existing files may be anything an older program stored ("Bob " with its trailing
+// space); new names pass nameProblem() where they are typed. What every name must be here is one
+// plain part of a path, so the file it builds lies in its own folder inside the data folder.
 Outcome<void> checkNames(const QString &appPath, const QString &path,
                          std::initializer_list<QString> names)
 {
     for (const QString &name : names)
-        if (const auto problem = nameProblem(name))
+        if (const auto problem = pathPartProblem(name))
             return Failure{QStringLiteral("Cannot use \"%1\": %2").arg(path, *problem)};
     if (!isInsideFolder(appPath, path))
         return Failure{

@@ -13,28 +13,29 @@ struct CountField
     qint16 GameRecord::*game;
     qint16 SeasonTotals::*total;
     const char *what;
+    bool pitching;
 };
 
 // In the order of the record's fields, so the first total to overflow is the one reported.
 const CountField CountFields[] = {
-    {&GameRecord::BHits, &SeasonTotals::BTotalHits, "hits"},
-    {&GameRecord::BAtBats, &SeasonTotals::BTotalAtBats, "at bats"},
-    {&GameRecord::BRuns, &SeasonTotals::BTotalRuns, "runs"},
-    {&GameRecord::BWalks, &SeasonTotals::BTotalWalks, "walks"},
-    {&GameRecord::BDoubles, &SeasonTotals::BTotalDoubles, "doubles"},
-    {&GameRecord::BTriples, &SeasonTotals::BTotalTriples, "triples"},
-    {&GameRecord::BHomers, &SeasonTotals::BTotalHomers, "home runs"},
-    {&GameRecord::BSOs, &SeasonTotals::BTotalSOs, "strikeouts"},
-    {&GameRecord::BSBs, &SeasonTotals::BTotalSBs, "stolen bases"},
-    {&GameRecord::BRBIs, &SeasonTotals::BTotalRBIs, "runs batted in"},
-    {&GameRecord::PAtBats, &SeasonTotals::PTotalAtBats, "at bats against"},
-    {&GameRecord::PHits, &SeasonTotals::PTotalHits, "hits allowed"},
-    {&GameRecord::PRuns, &SeasonTotals::PTotalRuns, "earned runs allowed"},
-    {&GameRecord::PWalks, &SeasonTotals::PTotalWalks, "walks allowed"},
-    {&GameRecord::PSOs, &SeasonTotals::PTotalSOs, "strikeouts pitched"},
-    {&GameRecord::PStrikes, &SeasonTotals::PTotalStrikes, "strikes thrown"},
-    {&GameRecord::PBalls, &SeasonTotals::PTotalBalls, "balls thrown"},
-    {&GameRecord::PWildPitches, &SeasonTotals::PTotalWildPitch, "wild pitches"},
+    {&GameRecord::BHits, &SeasonTotals::BTotalHits, "hits", false},
+    {&GameRecord::BAtBats, &SeasonTotals::BTotalAtBats, "at bats", false},
+    {&GameRecord::BRuns, &SeasonTotals::BTotalRuns, "runs", false},
+    {&GameRecord::BWalks, &SeasonTotals::BTotalWalks, "walks", false},
+    {&GameRecord::BDoubles, &SeasonTotals::BTotalDoubles, "doubles", false},
+    {&GameRecord::BTriples, &SeasonTotals::BTotalTriples, "triples", false},
+    {&GameRecord::BHomers, &SeasonTotals::BTotalHomers, "home runs", false},
+    {&GameRecord::BSOs, &SeasonTotals::BTotalSOs, "strikeouts", false},
+    {&GameRecord::BSBs, &SeasonTotals::BTotalSBs, "stolen bases", false},
+    {&GameRecord::BRBIs, &SeasonTotals::BTotalRBIs, "runs batted in", false},
+    {&GameRecord::PAtBats, &SeasonTotals::PTotalAtBats, "at bats against", true},
+    {&GameRecord::PHits, &SeasonTotals::PTotalHits, "hits allowed", true},
+    {&GameRecord::PRuns, &SeasonTotals::PTotalRuns, "earned runs allowed", true},
+    {&GameRecord::PWalks, &SeasonTotals::PTotalWalks, "walks allowed", true},
+    {&GameRecord::PSOs, &SeasonTotals::PTotalSOs, "strikeouts pitched", true},
+    {&GameRecord::PStrikes, &SeasonTotals::PTotalStrikes, "strikes thrown", true},
+    {&GameRecord::PBalls, &SeasonTotals::PTotalBalls, "balls thrown", true},
+    {&GameRecord::PWildPitches, &SeasonTotals::PTotalWildPitch, "wild pitches", true},
 };
 
 Failure overflow(const QString &what, int recordIndex)
@@ -45,26 +46,34 @@ Failure overflow(const QString &what, int recordIndex)
             .arg(recordIndex)};
 }
 
-bool pitchedIn(const GameRecord &record, PitchingGames rule)
+bool shows(SeasonView view, bool pitching)
 {
-    return record.PInnings > 0 ||
-           (rule == PitchingGames::WithInningsOrBattersFaced && record.PAtBats > 0);
+    return view == SeasonView::Summary || (view == SeasonView::Pitching) == pitching;
+}
+
+bool pitchedIn(const GameRecord &record, SeasonView view)
+{
+    return record.PInnings > 0 || (view == SeasonView::Pitching && record.PAtBats > 0);
 }
 
 } // namespace
 
-Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, PitchingGames rule)
+Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, SeasonView view)
 {
     SeasonTotals totals;
+    const bool batting = shows(view, false);
     for (int index = 0; index < records.size(); ++index) {
         const GameRecord &record = records[index];
-        if (index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
+        if (batting && index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
             return overflow(QStringLiteral("games"), index);
-        if (pitchedIn(record, rule) && !Stats::addInt16(totals.PTotalGames, 1))
-            return overflow(QStringLiteral("pitching games"), index);
         for (const CountField &field : CountFields)
-            if (!Stats::addInt16(totals.*field.total, record.*field.game))
+            if (shows(view, field.pitching) &&
+                !Stats::addInt16(totals.*field.total, record.*field.game))
                 return overflow(QString::fromLatin1(field.what), index);
+        if (!shows(view, true))
+            continue;
+        if (pitchedIn(record, view) && !Stats::addInt16(totals.PTotalGames, 1))
+            return overflow(QStringLiteral("pitching games"), index);
         totals.PTotalInnings = Innings::add(totals.PTotalInnings, record.PInnings);
         if (record.Decision == Codes::Win && !Stats::addInt16(totals.PTotalWins, 1))
             return overflow(QStringLiteral("wins"), index);
@@ -73,12 +82,12 @@ Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, PitchingGa
         if (record.Decision == Codes::Save)
             totals.PTotalSaves += 1;
     }
-    if (Outcome<void> rates = computeSeasonRates(totals); !rates)
+    if (Outcome<void> rates = computeSeasonRates(totals, view); !rates)
         return Failure{rates.error()};
     return totals;
 }
 
-Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player)
+Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view)
 {
     const auto overflow = [](const QString &what) {
         return Failure{
@@ -87,8 +96,11 @@ Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player)
     team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
     team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
     for (const CountField &field : CountFields)
-        if (!Stats::addInt16(team.*field.total, player.*field.total))
+        if (shows(view, field.pitching) &&
+            !Stats::addInt16(team.*field.total, player.*field.total))
             return overflow(QString::fromLatin1(field.what));
+    if (!shows(view, true))
+        return {};
     if (!Stats::addInt16(team.PTotalWins, player.PTotalWins))
         return overflow(QStringLiteral("wins"));
     team.PTotalLosses += player.PTotalLosses;
@@ -97,8 +109,12 @@ Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player)
     return {};
 }
 
-Outcome<void> computeSeasonRates(SeasonTotals &totals)
+Outcome<void> computeSeasonRates(SeasonTotals &totals, SeasonView view)
 {
+    if (shows(view, true))
+        totals.PTotalERA = Stats::earnedRunAverage(totals.PTotalRuns, totals.PTotalInnings);
+    if (!shows(view, false))
+        return {};
     totals.BTotalAverage = Stats::battingAverage(totals.BTotalHits, totals.BTotalAtBats);
     Outcome<float> slugging =
         Stats::slugging(totals.BTotalHits, totals.BTotalAtBats, totals.BTotalWalks,
@@ -107,6 +123,5 @@ Outcome<void> computeSeasonRates(SeasonTotals &totals)
         return Failure{
             QStringLiteral("The season's slugging cannot be computed: %1").arg(slugging.error())};
     totals.BTotalSlugging = *slugging;
-    totals.PTotalERA = Stats::earnedRunAverage(totals.PTotalRuns, totals.PTotalInnings);
     return {};
 }

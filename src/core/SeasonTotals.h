@@ -37,24 +37,27 @@ struct SeasonTotals
     float PTotalERA = 0;
 };
 
-// Which games count as pitching games: the summary page counts games with innings pitched; the
-// per-game pitching list and the team pitching table also count a game with batters faced but no
-// out recorded.
-enum class PitchingGames
+// Which part of a season a window shows; each adds only the counts it shows, so a batting window
+// never fails on a pitching sum and the other way round. The summary shows both, and counts as
+// pitching games those with innings pitched; the pitching lists and tables also count a game
+// with batters faced but no out recorded.
+enum class SeasonView
 {
-    WithInnings,
-    WithInningsOrBattersFaced
+    Summary,
+    Batting,
+    Pitching
 };
 
 // Sums records 0 to N (record 0, the placeholder, takes part; it holds zeros) and derives the
-// average, slugging and earned run average. A total that would pass 32767 is an error naming it.
+// rates of the view. A total that would pass 32767 is an error naming it.
 Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records,
-                                          PitchingGames rule = PitchingGames::WithInnings);
+                                          SeasonView view = SeasonView::Summary);
 
-// The average, slugging and earned run average from the counts already summed.
-Outcome<void> computeSeasonRates(SeasonTotals &totals);
+// The average and slugging (batting) and the earned run average (pitching) from the counts
+// already summed.
+Outcome<void> computeSeasonRates(SeasonTotals &totals, SeasonView view = SeasonView::Summary);
 
-// Adds a player's season to a team row: every count and decision summed (16-bit, an overflow is
-// an error naming the total), innings carried, games the largest of the players'. The rates are
-// left for computeSeasonRates, from the summed counts.
-Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player);
+// Adds a player's season to a team row: every count and decision of the view summed (16-bit, an
+// overflow is an error naming the total), innings carried, games the largest of the players'. The
+// rates are left for computeSeasonRates, from the summed counts.
+Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view);

@@ -59,6 +59,11 @@ bool isDateKey(QChar c)
     return Keys::isDigitKey(c) || c == QLatin1Char('/');
 }
 
+bool isOfferedDecision(const QString &decision)
+{
+    return decision.isEmpty() || Codes::decisionChoices().contains(decision);
+}
+
 bool hitsExceedAtBats(const EntryTexts &texts)
 {
     return readCount(texts.counts[BHits]) > readCount(texts.counts[BAtBats]) ||
@@ -87,7 +92,9 @@ Outcome<GameRecord> storeShownGame(const EntryTexts &texts, const GameRecord &pr
         record.*countBoxes()[i].field = *value;
     }
     record.Highlights = texts.highlights;
-    record.Decision = texts.decision;
+    // A decision the list does not offer (an old file's "win") stays until the user picks one.
+    if (!texts.decision.isEmpty() || isOfferedDecision(previous.Decision))
+        record.Decision = texts.decision;
     const std::optional<qint16> whole = Keys::parseNumberBox(texts.innings);
     if (!whole)
         return notACount(QStringLiteral("Innings:"), QStringLiteral("Pitching Stats"));
@@ -118,8 +125,7 @@ void showGame(const GameRecord &record, EntryTexts &texts)
     case 2: texts.inningsThirds = QStringLiteral("2/3"); break;
     default: break;
     }
-    if (record.Decision.isEmpty() || Codes::decisionChoices().contains(record.Decision))
-        texts.decision = record.Decision;
+    texts.decision = isOfferedDecision(record.Decision) ? record.Decision : QString();
 }
 
 GameTable::GameTable(const GameRecords &fromFile) : m_records(MaxStatsRecords), m_fromFile(fromFile)

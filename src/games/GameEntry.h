@@ -43,6 +43,9 @@ bool isDateKey(QChar c);
 // A digit typed over the hint "MM/DD/YYYY" replaces it.
 inline const QString DateHint = QStringLiteral("MM/DD/YYYY");
 
+// No decision, or one of the decision list's items.
+bool isOfferedDecision(const QString &decision);
+
 // Hits above at bats, for batting or else for pitching; empty boxes read as 0.
 bool hitsExceedAtBats(const EntryTexts &texts);
 inline const QString HitsMessage = QStringLiteral("Hits cannot exceed At Bats");
@@ -56,8 +59,9 @@ void fillEmptyBoxes(EntryTexts &texts, bool innings);
 // but digits or a number above 32767 (only a paste can put it there).
 Outcome<GameRecord> storeShownGame(const EntryTexts &texts, const GameRecord &previous);
 
-// Puts a record into the boxes. The thirds list and the decision keep their texts when the record
-// holds a value they do not offer.
+// Puts a record into the boxes. The thirds list keeps its text when the record holds a value it
+// does not offer; a decision the list does not offer shows no choice and is kept when the game is
+// stored without one picked.
 void showGame(const GameRecord &record, EntryTexts &texts);
 
 // The player's games while the window is open: records 0 to 200, the last game's number, and what

@@ -1,7 +1,7 @@
 #include "GameListWindow.h"
 
 #include "core/RecordFiles.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
@@ -37,7 +37,7 @@ TableLayout listLayout(const QString &caption, const QString &heading, int headi
 
 } // namespace
 
-GameListWindow::GameListWindow(frmMain &main, const QString &caption, const QString &heading,
+GameListWindow::GameListWindow(WindowHost &main, const QString &caption, const QString &heading,
                                int headingLeft, int headingWidth,
                                const QVector<TableColumn> &columns, int seasonTop,
                                int seasonGameLeft)

@@ -4,7 +4,7 @@
 // two arrow labels.
 
 #include "GameLists.h"
-#include "StatsTableWindow.h"
+#include "platform/StatsTableWindow.h"
 #include "core/Outcome.h"
 #include "core/Records.h"
 #include "platform/ClickLabel.h"
@@ -25,7 +25,7 @@ public:
 
 protected:
     // `columns` left to right; the season row's design top, and the left of its game cell.
-    GameListWindow(frmMain &main, const QString &caption, const QString &heading, int headingLeft,
+    GameListWindow(WindowHost &main, const QString &caption, const QString &heading, int headingLeft,
                    int headingWidth, const QVector<TableColumn> &columns, int seasonTop,
                    int seasonGameLeft);
 

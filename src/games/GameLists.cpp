@@ -20,7 +20,7 @@ QString number(int value)
 
 Outcome<BattingList> battingList(const GameRecords &records)
 {
-    Outcome<SeasonTotals> season = ComputeSeasonTotals(records);
+    Outcome<SeasonTotals> season = ComputeSeasonTotals(records, SeasonView::Batting);
     if (!season)
         return Failure{season.error()};
     BattingList list;
@@ -62,7 +62,7 @@ QString decisionLetter(const QString &decision)
 Outcome<PitchingList> pitchingList(const GameRecords &records)
 {
     Outcome<SeasonTotals> season =
-        ComputeSeasonTotals(records, PitchingGames::WithInningsOrBattersFaced);
+        ComputeSeasonTotals(records, SeasonView::Pitching);
     if (!season)
         return Failure{season.error()};
     PitchingList list;

@@ -13,7 +13,7 @@ QVector<TableColumn> battingColumns()
 
 } // namespace
 
-frmSeasonBattingStats::frmSeasonBattingStats(frmMain &main)
+frmSeasonBattingStats::frmSeasonBattingStats(WindowHost &main)
     : GameListWindow(main, "Season Batting Stats", "Player Batting Statistics", 4170, 2745,
                      battingColumns(), 5870, 2970)
 {

@@ -8,5 +8,5 @@ class frmSeasonBattingStats : public GameListWindow
     Q_OBJECT
 
 public:
-    explicit frmSeasonBattingStats(frmMain &main);
+    explicit frmSeasonBattingStats(WindowHost &main);
 };

@@ -26,7 +26,7 @@ QVector<TableColumn> pitchingColumns()
 
 } // namespace
 
-frmSeasonPitchingStats::frmSeasonPitchingStats(frmMain &main)
+frmSeasonPitchingStats::frmSeasonPitchingStats(WindowHost &main)
     : GameListWindow(main, "Season Pitching Stats", "Player Pitching Statistics", 4110, 2865,
                      pitchingColumns(), 5865, 2730)
 {

@@ -9,7 +9,7 @@ class frmSeasonPitchingStats : public GameListWindow
     Q_OBJECT
 
 public:
-    explicit frmSeasonPitchingStats(frmMain &main);
+    explicit frmSeasonPitchingStats(WindowHost &main);
 
     QLabel *Label4;
     QLabel *lblPRecord;

@@ -3,7 +3,7 @@
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
@@ -71,7 +71,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 } // namespace
 
-frmSingleGameStats *frmSingleGameStats::open(frmMain &main)
+frmSingleGameStats *frmSingleGameStats::open(WindowHost &main)
 {
     const MainState &state = main.state();
     Outcome<GameRecords> records =
@@ -84,7 +84,7 @@ frmSingleGameStats *frmSingleGameStats::open(frmMain &main)
     return new frmSingleGameStats(main, *records, state.TeamName, state.PlayerName);
 }
 
-frmSingleGameStats::frmSingleGameStats(frmMain &main, const GameRecords &records,
+frmSingleGameStats::frmSingleGameStats(WindowHost &main, const GameRecords &records,
                                        const QString &team, const QString &player)
     : m_main(main), m_table(records), m_team(team), m_player(player)
 {
@@ -420,32 +420,53 @@ void frmSingleGameStats::chooseDate(const QDate &date)
     markEdited();
 }
 
-void frmSingleGameStats::submit()
+bool frmSingleGameStats::hasUnsavedEdits() const
+{
+    if (!m_gameChanged)
+        return m_table.differsFromFile();
+    EntryTexts t = texts();
+    fillEmptyBoxes(t, true);
+    t.game = QString::number(m_currentGame);
+    Outcome<GameRecord> record = storeShownGame(t, m_table.record(m_currentGame));
+    if (!record)
+        return true;
+    GameTable table = m_table;
+    table.record(m_currentGame) = *record;
+    return table.differsFromFile();
+}
+
+bool frmSingleGameStats::storeAndWrite()
 {
     Calendar1->hide();
     if (!CheckHits())
-        return;
-    {
-        BusyPointer busy;
-        if (m_gameChanged) {
-            EntryTexts t = texts();
-            fillEmptyBoxes(t, true);
-            if (!storeShown(t))
-                return;
-        }
-        m_gameChanged = false;
-        if (m_table.differsFromFile()) {
-            const QString &app = m_main.state().ApplicationPath;
-            if (Outcome<void> written =
-                    RecordFiles::WriteGameRecords(app, m_team, m_player, m_table.toWrite());
-                !written) {
-                m_main.dialogs().message(
-                    written.error() + QStringLiteral("\n\nYour games are still here; try again."),
-                    Title, MessageButtons::OK, MessageIcon::Critical);
-                return;
-            }
-        }
+        return false;
+    BusyPointer busy;
+    if (m_gameChanged) {
+        EntryTexts t = texts();
+        fillEmptyBoxes(t, true);
+        if (!storeShown(t))
+            return false;
     }
+    m_gameChanged = false;
+    if (!m_table.differsFromFile())
+        return true;
+    const QString &app = m_main.state().ApplicationPath;
+    const GameRecords records = m_table.toWrite();
+    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, m_player, records);
+        !written) {
+        m_main.dialogs().message(
+            written.error() + QStringLiteral("\n\nYour games are still here; try again."), Title,
+            MessageButtons::OK, MessageIcon::Critical);
+        return false;
+    }
+    m_table = GameTable(records);
+    return true;
+}
+
+void frmSingleGameStats::submit()
+{
+    if (!storeAndWrite())
+        return;
     m_main.UpdateMainPage();
     close();
 }

@@ -4,6 +4,7 @@
 // at a time; New Game adds one at the end, Submit writes the table back.
 
 #include "GameEntry.h"
+#include "platform/WindowHost.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -14,20 +15,20 @@
 
 #include <array>
 
-class frmMain;
-
-class frmSingleGameStats : public QWidget
+class frmSingleGameStats : public QWidget, public EditingWindow
 {
     Q_OBJECT
 
 public:
     // The window with the player's games loaded, or nothing when his stats file cannot be read
     // (the user is told why).
-    static frmSingleGameStats *open(frmMain &main);
+    static frmSingleGameStats *open(WindowHost &main);
 
     const GameEntry::GameTable &table() const { return m_table; }
     int CurrentGame() const { return m_currentGame; }
     bool GameChanged() const { return m_gameChanged; }
+    bool hasUnsavedEdits() const override;
+    bool saveEdits() override { return storeAndWrite(); }
 
     QLabel *lblPlayerName;
     QComboBox *CBGame;
@@ -49,7 +50,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    frmSingleGameStats(frmMain &main, const GameRecords &records, const QString &team,
+    frmSingleGameStats(WindowHost &main, const GameRecords &records, const QString &team,
                        const QString &player);
     void buildControls();
     void LoadGames();
@@ -57,6 +58,9 @@ private:
     void newGame();
     void clearGame();
     void submit();
+    // Stores the shown game and writes the stats file when it changed; false, the user told why,
+    // when it could not.
+    bool storeAndWrite();
     void chooseDate(const QDate &date);
     bool CheckHits();
     bool storeShown(GameEntry::EntryTexts &texts);
@@ -66,7 +70,7 @@ private:
     void markEdited() { m_gameChanged = true; }
     QLineEdit *numberBox(const char *name, int left, int top);
 
-    frmMain &m_main;
+    WindowHost &m_main;
     GameEntry::GameTable m_table;
     QString m_team; // the stats file read, which Submit writes
     QString m_player;

@@ -92,7 +92,8 @@ const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting"
 } // namespace
 
 frmMain::frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs)
+    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs),
+      m_windows(*this, dialogs)
 {
     setObjectName("frmMain");
     setWindowTitle(Title);
@@ -151,7 +152,7 @@ void frmMain::buildMenus()
     help->addSeparator();
     item(help, "mnuAbout", "&About...", true);
     connect(m_items["mnuAbout"], &QAction::triggered, this,
-            [this] { showWindow("frmAbout", [this] { return new frmAbout(this); }); });
+            [this] { showWindow("frmAbout", {}, [this] { return new frmAbout(this); }); });
 }
 
 void frmMain::buildSummaryPage()
@@ -242,6 +243,7 @@ void frmMain::startUp()
         m_state.TeamBorderColor = settings->TeamBorderColor;
     } else if (QFileInfo::exists(RecordFiles::settingsFilePath(m_appPath))) {
         tell(settings.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
+        m_keepSettingsFile = true;
     }
 
     // A remembered team or player that cannot be read is not current; say why.
@@ -361,6 +363,15 @@ void frmMain::openTeam()
                  .arg(QDir::toNativeSeparators(m_appPath), header.TeamName));
         return;
     }
+    if (header.TeamName != m_state.TeamName && !releaseWindows(m_state.TeamName))
+        return;
+    const QString firstPlayer = teamFile->roster[0].RosterPlayer;
+    // Read the first player's page before anything changes, so state and page always agree.
+    Outcome<PlayerPage> page = Failure{QString()};
+    if (!firstPlayer.isEmpty()) {
+        BusyPointer busy;
+        page = readPlayerPage(m_appPath, header.TeamName, firstPlayer);
+    }
     m_state.TeamPath = *path;
     m_state.TeamName = header.TeamName;
     m_state.Coach = header.Coach;
@@ -372,60 +383,90 @@ void frmMain::openTeam()
     for (const RosterEntry &entry : teamFile->roster)
         if (!entry.RosterPlayer.isEmpty())
             ++m_state.PlayerCount;
-    m_state.PlayerName = teamFile->roster[0].RosterPlayer;
+    m_state.PlayerName = firstPlayer;
     m_state.Position1 = teamFile->roster[0].RosterPosition;
     m_state.NewTeam = false;
     m_state.NewPlayer = false;
     enablePlayerItems();
-    if (m_state.PlayerName.isEmpty()) {
-        // No player yet: show the team, not the player of the team shown before.
-        clearPlayerPage();
-        m_values["lblTeamName"]->setText(m_state.TeamName);
-        m_values["lblSeason"]->setText(m_state.Season);
+    if (page) {
+        m_teamReserved = page->header.TeamReserved;
+        applyPlayerPage(m_state, *page);
+        showPage();
         return;
     }
-    UpdateMainPage();
+    // No player, or one whose files cannot be read: the team is open without a current player.
+    m_state.PlayerName.clear();
+    clearPlayerPage();
+    m_values["lblTeamName"]->setText(m_state.TeamName);
+    m_values["lblSeason"]->setText(m_state.Season);
+    if (!firstPlayer.isEmpty())
+        tell(page.error() + QStringLiteral("\n\n%1 is open without a current player.")
+                                .arg(m_state.TeamName));
+}
+
+std::optional<WindowOwner> frmMain::currentPlayerOwner()
+{
+    if (m_state.PlayerName.isEmpty()) {
+        tell(QStringLiteral("Choose a player first: click a name in the team profile, or add a "
+                            "player there."),
+             MessageIcon::Information);
+        return std::nullopt;
+    }
+    return WindowOwner{m_state.TeamName, m_state.PlayerName};
 }
 
 void frmMain::newTeam()
 {
-    showWindow("frmNameTeam", [this] { return new frmNameTeam(*this); });
+    showWindow("frmNameTeam", {}, [this] { return new frmNameTeam(*this); });
 }
 
 void frmMain::editTeam()
 {
-    showWindow("frmTeamData", [this] { return frmTeamData::open(*this); });
+    showWindow("frmTeamData", currentTeamOwner(), [this] { return frmTeamData::open(*this); });
 }
 
 void frmMain::editPlayer()
 {
+    // With NewPlayer set (a new team) the player window creates a player of the team.
+    std::optional<WindowOwner> owner =
+        m_state.NewPlayer ? std::optional(currentTeamOwner()) : currentPlayerOwner();
+    if (!owner)
+        return;
     m_state.CameFromMain = true;
-    showWindow("frmPlayerData", [this] { return frmPlayerData::open(*this); });
+    showWindow("frmPlayerData", *owner, [this] { return frmPlayerData::open(*this); });
 }
 
 void frmMain::enterGames()
 {
-    showWindow("frmSingleGameStats", [this] { return frmSingleGameStats::open(*this); });
+    if (const auto owner = currentPlayerOwner())
+        showWindow("frmSingleGameStats", *owner,
+                   [this] { return frmSingleGameStats::open(*this); });
 }
 
 void frmMain::battingByGame()
 {
-    showWindow("frmSeasonBattingStats", [this] { return new frmSeasonBattingStats(*this); });
+    if (const auto owner = currentPlayerOwner())
+        showWindow("frmSeasonBattingStats", *owner,
+                   [this] { return new frmSeasonBattingStats(*this); });
 }
 
 void frmMain::pitchingByGame()
 {
-    showWindow("frmSeasonPitchingStats", [this] { return new frmSeasonPitchingStats(*this); });
+    if (const auto owner = currentPlayerOwner())
+        showWindow("frmSeasonPitchingStats", *owner,
+                   [this] { return new frmSeasonPitchingStats(*this); });
 }
 
 void frmMain::teamBatting()
 {
-    showWindow("frmTeamBattingStats", [this] { return new frmTeamBattingStats(*this); });
+    showWindow("frmTeamBattingStats", currentTeamOwner(),
+               [this] { return new frmTeamBattingStats(*this); });
 }
 
 void frmMain::teamPitching()
 {
-    showWindow("frmTeamPitchingStats", [this] { return new frmTeamPitchingStats(*this); });
+    showWindow("frmTeamPitchingStats", currentTeamOwner(),
+               [this] { return new frmTeamPitchingStats(*this); });
 }
 
 void frmMain::showHelp()
@@ -437,45 +478,32 @@ void frmMain::showHelp()
                  .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    showWindow("frmHelp", [this, path] { return new frmHelp(path, this); });
+    showWindow("frmHelp", {}, [this, path] { return new frmHelp(path, this); });
 }
 
 void frmMain::showTip()
 {
     Timer1.stop();
-    showWindow("frmTip", [this] { return new frmTip(m_appPath, this); });
+    showWindow("frmTip", {}, [this] { return new frmTip(m_appPath, this); });
 }
 
-QWidget *frmMain::showWindow(const QString &key, const std::function<QWidget *()> &create)
+QWidget *frmMain::showWindow(const QString &key, const WindowOwner &owner,
+                             const std::function<QWidget *()> &create)
 {
-    QPointer<QWidget> &window = m_openWindows[key];
-    if (window) {
-        window->raise();
-        window->activateWindow();
-        return window;
-    }
-    window = create();
-    if (!window)
-        return nullptr;
-    window->setParent(this, Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->adjustSize();
-    centreOnScreen(*window);
-    window->show();
-    return window;
+    return m_windows.show(key, owner, create);
 }
 
 QWidget *frmMain::openedWindow(const QString &key) const
 {
-    return m_openWindows.value(key);
+    return m_windows.find(key);
 }
 
-void frmMain::closeWindow(const QString &key)
+bool frmMain::releaseWindows(const QString &team, const QString &player)
 {
-    if (QWidget *window = openedWindow(key)) {
-        window->close();
-        m_openWindows.remove(key);
-    }
+    return m_windows.release(team, player,
+                             player.isEmpty()
+                                 ? QStringLiteral("before the team changes")
+                                 : QStringLiteral("before %1 is deleted").arg(player));
 }
 
 void frmMain::clearPlayerPicture()
@@ -486,6 +514,8 @@ void frmMain::clearPlayerPicture()
 
 Outcome<void> frmMain::writeSettings()
 {
+    if (m_keepSettingsFile && m_state.TeamName == m_startTeam)
+        return {};
     Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment,
                       m_state.TeamBorderColor};
     if (m_unusedSettings && m_state.TeamName == m_startTeam &&

@@ -7,12 +7,13 @@
 #include "core/Outcome.h"
 #include "core/Records.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowHost.h"
+#include "platform/WindowRegistry.h"
 
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -20,32 +21,22 @@
 
 class QAction;
 
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public WindowHost
 {
     Q_OBJECT
 
 public:
     frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    MainState &state() { return m_state; }
-    Dialogs &dialogs() { return m_dialogs; }
-
-    // Rereads the current team header, player file and stats file, recomputes the season and
-    // redraws the summary. On failure the user is told which file and why, and the page and the
-    // state keep their previous values. Returns whether the page was refreshed.
-    bool UpdateMainPage();
-
-    // The current player's photo as loaded, at its natural size (the card prints paint from it).
-    const QImage &playerPicture() const { return m_playerPicture; }
-
-    // Opens the window under `key`, or raises it unchanged when it is open already. `create` may
-    // give nothing (a window that could not load); then nothing opens.
-    QWidget *showWindow(const QString &key, const std::function<QWidget *()> &create);
-    QWidget *openedWindow(const QString &key) const;
-    void closeWindow(const QString &key);
-
-    // Empties the photo box, for a player saved without a photo.
-    void clearPlayerPicture();
+    MainState &state() override { return m_state; }
+    Dialogs &dialogs() override { return m_dialogs; }
+    bool UpdateMainPage() override;
+    const QImage &playerPicture() const override { return m_playerPicture; }
+    void clearPlayerPicture() override;
+    QWidget *showWindow(const QString &key, const WindowOwner &owner,
+                        const std::function<QWidget *()> &create) override;
+    QWidget *openedWindow(const QString &key) const override;
+    bool releaseWindows(const QString &team, const QString &player = QString()) override;
 
     void enableTeamItems();
     void enablePlayerItems();
@@ -77,6 +68,10 @@ private:
     void showPhoto();
     void clearPlayerPage();
     void showHelp();
+    // The team and player a window for the current player belongs to; nothing, after telling the
+    // user to choose a player, when there is none.
+    std::optional<WindowOwner> currentPlayerOwner();
+    WindowOwner currentTeamOwner() const { return {m_state.TeamName, QString()}; }
     Outcome<void> writeSettings();
     void tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
 
@@ -89,11 +84,13 @@ private:
     // The remembered team or player could not be read at start-up: the settings are written back
     // unchanged until the user picks another team or player.
     std::optional<Settings> m_unusedSettings;
+    // The settings file could not be read at all: it stays as it is until another team is current.
+    bool m_keepSettingsFile = false;
     QString m_startTeam;
     QString m_startPlayer;
 
     QHash<QString, QAction *> m_items;
     QHash<QString, QLabel *> m_values;
     QLabel *picPlayer = nullptr;
-    QHash<QString, QPointer<QWidget>> m_openWindows;
+    WindowRegistry m_windows;
 };

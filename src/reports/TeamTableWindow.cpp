@@ -1,7 +1,7 @@
 #include "TeamTableWindow.h"
 
 #include "core/RecordFiles.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 
 using namespace TeamTables;
@@ -20,14 +20,14 @@ TableLayout withTeamRows(TableLayout layout)
 
 } // namespace
 
-TeamTableWindow::TeamTableWindow(frmMain &main, const TableLayout &layout)
+TeamTableWindow::TeamTableWindow(WindowHost &main, const TableLayout &layout)
     : StatsTableWindow(main, withTeamRows(layout))
 {
     lblTeamName = nameLabel;
 }
 
 void TeamTableWindow::fill(
-    PitchingGames rule, const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
+    SeasonView view, const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
 {
     MainState &state = m_main.state();
     BusyPointer busy;
@@ -40,7 +40,7 @@ void TeamTableWindow::fill(
     for (const RosterEntry &entry : team->roster)
         if (!entry.RosterPlayer.isEmpty())
             ++state.PlayerCount;
-    Outcome<QVector<PlayerSeason>> players = readPlayerSeasons(state.ApplicationPath, *team, rule);
+    Outcome<QVector<PlayerSeason>> players = readPlayerSeasons(state.ApplicationPath, *team, view);
     Outcome<Table> table = players ? build(*players) : Outcome<Table>(Failure{players.error()});
     if (!table) {
         showNoFigures(table.error());

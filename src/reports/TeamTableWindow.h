@@ -4,7 +4,7 @@
 // under the last of them.
 
 #include "TeamTables.h"
-#include "games/StatsTableWindow.h"
+#include "platform/StatsTableWindow.h"
 
 #include <functional>
 
@@ -16,12 +16,12 @@ public:
     QLabel *lblTeamName;
 
 protected:
-    TeamTableWindow(frmMain &main, const TableLayout &layout);
+    TeamTableWindow(WindowHost &main, const TableLayout &layout);
 
     // Reads the team file and every listed player's games and fills the table; on failure tells the
     // user and shows no figures.
     void
-    fill(PitchingGames rule,
+    fill(SeasonView view,
          const std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)>
              &build);
 };

@@ -58,13 +58,13 @@ bool hasPitched(const SeasonTotals &t)
     return t.PTotalInnings > 0 || t.PTotalAtBats >= 1;
 }
 
-Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players)
+Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players, SeasonView view)
 {
     SeasonTotals team;
     for (const PlayerSeason *player : players)
-        if (Outcome<void> added = addToTeam(team, player->totals); !added)
+        if (Outcome<void> added = addToTeam(team, player->totals, view); !added)
             return Failure{added.error()};
-    if (Outcome<void> rates = computeSeasonRates(team); !rates)
+    if (Outcome<void> rates = computeSeasonRates(team, view); !rates)
         return Failure{rates.error()};
     return team;
 }
@@ -72,7 +72,7 @@ Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players)
 } // namespace
 
 Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
-                                                 PitchingGames rule)
+                                                 SeasonView view)
 {
     QVector<PlayerSeason> seasons;
     const QString &folder = team.header.TeamName;
@@ -85,7 +85,7 @@ Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const T
         if (!records)
             return Failure{
                 QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
-        Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records, rule);
+        Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records, view);
         if (!totals)
             return Failure{QStringLiteral("%1's games in \"%2\": %3")
                                .arg(entry.RosterPlayer,
@@ -105,7 +105,7 @@ Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
             battingCells(player.name, Codes::positionShortName(player.position), player.totals));
         listed.append(&player);
     }
-    Outcome<SeasonTotals> team = teamRow(listed);
+    Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Batting);
     if (!team)
         return Failure{team.error()};
     table.team = battingCells(QStringLiteral("Team"), QString(), *team);
@@ -122,7 +122,7 @@ Outcome<Table> pitchingTable(const QVector<PlayerSeason> &players)
         table.rows.append(pitchingCells(player.name, player.totals));
         listed.append(&player);
     }
-    Outcome<SeasonTotals> team = teamRow(listed);
+    Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Pitching);
     if (!team)
         return Failure{team.error()};
     table.team = pitchingCells(QStringLiteral("Team"), *team);

@@ -22,7 +22,7 @@ struct PlayerSeason
 // The season of every roster entry that holds a name, in roster order. A stats file that cannot be
 // read or totalled fails naming the file and the player.
 Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
-                                                 PitchingGames rule);
+                                                 SeasonView view);
 
 struct Table
 {

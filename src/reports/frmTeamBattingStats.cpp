@@ -22,7 +22,7 @@ TableLayout battingLayout()
 
 } // namespace
 
-frmTeamBattingStats::frmTeamBattingStats(frmMain &main) : TeamTableWindow(main, battingLayout())
+frmTeamBattingStats::frmTeamBattingStats(WindowHost &main) : TeamTableWindow(main, battingLayout())
 {
     setObjectName("frmTeamBattingStats");
     FillTeamBattingTable();
@@ -30,5 +30,5 @@ frmTeamBattingStats::frmTeamBattingStats(frmMain &main) : TeamTableWindow(main, 
 
 void frmTeamBattingStats::FillTeamBattingTable()
 {
-    fill(PitchingGames::WithInnings, TeamTables::battingTable);
+    fill(SeasonView::Batting, TeamTables::battingTable);
 }

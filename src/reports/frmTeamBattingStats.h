@@ -8,6 +8,6 @@ class frmTeamBattingStats : public TeamTableWindow
     Q_OBJECT
 
 public:
-    explicit frmTeamBattingStats(frmMain &main);
+    explicit frmTeamBattingStats(WindowHost &main);
     void FillTeamBattingTable();
 };

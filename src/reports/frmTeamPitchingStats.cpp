@@ -41,7 +41,7 @@ TableLayout pitchingLayout()
 
 } // namespace
 
-frmTeamPitchingStats::frmTeamPitchingStats(frmMain &main) : TeamTableWindow(main, pitchingLayout())
+frmTeamPitchingStats::frmTeamPitchingStats(WindowHost &main) : TeamTableWindow(main, pitchingLayout())
 {
     setObjectName("frmTeamPitchingStats");
     FillTeamPitchingTable();
@@ -49,5 +49,5 @@ frmTeamPitchingStats::frmTeamPitchingStats(frmMain &main) : TeamTableWindow(main
 
 void frmTeamPitchingStats::FillTeamPitchingTable()
 {
-    fill(PitchingGames::WithInningsOrBattersFaced, TeamTables::pitchingTable);
+    fill(SeasonView::Pitching, TeamTables::pitchingTable);
 }

@@ -8,6 +8,6 @@ class frmTeamPitchingStats : public TeamTableWindow
     Q_OBJECT
 
 public:
-    explicit frmTeamPitchingStats(frmMain &main);
+    explicit frmTeamPitchingStats(WindowHost &main);
     void FillTeamPitchingTable();
 };

@@ -1,5 +1,7 @@
 #include "RosterRules.h"
 
+#include "core/RecordFiles.h"
+
 #include <QFileInfo>
 
 void removeSlot(Roster &roster, int slot)
@@ -22,6 +24,33 @@ bool rosterHolds(const Roster &roster, const QString &player)
         if (entry.RosterPlayer == player)
             return true;
     return false;
+}
+
+int rosterCount(const Roster &roster)
+{
+    return int(std::count_if(roster.begin(), roster.end(),
+                             [](const RosterEntry &entry) { return !entry.RosterPlayer.isEmpty(); }));
+}
+
+Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return Failure{teamFile.error()};
+    if (rosterHolds(teamFile->roster, player))
+        return Failure{QStringLiteral("%1 is already a player of %2.").arg(player, team)};
+    for (int slot = 0; slot < RosterSlots; ++slot)
+        if (teamFile->roster[slot].RosterPlayer.isEmpty())
+            return RosterPlace{*teamFile, slot};
+    return Failure{fullRosterMessage()};
+}
+
+Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace place,
+                          const RosterEntry &entry)
+{
+    place.teamFile.roster[place.slot] = entry;
+    return RecordFiles::WriteTeamFile(appPath, team, place.teamFile);
 }
 
 ImportSource importSourceOf(const QString &playerFilePath)

@@ -2,6 +2,7 @@
 
 // The roster rules of the team and player windows, apart from the widgets.
 
+#include "core/Outcome.h"
 #include "core/Records.h"
 
 #include <QString>
@@ -16,6 +17,27 @@ void removeSlot(Roster &roster, int slot);
 QString currentAfterDeleting(const Roster &roster, int slot, const QString &current);
 
 bool rosterHolds(const Roster &roster, const QString &player);
+int rosterCount(const Roster &roster);
+
+inline QString fullRosterMessage()
+{
+    return QStringLiteral("The roster is full: a team holds at most %1 players.").arg(RosterSlots);
+}
+
+// Where a new player goes on his team's roster: the team file as it is now and its first empty
+// slot. Fails, saying why, when the team file cannot be read, the roster is full or already holds
+// the name; so a player is refused before any of his files is written.
+struct RosterPlace
+{
+    TeamFile teamFile;
+    int slot = 0;
+};
+Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
+                                     const QString &player);
+// Writes the team file with `entry` in its place, so a new player is on the roster whatever
+// becomes of the team window.
+Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace place,
+                          const RosterEntry &entry);
 
 // A player file chosen for import: its folder (with a trailing "/") and the player's name.
 struct ImportSource

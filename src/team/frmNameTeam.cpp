@@ -3,7 +3,7 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Units.h"
 
@@ -16,7 +16,7 @@ const QString Title = QStringLiteral("Enter Team Name");
 
 } // namespace
 
-frmNameTeam::frmNameTeam(frmMain &main, QWidget *parent) : QWidget(parent), m_main(main)
+frmNameTeam::frmNameTeam(WindowHost &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
     setObjectName("frmNameTeam");
     setWindowTitle(Title);
@@ -57,13 +57,13 @@ void frmNameTeam::submit()
     state.TeamName = team;
     state.NewPlayer = true;
     state.PlayerName.clear();
-    // A team window still open belongs to the team that was current before.
-    m_main.closeWindow("frmTeamData");
-    m_main.showWindow("frmTeamData", [this] { return frmTeamData::open(m_main); });
+    m_main.showWindow("frmTeamData", {team, QString()},
+                      [this] { return frmTeamData::open(m_main); });
     close();
 }
 
-// Writes the team file of a new or overwritten team. A failure is told to the user here.
+// Writes the team file of a new or overwritten team, once the previous team's windows are closed.
+// A failure is told to the user here.
 frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
 {
     const QString &app = m_main.state().ApplicationPath;
@@ -72,12 +72,15 @@ frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
         return Creation::Failed;
     };
     QFile existing(RecordFiles::teamFilePath(app, team));
-    if (existing.open(QIODevice::ReadOnly)) {
-        existing.close();
-        if (m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
-                                     MessageButtons::YesNo,
-                                     MessageIcon::Question) != MessageAnswer::Yes)
-            return Creation::Declined;
+    const bool exists = existing.open(QIODevice::ReadOnly);
+    existing.close();
+    if (exists && m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
+                                           MessageButtons::YesNo,
+                                           MessageIcon::Question) != MessageAnswer::Yes)
+        return Creation::Declined;
+    if (!m_main.releaseWindows(m_main.state().TeamName))
+        return Creation::Cancelled;
+    if (exists) {
         BusyPointer busy;
         if (Outcome<void> deleted = RecordFiles::DeleteTeamPlayers(app, team); !deleted)
             return fail(deleted.error());

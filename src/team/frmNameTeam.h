@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QWidget>
 
-class frmMain;
+class WindowHost;
 
 class frmNameTeam : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmNameTeam(frmMain &main, QWidget *parent = nullptr);
+    explicit frmNameTeam(WindowHost &main, QWidget *parent = nullptr);
 
     QLineEdit *txtTeamName;
     QPushButton *OKButton;
@@ -24,11 +24,12 @@ private:
     enum class Creation
     {
         Created,
-        Declined,
+        Declined,  // the user kept the existing team
+        Cancelled, // the user kept the previous team's windows
         Failed
     };
     void submit();
     Creation CreateTeam(const QString &team);
 
-    frmMain &m_main;
+    WindowHost &m_main;
 };

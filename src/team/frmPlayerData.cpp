@@ -6,7 +6,7 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
@@ -27,20 +27,24 @@ constexpr int Row = 480;
 
 } // namespace
 
-frmPlayerData *frmPlayerData::open(frmMain &main)
+frmPlayerData *frmPlayerData::open(WindowHost &main)
 {
     auto *window = new frmPlayerData(main);
-    if (!main.state().NewPlayer) {
+    if (!window->m_creating) {
         window->txtPlayerName->setEnabled(false);
         if (!window->LoadProfile()) {
             delete window;
             return nullptr;
         }
     }
+    window->m_loaded = window->controlTexts();
     return window;
 }
 
-frmPlayerData::frmPlayerData(frmMain &main) : m_main(main)
+frmPlayerData::frmPlayerData(WindowHost &main)
+    : m_main(main), m_team(main.state().TeamName),
+      m_player(main.state().NewPlayer ? QString() : main.state().PlayerName),
+      m_creating(main.state().NewPlayer)
 {
     setObjectName("frmPlayerData");
     setWindowTitle(Title);
@@ -70,7 +74,7 @@ frmPlayerData::frmPlayerData(frmMain &main) : m_main(main)
 
     txtPlayerName = textBox("txtPlayerName");
     place("Player Name:", txtPlayerName);
-    lblTeamName = new QLabel(m_main.state().TeamName, this);
+    lblTeamName = new QLabel(m_team, this);
     lblTeamName->setObjectName("lblTeamName");
     place("Team Name:", lblTeamName);
     CBPlayerPos[0] = list("CBPlayerPos0", Codes::positionChoices());
@@ -118,15 +122,18 @@ bool frmPlayerData::LoadProfile()
 {
     MainState &state = m_main.state();
     Outcome<PlayerProfile> profile =
-        RecordFiles::ReadPlayerFile(state.ApplicationPath, state.TeamName, state.PlayerName);
+        RecordFiles::ReadPlayerFile(state.ApplicationPath, m_team, m_player);
     if (!profile) {
         tell(profile.error());
         return false;
     }
     m_profilePicturePath = profile->PlayerPicturePath;
+    // Every field comes from the file read, the sides too.
     state.PlayerName = profile->PlayerName;
     state.Position1 = profile->Position1;
     state.Position2 = profile->Position2;
+    state.Bats = profile->Bats;
+    state.Throws = profile->Throws;
     state.Jersey = profile->Jersey;
     state.HomeTown = profile->HomeTown;
     state.HomeState = profile->HomeState;
@@ -134,7 +141,7 @@ bool frmPlayerData::LoadProfile()
     state.PlayerPicturePath = profile->PlayerPicturePath;
 
     txtPlayerName->setText(state.PlayerName);
-    lblTeamName->setText(state.TeamName);
+    lblTeamName->setText(m_team);
     CBPlayerPos[0]->setCurrentIndex(state.Position1);
     CBPlayerPos[1]->setCurrentIndex(state.Position2);
     CBBats->setCurrentIndex(state.Bats);
@@ -149,39 +156,46 @@ bool frmPlayerData::LoadProfile()
     return true;
 }
 
+QStringList frmPlayerData::controlTexts() const
+{
+    QStringList texts{txtPlayerName->text(), txtNumber->text(), txtAge->text(),
+                      txtHomeTown->text(), txtHomeState->text()};
+    for (const QComboBox *list : {CBPlayerPos[0], CBPlayerPos[1], CBBats, CBThrows})
+        texts.append(QString::number(list->currentIndex()));
+    return texts;
+}
+
 // Why the typed name cannot become a new player of this team, if it cannot.
 std::optional<QString> frmPlayerData::refusal(const QString &name) const
 {
-    const MainState &state = m_main.state();
-    if (!state.NewPlayer)
+    if (!m_creating)
         return std::nullopt;
     if (name.isEmpty())
         return QStringLiteral("Enter the player's name.");
     if (const auto problem = nameProblem(name))
         return problem;
-    if (QFile::exists(RecordFiles::playerFilePath(state.ApplicationPath, state.TeamName, name)))
-        return QStringLiteral("%1 already has a player named %2.").arg(state.TeamName, name);
+    if (QFile::exists(
+            RecordFiles::playerFilePath(m_main.state().ApplicationPath, m_team, name)))
+        return QStringLiteral("%1 already has a player named %2.").arg(m_team, name);
     return std::nullopt;
 }
 
-void frmPlayerData::submit()
+std::optional<PlayerProfile> frmPlayerData::store()
 {
-    MainState &state = m_main.state();
-    const QString name = txtPlayerName->text();
+    const QString name = m_creating ? txtPlayerName->text() : m_player;
     if (const auto refused = refusal(name)) {
         tell(*refused);
-        return;
+        return std::nullopt;
     }
     const std::optional<qint16> jersey = Keys::parseNumberBox(txtNumber->text());
     const std::optional<qint16> age = Keys::parseNumberBox(txtAge->text());
     if (!jersey || !age) {
         tell(QStringLiteral("The %1 must be a whole number from 0 to 32767.")
                  .arg(jersey ? "age" : "number"));
-        return;
+        return std::nullopt;
     }
-    const bool created = state.NewPlayer;
     PlayerProfile profile{name,
-                          state.TeamName,
+                          m_team,
                           qint16(CBPlayerPos[0]->currentIndex()),
                           qint16(CBPlayerPos[1]->currentIndex()),
                           qint16(CBBats->currentIndex()),
@@ -191,45 +205,68 @@ void frmPlayerData::submit()
                           txtHomeState->text(),
                           *age,
                           m_profilePicturePath};
-    {
-        BusyPointer busy;
-        const QString &app = state.ApplicationPath;
-        if (created) {
-            if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, state.TeamName, name);
-                !stats) {
-                tell(stats.error());
-                return;
-            }
-        }
-        if (Outcome<void> written =
-                RecordFiles::WritePlayerFile(app, state.TeamName, name, profile);
+    BusyPointer busy;
+    const QString &app = m_main.state().ApplicationPath;
+    if (!m_creating) {
+        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, name, profile);
             !written) {
-            if (created)
-                QFile::remove(RecordFiles::statsFilePath(app, state.TeamName, name));
             tell(written.error());
-            return;
+            return std::nullopt;
         }
+        m_loaded = controlTexts();
+        return profile;
     }
-    state.PlayerName = profile.PlayerName;
-    state.Position1 = profile.Position1;
-    state.Position2 = profile.Position2;
-    state.Bats = profile.Bats;
-    state.Throws = profile.Throws;
-    state.Jersey = profile.Jersey;
-    state.HomeTown = profile.HomeTown;
-    state.HomeState = profile.HomeState;
-    state.Age = profile.Age;
-    state.PlayerPicturePath = profile.PlayerPicturePath;
+    // A new player: his place on the roster is found before anything is written, and he is on
+    // the team file once his files are.
+    Outcome<RosterPlace> place = findRosterPlace(app, m_team, name);
+    if (!place) {
+        tell(place.error());
+        return std::nullopt;
+    }
+    const auto fail = [&](const QString &error) {
+        QFile::remove(RecordFiles::playerFilePath(app, m_team, name));
+        QFile::remove(RecordFiles::statsFilePath(app, m_team, name));
+        tell(error);
+        return std::nullopt;
+    };
+    if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, m_team, name); !stats)
+        return fail(stats.error());
+    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, name, profile); !written)
+        return fail(written.error());
+    if (Outcome<void> listed = putOnRoster(app, m_team, *place, {name, profile.Position1});
+        !listed)
+        return fail(listed.error());
+    m_rosterSlot = place->slot;
+    m_main.state().PlayerCount = qint16(rosterCount(place->teamFile.roster) + 1);
+    m_loaded = controlTexts();
+    return profile;
+}
+
+void frmPlayerData::submit()
+{
+    const std::optional<PlayerProfile> profile = store();
+    if (!profile)
+        return;
+    MainState &state = m_main.state();
+    state.PlayerName = profile->PlayerName;
+    state.Position1 = profile->Position1;
+    state.Position2 = profile->Position2;
+    state.Bats = profile->Bats;
+    state.Throws = profile->Throws;
+    state.Jersey = profile->Jersey;
+    state.HomeTown = profile->HomeTown;
+    state.HomeState = profile->HomeState;
+    state.Age = profile->Age;
+    state.PlayerPicturePath = profile->PlayerPicturePath;
     if (state.PlayerPicturePath.isEmpty())
         m_main.clearPlayerPicture();
-    if (created)
-        ++state.PlayerCount;
     state.NewPlayer = false;
     m_submitted = true;
+    auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData"));
+    if (m_creating && team && team->team() == m_team)
+        team->UpdateWithNewPlayer(m_rosterSlot);
     if (state.CameFromMain)
         m_main.UpdateMainPage();
-    else if (auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData")))
-        team->UpdateWithNewPlayer();
     close();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-// The player window: creates a player in the current team (from the team window's Add Player) or
-// edits the current player (from the main menu).
+// The player window: creates a player in the current team (from the team window's Add Player, or
+// from the main menu after a new team) or edits the current player (from the main menu). It
+// writes only into the team and player it was opened for.
 
 #include "core/Records.h"
+#include "platform/WindowHost.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,16 +15,17 @@
 
 #include <array>
 
-class frmMain;
-
-class frmPlayerData : public QWidget
+class frmPlayerData : public QWidget, public EditingWindow
 {
     Q_OBJECT
 
 public:
     // The window ready for a new player, or with the current player loaded; nothing when his file
     // cannot be read (the user is told why).
-    static frmPlayerData *open(frmMain &main);
+    static frmPlayerData *open(WindowHost &main);
+
+    bool hasUnsavedEdits() const override { return controlTexts() != m_loaded; }
+    bool saveEdits() override { return store().has_value(); }
 
     QLineEdit *txtPlayerName;
     QLabel *lblTeamName;
@@ -41,13 +44,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit frmPlayerData(frmMain &main);
+    explicit frmPlayerData(WindowHost &main);
     bool LoadProfile();
     void submit();
+    // Writes the player's files (a new player's onto his team's roster too); the profile stored,
+    // or nothing after telling the user why not.
+    std::optional<PlayerProfile> store();
     std::optional<QString> refusal(const QString &name) const;
+    QStringList controlTexts() const;
     void tell(const QString &text);
 
-    frmMain &m_main;
+    WindowHost &m_main;
+    const QString m_team;
+    const QString m_player; // the player edited; empty for a new one
+    const bool m_creating;
+    int m_rosterSlot = -1; // where a new player was put on the roster
     QString m_profilePicturePath;
+    QStringList m_loaded; // what the controls held when the window opened
     bool m_submitted = false;
 };

@@ -5,7 +5,7 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmPlayerData.h"
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
 #include "platform/Fonts.h"
@@ -42,7 +42,7 @@ void showPosition(QLabel *label, int code)
 
 } // namespace
 
-frmTeamData *frmTeamData::open(frmMain &main)
+frmTeamData *frmTeamData::open(WindowHost &main)
 {
     auto *window = new frmTeamData(main);
     main.state().PlayerCount = 0;
@@ -53,7 +53,7 @@ frmTeamData *frmTeamData::open(frmMain &main)
     return window;
 }
 
-frmTeamData::frmTeamData(frmMain &main) : m_main(main)
+frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().TeamName)
 {
     setObjectName("frmTeamData");
     setWindowTitle(Title);
@@ -133,33 +133,33 @@ frmTeamData::frmTeamData(frmMain &main) : m_main(main)
     }
 }
 
-bool frmTeamData::LoadTeam()
+bool frmTeamData::LoadTeam(bool followCurrentPlayer)
 {
     MainState &state = m_main.state();
     Outcome<TeamFile> teamFile = [&] {
         BusyPointer busy;
-        return RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);
+        return RecordFiles::ReadTeamFile(state.ApplicationPath, m_team);
     }();
     if (!teamFile) {
         tell(teamFile.error());
         return false;
     }
     m_roster = teamFile->roster;
-    m_teamReserved = teamFile->header.TeamReserved;
+    m_stored = teamFile->header;
     state.PlayerCount = 0;
     for (int slot = 0; slot < RosterSlots; ++slot) {
         RosterEntry &entry = m_roster[slot];
         if (!entry.RosterPlayer.isEmpty())
             ++state.PlayerCount;
         // The roster follows the current player's primary position.
-        if (entry.RosterPlayer == state.PlayerName)
+        if (followCurrentPlayer && entry.RosterPlayer == state.PlayerName)
             entry.RosterPosition = state.Position1;
         showSlot(slot);
     }
-    state.Coach = teamFile->header.Coach;
-    state.Asst = teamFile->header.Asst;
-    state.Season = teamFile->header.Season;
-    lblTeamName->setText(state.TeamName);
+    state.Coach = m_stored.Coach;
+    state.Asst = m_stored.Asst;
+    state.Season = m_stored.Season;
+    lblTeamName->setText(m_team);
     txtCoach->setText(state.Coach);
     txtAsst->setText(state.Asst);
     txtSeason->setText(state.Season);
@@ -181,22 +181,29 @@ bool frmTeamData::SaveTeam()
 {
     MainState &state = m_main.state();
     TeamFile teamFile;
-    teamFile.header = {state.TeamName,    txtCoach->text(), txtAsst->text(),
-                       txtSeason->text(), m_teamReserved,   state.TeamBorderColor};
+    teamFile.header = {m_team,           txtCoach->text(),      txtAsst->text(),
+                       txtSeason->text(), m_stored.TeamReserved, state.TeamBorderColor};
     teamFile.roster = m_roster;
     Outcome<void> written = [&] {
         BusyPointer busy;
-        return RecordFiles::WriteTeamFile(state.ApplicationPath, state.TeamName, teamFile);
+        return RecordFiles::WriteTeamFile(state.ApplicationPath, m_team, teamFile);
     }();
     if (!written) {
         tell(written.error(), MessageIcon::Critical);
         return false;
     }
-    state.Coach = teamFile.header.Coach;
-    state.Asst = teamFile.header.Asst;
-    state.Season = teamFile.header.Season;
+    m_stored = teamFile.header;
+    state.Coach = m_stored.Coach;
+    state.Asst = m_stored.Asst;
+    state.Season = m_stored.Season;
     m_rosterActive = true;
     return true;
+}
+
+bool frmTeamData::hasUnsavedEdits() const
+{
+    return txtCoach->text() != m_stored.Coach || txtAsst->text() != m_stored.Asst ||
+           txtSeason->text() != m_stored.Season;
 }
 
 void frmTeamData::submit()
@@ -227,7 +234,7 @@ bool frmTeamData::rosterIsFull()
 {
     if (m_main.state().PlayerCount < RosterSlots)
         return false;
-    tell(QStringLiteral("The roster is full: a team holds at most %1 players.").arg(RosterSlots));
+    tell(fullRosterMessage());
     return true;
 }
 
@@ -240,16 +247,14 @@ void frmTeamData::addPlayer()
     MainState &state = m_main.state();
     state.NewPlayer = true;
     state.CameFromMain = false;
-    if (!m_main.showWindow("frmPlayerData", [this] { return frmPlayerData::open(m_main); }))
+    if (!m_main.showWindow("frmPlayerData", {m_team, QString()},
+                           [this] { return frmPlayerData::open(m_main); }))
         EnableTeamFeatures();
 }
 
-void frmTeamData::UpdateWithNewPlayer()
+void frmTeamData::UpdateWithNewPlayer(int slot)
 {
     const MainState &state = m_main.state();
-    const int slot = state.PlayerCount - 1;
-    if (slot < 0 || slot >= RosterSlots)
-        return;
     m_roster[slot] = {state.PlayerName, state.Position1};
     showSlot(slot);
     EnableTeamFeatures();
@@ -275,7 +280,8 @@ void frmTeamData::importPlayer()
     EnableTeamFeatures();
 }
 
-// Reads everything it needs from the source before it writes anything here.
+// Reads everything it needs from the source, and finds the player's place on the roster, before
+// it writes anything here.
 Outcome<void> frmTeamData::importFrom(const QString &path)
 {
     MainState &state = m_main.state();
@@ -284,9 +290,8 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     if (const auto problem = nameProblem(source.name))
         return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
     if (rosterHolds(m_roster, source.name) ||
-        QFile::exists(RecordFiles::playerFilePath(app, state.TeamName, source.name)))
-        return Failure{
-            QStringLiteral("%1 is already a player of %2.").arg(source.name, state.TeamName)};
+        QFile::exists(RecordFiles::playerFilePath(app, m_team, source.name)))
+        return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, m_team)};
     Outcome<PlayerProfile> profile =
         RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
     if (!profile)
@@ -295,6 +300,9 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
         return Failure{
             QStringLiteral("\"%1\" names the player \"%2\", not \"%3\"; it cannot be imported.")
                 .arg(path, profile->PlayerName, source.name)};
+    Outcome<RosterPlace> place = findRosterPlace(app, m_team, source.name);
+    if (!place)
+        return Failure{place.error()};
     const bool keepStats = m_main.dialogs().message(
                                "Do you want to keep this player's existing stats?", "Import Player",
                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
@@ -308,21 +316,29 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     }
     BusyPointer busy;
     PlayerProfile imported = *profile;
-    imported.TeamName = state.TeamName;
-    if (Outcome<void> written =
-            RecordFiles::WritePlayerFile(app, state.TeamName, source.name, imported);
+    imported.TeamName = m_team;
+    const auto removeWritten = [&] {
+        QFile::remove(RecordFiles::playerFilePath(app, m_team, source.name));
+        QFile::remove(RecordFiles::statsFilePath(app, m_team, source.name));
+    };
+    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, source.name, imported);
         !written)
         return written;
-    if (Outcome<void> written =
-            RecordFiles::WriteGameRecords(app, state.TeamName, source.name, records);
+    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, source.name, records);
         !written) {
-        QFile::remove(RecordFiles::playerFilePath(app, state.TeamName, source.name));
+        removeWritten();
         return written;
     }
-    ++state.PlayerCount;
+    if (Outcome<void> listed =
+            putOnRoster(app, m_team, *place, {imported.PlayerName, imported.Position1});
+        !listed) {
+        removeWritten();
+        return listed;
+    }
+    state.PlayerCount = qint16(rosterCount(place->teamFile.roster) + 1);
     state.PlayerName = imported.PlayerName;
     state.Position1 = imported.Position1;
-    UpdateWithNewPlayer();
+    UpdateWithNewPlayer(place->slot);
     return {};
 }
 
@@ -332,11 +348,13 @@ void frmTeamData::deletePlayer(int slot)
     if (m_main.dialogs().message("Delete " + name + "?", "Delete Player", MessageButtons::OKCancel,
                                  MessageIcon::Exclamation) != MessageAnswer::OK)
         return;
+    // His windows go first, so nothing writes his files once they are deleted.
+    if (!m_main.releaseWindows(m_team, name))
+        return;
     MainState &state = m_main.state();
     {
         BusyPointer busy;
-        if (Outcome<void> deleted =
-                RecordFiles::DeletePlayerFiles(state.ApplicationPath, state.TeamName, name);
+        if (Outcome<void> deleted = RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
             !deleted) {
             tell(deleted.error(), MessageIcon::Critical);
             return;
@@ -345,8 +363,9 @@ void frmTeamData::deletePlayer(int slot)
     state.PlayerName = currentAfterDeleting(m_roster, slot, state.PlayerName);
     removeSlot(m_roster, slot);
     SaveTeam();
-    // Show what the team file holds now, whether or not the save went through.
-    LoadTeam();
+    // Show what the team file holds now, whether or not the save went through; the other slots
+    // keep their stored positions.
+    LoadTeam(false);
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

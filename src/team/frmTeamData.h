@@ -8,6 +8,7 @@
 #include "core/Outcome.h"
 #include "platform/ClickLabel.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowHost.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,23 +17,25 @@
 
 #include <array>
 
-class frmMain;
-
-class frmTeamData : public QWidget
+class frmTeamData : public QWidget, public EditingWindow
 {
     Q_OBJECT
 
 public:
     // The window with the current team loaded, or nothing when the team file cannot be read
     // (the user is told why).
-    static frmTeamData *open(frmMain &main);
+    static frmTeamData *open(WindowHost &main);
 
-    // The player window created a player: show him in the next free slot.
-    void UpdateWithNewPlayer();
+    // The player window or the import put the current player into roster slot `slot` of the team
+    // file: show him there.
+    void UpdateWithNewPlayer(int slot);
     // The player window is done: roster clicks and Submit work again.
     void EnableTeamFeatures();
 
+    const QString &team() const { return m_team; }
     const Roster &roster() const { return m_roster; }
+    bool hasUnsavedEdits() const override;
+    bool saveEdits() override { return SaveTeam(); }
     bool rosterActive() const { return m_rosterActive; }
 
     QLabel *lblTeamName;
@@ -47,8 +50,10 @@ public:
     QPushButton *cmdSubmit;
 
 private:
-    explicit frmTeamData(frmMain &main);
-    bool LoadTeam();
+    explicit frmTeamData(WindowHost &main);
+    // `followCurrentPlayer`: the current player's slot takes his primary position, as when the
+    // window opens.
+    bool LoadTeam(bool followCurrentPlayer = true);
     bool SaveTeam();
     void showSlot(int slot);
     void submit();
@@ -60,8 +65,9 @@ private:
     bool rosterIsFull();
     void tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
 
-    frmMain &m_main;
+    WindowHost &m_main;
+    const QString m_team;
     Roster m_roster;
-    QString m_teamReserved;
+    TeamHeader m_stored; // the header as last read or written
     bool m_rosterActive = true;
 };

@@ -258,7 +258,7 @@ void TestStatistics::gamesAndPitchingGames()
     QCOMPARE(byInnings.BTotalGames, qint16(3));
     QCOMPARE(byInnings.PTotalGames, qint16(1));
     const SeasonTotals byBattersFaced =
-        *ComputeSeasonTotals(records, PitchingGames::WithInningsOrBattersFaced);
+        *ComputeSeasonTotals(records, SeasonView::Pitching);
     QCOMPARE(byBattersFaced.PTotalGames, qint16(2));
 }
 
@@ -287,11 +287,19 @@ void TestStatistics::overflowIsAnErrorNamingTheTotal()
     QCOMPARE(
         totals.error(),
         QString("The season's strikes thrown pass 32767 at game 3, more than a total can hold."));
+    // A window adds only what it shows: the batting view never fails on a pitching sum.
+    QVERIFY(!ComputeSeasonTotals(records, SeasonView::Pitching).ok());
+    QVERIFY(ComputeSeasonTotals(records, SeasonView::Batting).ok());
+    SeasonTotals team, pitcher;
+    team.PTotalStrikes = pitcher.PTotalStrikes = 32767;
+    QVERIFY(addToTeam(team, pitcher, SeasonView::Batting).ok());
+    QVERIFY(!addToTeam(team, pitcher, SeasonView::Pitching).ok());
 
     GameRecords sluggers = season(1);
     sluggers[1].BAtBats = 1;
     sluggers[1].BHomers = 11000;
     QVERIFY(ComputeSeasonTotals(sluggers).error().contains("slugging"));
+    QVERIFY(ComputeSeasonTotals(sluggers, SeasonView::Pitching).ok());
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)

@@ -1,6 +1,6 @@
 #include "StatsTableWindow.h"
 
-#include "mainwindow/frmMain.h"
+#include "platform/WindowHost.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
@@ -50,7 +50,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-StatsTableWindow::StatsTableWindow(frmMain &main, const TableLayout &layout)
+StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
     : m_main(main), m_layout(layout)
 {
     setWindowTitle(layout.caption);

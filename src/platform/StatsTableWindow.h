@@ -9,7 +9,7 @@
 #include <QVector>
 #include <QWidget>
 
-class frmMain;
+class WindowHost;
 
 struct TableColumn
 {
@@ -66,7 +66,7 @@ public:
     QPushButton *cmdClose;
 
 protected:
-    StatsTableWindow(frmMain &main, const TableLayout &layout);
+    StatsTableWindow(WindowHost &main, const TableLayout &layout);
 
     int columnCount() const { return int(m_cells.size()); }
     int lastRow() const { return m_layout.rows - 1; }
@@ -78,7 +78,7 @@ protected:
     // Tells the user why the figures cannot be shown and shows none.
     void showNoFigures(const QString &error);
 
-    frmMain &m_main;
+    WindowHost &m_main;
 
 private:
     TableLayout m_layout;

@@ -1,0 +1,73 @@
+#include "WindowRegistry.h"
+
+#include "Units.h"
+
+WindowRegistry::WindowRegistry(QWidget &mainWindow, Dialogs &dialogs)
+    : m_mainWindow(mainWindow), m_dialogs(dialogs)
+{
+}
+
+QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
+                              const std::function<QWidget *()> &create)
+{
+    if (QWidget *open = find(key)) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    QWidget *window = create();
+    if (!window)
+        return nullptr;
+    m_windows.insert(key, {window, owner});
+    window->setParent(&m_mainWindow, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->adjustSize();
+    centreOnScreen(*window);
+    window->show();
+    return window;
+}
+
+QWidget *WindowRegistry::find(const QString &key) const
+{
+    return m_windows.value(key).window;
+}
+
+bool WindowRegistry::release(const QString &team, const QString &player, const QString &occasion)
+{
+    if (team.isEmpty())
+        return true;
+    QVector<QWidget *> owned;
+    for (const Entry &entry : std::as_const(m_windows))
+        if (entry.window && entry.owner.team == team &&
+            (player.isEmpty() || entry.owner.player == player))
+            owned.append(entry.window);
+
+    QVector<EditingWindow *> toSave;
+    for (QWidget *window : owned) {
+        auto *editing = dynamic_cast<EditingWindow *>(window);
+        if (!editing || !editing->hasUnsavedEdits())
+            continue;
+        const MessageAnswer answer = m_dialogs.message(
+            QStringLiteral("\"%1\" holds changes that are not saved yet. Save them %2?")
+                .arg(window->windowTitle(), occasion),
+            window->windowTitle(), MessageButtons::YesNoCancel, MessageIcon::Question);
+        if (answer == MessageAnswer::Yes)
+            toSave.append(editing);
+        else if (answer != MessageAnswer::No)
+            return false;
+    }
+    for (EditingWindow *editing : toSave)
+        if (!editing->saveEdits())
+            return false;
+
+    for (auto it = m_windows.begin(); it != m_windows.end();) {
+        if (owned.contains(it->window)) {
+            QWidget *window = it->window;
+            it = m_windows.erase(it);
+            window->close();
+        } else {
+            ++it;
+        }
+    }
+    return true;
+}
