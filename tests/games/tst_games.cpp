@@ -68,6 +68,7 @@ private slots:
     void newGamesAreAppendedNumberedOn();
     void cancelAndUneditedSubmitWriteNothing();
     void everyEditedInputIsKept();
+    void decisionOutsideTheListIsKept();
     void clearGameAndCalendar();
     void unreadableStatsFileClosesTheWindow();
     void failedWriteKeepsTheEdits();
@@ -450,6 +451,27 @@ void TestGames::everyEditedInputIsKept()
     const QList<QByteArray> lines = readBytes(statsPath()).split('\n');
     QVERIFY(lines[1].contains("\"Hawks, Jr.\""));
     QVERIFY(lines[2].endsWith("\"Team2\",\"Loss\",\"\"\r"));
+}
+
+// An old file's decision the list does not offer shows no choice, is not replaced by the decision
+// shown before, and gives way only to one the user picks.
+void TestGames::decisionOutsideTheListIsKept()
+{
+    writeStats(NewStatsFile + gameLine(1, "1", "Loss") + gameLine(2, "1", "win") +
+               gameLine(3, "1", "win"));
+    frmSingleGameStats *w = open();
+    select(w, 1);
+    select(w, 2);
+    QCOMPARE(w->CBDecision->currentIndex(), -1);
+    QTest::keyClicks(w->txtOpponent, "x");
+    select(w, 3);
+    QCOMPARE(w->CBDecision->currentIndex(), -1);
+    w->CBDecision->setCurrentIndex(1);
+    emit w->CBDecision->activated(1);
+    w->cmdSubmit->click();
+    const QList<QByteArray> lines = readBytes(statsPath()).split('\n');
+    QVERIFY(lines[2].endsWith("\"Team2x\",\"win\",\"\"\r"));
+    QVERIFY(lines[3].endsWith("\"Team3\",\"Win\",\"\"\r"));
 }
 
 void TestGames::clearGameAndCalendar()

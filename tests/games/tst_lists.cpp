@@ -299,6 +299,10 @@ void TestLists::loadErrorShowsNoFigures()
     std::unique_ptr<frmSeasonPitchingStats> p(open<frmSeasonPitchingStats>());
     QVERIFY(m_dialogs.messages[1].text.contains("balls thrown pass 32767"));
     QCOMPARE(p->lblPRecord->text(), QString());
+    // The batting list adds only what it shows: the pitching sum does not empty it.
+    std::unique_ptr<frmSeasonBattingStats> b(open<frmSeasonBattingStats>());
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(b->cell("lblGame", 1)->text(), QString("2"));
 }
 
 void TestLists::printsToPdf()

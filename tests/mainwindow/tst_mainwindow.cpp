@@ -62,8 +62,10 @@ private slots:
     void failedRefreshKeepsThePage();
     void exitAsksFirst();
     void closingWritesTheSettings();
+    void damagedSettingsStayUntilAnotherTeam();
     void openTeamMakesSlotZeroCurrent();
     void openTeamRefusals();
+    void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
     void helpOpensAtItsIndex();
 
@@ -314,6 +316,26 @@ void TestMainWindow::closingWritesTheSettings()
     QCOMPARE(m_dialogs.messages.size(), 0);
 }
 
+// A settings file that cannot be read is written back unchanged, so the team it names is not
+// lost, until the user opens another team.
+void TestMainWindow::damagedSettingsStayUntilAnotherTeam()
+{
+    const QByteArray damaged = "\"Team1\",\"Player1\",0\r\n";
+    writeBytes(m_app + "settings.dft", damaged);
+    {
+        frmMain window(m_app, m_dialogs);
+        window.close();
+    }
+    QCOMPARE(readBytes(m_app + "settings.dft"), damaged);
+    {
+        frmMain window(m_app, m_dialogs);
+        m_dialogs.fileAnswers.enqueue(m_app + "Team1/Team1.tea");
+        window.openTeam();
+        window.close();
+    }
+    QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team1\",\"Player1\",0,255\r\n"));
+}
+
 void TestMainWindow::openTeamMakesSlotZeroCurrent()
 {
     QFile::remove(m_app + "settings.dft");
@@ -354,6 +376,17 @@ void TestMainWindow::openTeamMakesSlotZeroCurrent()
     QCOMPARE(text(window, "lblBHits"), QString());
     QCOMPARE(enabledItems(window), sorted(AlwaysEnabled + TeamItems + PlayerItems));
     QCOMPARE(m_dialogs.messages.size(), 0);
+
+    // Without a current player the player's windows say what to do instead of naming a file.
+    for (const char *item : {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting"}) {
+        window.findChild<QAction *>(item)->trigger();
+        QCOMPARE(m_dialogs.messages.last().text,
+                 QString("Choose a player first: click a name in the team profile, or add a "
+                         "player there."));
+    }
+    QCOMPARE(m_dialogs.messages.size(), 3);
+    QVERIFY(!window.findChild<QWidget *>("frmPlayerData"));
+    QVERIFY(!window.findChild<QWidget *>("frmSingleGameStats"));
 }
 
 void TestMainWindow::openTeamRefusals()
@@ -420,6 +453,34 @@ void TestMainWindow::helpOpensAtItsIndex()
     QVERIFY(helpWindow);
     QCOMPARE(helpWindow->browser->source().toLocalFile(), m_app + "Scorebinder Baseball.html");
     QVERIFY(helpWindow->browser->toPlainText().contains("Index"));
+}
+
+// The team opens without a current player when its first player cannot be read; state, page and
+// the remembered settings agree.
+void TestMainWindow::openTeamWithAnUnreadableFirstPlayer()
+{
+    TeamFile team;
+    team.header = {"Team2", "", "", "Fall", "", 0};
+    team.roster[0] = {"Ann", 2};
+    QDir().mkpath(m_app + "Team2");
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team2", team).ok());
+    {
+        frmMain window(m_app, m_dialogs);
+        m_dialogs.fileAnswers.enqueue(m_app + "Team2/Team2.tea");
+        window.openTeam();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(m_dialogs.messages[0].text,
+                 QString("Cannot read \"%1Team2/Ann.ply\": the file does not exist.\n\n"
+                         "Team2 is open without a current player.")
+                     .arg(m_app));
+        QCOMPARE(window.state().TeamName, QString("Team2"));
+        QCOMPARE(window.state().PlayerName, QString());
+        QCOMPARE(text(window, "lblTeamName"), QString("Team2"));
+        QCOMPARE(text(window, "lblPlayerName"), QString());
+        QCOMPARE(text(window, "lblBHits"), QString());
+        window.close();
+    }
+    QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team2\",\"\",0,0\r\n"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -100,6 +100,7 @@ private slots:
     void emptyRosterPlacesTheTeamRow();
     void fullRosterWindows();
     void loadErrorsShowNoFigures();
+    void pitchingSumsConcernOnlyThePitchingTable();
     void printsToPdf();
 
 private:
@@ -271,6 +272,21 @@ void TestReports::loadErrorsShowNoFigures()
     frmTeamPitchingStats pitching(*m_main);
     QVERIFY(m_dialogs.messages[1].text.contains("Team1.tea\": the file does not exist."));
     QCOMPARE(pitching.cell("lblPERA", 27)->text(), QString());
+}
+
+void TestReports::pitchingSumsConcernOnlyThePitchingTable()
+{
+    GameRecord heavy;
+    heavy.PInnings = 1;
+    heavy.PStrikes = 20000;
+    writeTeam({{"Ann", season({heavy})}, {"Bea", season({heavy})}});
+    frmTeamBattingStats batting(*m_main);
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QCOMPARE(batting.cell("lblPlayer", 1)->text(), QString("Bea"));
+    QCOMPARE(batting.lblTeamName->text(), QString("Team1"));
+    frmTeamPitchingStats pitching(*m_main);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.contains("strikes thrown pass 32767"));
 }
 
 void TestReports::printsToPdf()

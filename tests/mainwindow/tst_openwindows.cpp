@@ -1,0 +1,370 @@
+// Windows left open while the team changes or their player is deleted: each writes only into the
+// team and player it was opened for, on a program folder with two teams.
+
+#include "core/RecordFiles.h"
+#include "games/frmSingleGameStats.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Fonts.h"
+#include "reports/frmTeamBattingStats.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+#include "support/WindowTest.h"
+#include "team/frmNameTeam.h"
+#include "team/frmPlayerData.h"
+#include "team/frmTeamData.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+using Files = QMap<QString, QByteArray>;
+
+// Every file under a folder with its bytes, to show a team was not touched.
+Files filesUnder(const QString &folder)
+{
+    Files files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readBytes(path));
+    }
+    return files;
+}
+
+void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QByteArray rosterLine(const QString &teamFile, int slot)
+{
+    return readBytes(teamFile).split('\n').value(slot + 1);
+}
+
+} // namespace
+
+class TestOpenWindows : public WindowTest
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup() { finish(); }
+    void openTeamAsksAboutUnsavedEdits_data();
+    void openTeamAsksAboutUnsavedEdits();
+    void openTeamClosesThePreviousTeamsWindows();
+    void newTeamClosesThePreviousTeamsWindows();
+    void deletedPlayersWindowsCloseFirst();
+    void newPlayerLandsOnTheRosterWithoutTheTeamWindow();
+    void mainMenuNewPlayerLandsOnTheRoster();
+    void newPlayerRefusedByAFullRoster();
+    void deletingTheCurrentPlayerKeepsPositions();
+    void profileTakesTheSidesFromItsFile();
+    void oldNamesCanBeShownEditedAndDeleted();
+
+private:
+    template <class Window>
+    Window *window(const char *key)
+    {
+        return qobject_cast<Window *>(m_main->openedWindow(key));
+    }
+    void writeTeam(const QString &team, const QStringList &players);
+    void writePlayer(const QString &team, const QString &player, int bats);
+    void openTeam(const QString &team);
+    void trigger(const char *item) { m_main->findChild<QAction *>(item)->trigger(); }
+    QString team2() const { return m_app + "Team2"; }
+};
+
+void TestOpenWindows::init()
+{
+    prepare("summary");
+    writeTeam("Team2", {"Ann"});
+    writePlayer("Team2", "Ann", 2);
+    startMain();
+}
+
+void TestOpenWindows::writeTeam(const QString &team, const QStringList &players)
+{
+    TeamFile file;
+    file.header = {team, "Coach Ray", "", "Fall", "", 65280};
+    for (int slot = 0; slot < players.size(); ++slot)
+        file.roster[slot] = {players[slot], 2};
+    QDir().mkpath(m_app + team);
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, team, file).ok());
+}
+
+void TestOpenWindows::writePlayer(const QString &team, const QString &player, int bats)
+{
+    const PlayerProfile profile{player, team, 2, -1, qint16(bats), 1, 5, "Oak", "CA", 11, ""};
+    QVERIFY(RecordFiles::WritePlayerFile(m_app, team, player, profile).ok());
+    QVERIFY(RecordFiles::CreateStatsFile(m_app, team, player).ok());
+}
+
+void TestOpenWindows::openTeam(const QString &team)
+{
+    m_dialogs.fileAnswers.enqueue(m_app + team + '/' + team + ".tea");
+    m_main->openTeam();
+    deleteClosedWindows();
+}
+
+void TestOpenWindows::openTeamAsksAboutUnsavedEdits_data()
+{
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("teamAfter");
+    QTest::addColumn<QByteArray>("team1Header");
+    const QByteArray stored = "\"Team1\",\"Coach Hale\",\"Pat Kim\",\"Spring 2026\",\"\",255\r";
+    const QByteArray edited = "\"Team1\",\"Coach Lee\",\"Pat Kim\",\"Spring 2026\",\"\",255\r";
+    QTest::newRow("cancel keeps everything") << MessageAnswer::Cancel << "Team1" << stored;
+    QTest::newRow("discard") << MessageAnswer::No << "Team2" << stored;
+    QTest::newRow("save") << MessageAnswer::Yes << "Team2" << edited;
+}
+
+// The team profile left open with an edit while another team is opened: the user is asked, and
+// the other team's file is never written by the old window.
+void TestOpenWindows::openTeamAsksAboutUnsavedEdits()
+{
+    QFETCH(MessageAnswer, answer);
+    trigger("mnuTeamPro");
+    auto *team = window<frmTeamData>("frmTeamData");
+    QVERIFY(team);
+    team->txtCoach->setText("Coach Lee");
+    const Files otherTeam = filesUnder(team2());
+    m_dialogs.messageAnswers.enqueue(answer);
+    openTeam("Team2");
+
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].text,
+             QString("\"Team Profile\" holds changes that are not saved yet. Save them before the "
+                     "team changes?"));
+    QCOMPARE(m_dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+    QTEST(m_main->state().TeamName, "teamAfter");
+    QCOMPARE(bool(window<frmTeamData>("frmTeamData")), answer == MessageAnswer::Cancel);
+    QTEST(readBytes(m_app + "Team1/Team1.tea").split('\n').value(0), "team1Header");
+    QCOMPARE(filesUnder(team2()), otherTeam);
+    if (answer == MessageAnswer::Cancel) {
+        QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+        QCOMPARE(m_main->findChild<QLabel *>("lblTeamName")->text(), QString("Team1"));
+        return;
+    }
+    // The window left for the old team is gone: nothing can write Team2's file with Team1's
+    // roster any more.
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Ann  #5"));
+}
+
+// Unedited windows of the old team simply close; none of them writes anything afterwards.
+void TestOpenWindows::openTeamClosesThePreviousTeamsWindows()
+{
+    trigger("mnuPlyrPro");
+    trigger("mnuSingle");
+    trigger("mnuTeamBat");
+    QVERIFY(window<frmPlayerData>("frmPlayerData"));
+    QVERIFY(window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(window<frmTeamBattingStats>("frmTeamBattingStats"));
+    const Files before = filesUnder(m_app);
+    openTeam("Team2");
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QVERIFY(!window<frmPlayerData>("frmPlayerData"));
+    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(!window<frmTeamBattingStats>("frmTeamBattingStats"));
+    QCOMPARE(filesUnder(m_app), before);
+
+    // Windows opened now belong to the new team.
+    trigger("mnuPlyrPro");
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    QCOMPARE(player->lblTeamName->text(), QString("Team2"));
+    QCOMPARE(player->txtPlayerName->text(), QString("Ann"));
+}
+
+void TestOpenWindows::newTeamClosesThePreviousTeamsWindows()
+{
+    trigger("mnuSingle");
+    auto *games = window<frmSingleGameStats>("frmSingleGameStats");
+    QTest::keyClicks(games->txtOpponent, "x");
+    trigger("mnuNewTeam");
+    auto *name = window<frmNameTeam>("frmNameTeam");
+    QTest::keyClicks(name->txtTeamName, "Team3");
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel);
+    name->OKButton->click();
+    QVERIFY(m_dialogs.messages[0].text.startsWith("\"Enter Single Game Stats\" holds changes"));
+    QVERIFY(!QFileInfo::exists(m_app + "Team3"));
+    QCOMPARE(m_main->state().TeamName, QString("Team1"));
+    QVERIFY(window<frmSingleGameStats>("frmSingleGameStats"));
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    name->OKButton->click();
+    deleteClosedWindows();
+    QCOMPARE(m_main->state().TeamName, QString("Team3"));
+    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(readBytes(m_app + "Team1/Player1.sta").split('\n').value(3).contains("\"Bearsx\""));
+    QCOMPARE(window<frmTeamData>("frmTeamData")->lblTeamName->text(), QString("Team3"));
+}
+
+// Deleting a player closes his windows first; nothing writes his files again, and he does not
+// become current.
+void TestOpenWindows::deletedPlayersWindowsCloseFirst()
+{
+    trigger("mnuPlyrPro");
+    trigger("mnuSingle");
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    player->txtHomeTown->setText("Shelbyville");
+    trigger("mnuTeamPro");
+    auto *team = window<frmTeamData>("frmTeamData");
+
+    m_dialogs.messageAnswers << MessageAnswer::OK << MessageAnswer::Cancel;
+    team->cmdDelete[0]->click();
+    QVERIFY(m_dialogs.messages[1].text.startsWith("\"Enter Player Data\" holds changes"));
+    QVERIFY(m_dialogs.messages[1].text.endsWith("Save them before Player1 is deleted?"));
+    QVERIFY(QFileInfo::exists(m_app + "Team1/Player1.ply"));
+    QVERIFY(window<frmPlayerData>("frmPlayerData"));
+
+    m_dialogs.messageAnswers << MessageAnswer::OK << MessageAnswer::No;
+    team->cmdDelete[0]->click();
+    deleteClosedWindows();
+    QVERIFY(!window<frmPlayerData>("frmPlayerData"));
+    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.ply"));
+    QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.sta"));
+    QCOMPARE(m_main->state().PlayerName, QString("Player2"));
+
+    // His name can be used again for a new player.
+    team->cmdAddPlayer->click();
+    auto *added = window<frmPlayerData>("frmPlayerData");
+    added->txtPlayerName->setText("Player1");
+    added->cmdSubmit->click();
+    QCOMPARE(rosterLine(m_app + "Team1/Team1.tea", 1), QByteArray("\"Player1\",-1\r"));
+}
+
+void TestOpenWindows::newPlayerLandsOnTheRosterWithoutTheTeamWindow()
+{
+    trigger("mnuTeamPro");
+    window<frmTeamData>("frmTeamData")->cmdAddPlayer->click();
+    window<frmTeamData>("frmTeamData")->close();
+    deleteClosedWindows();
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    QTest::keyClicks(player->txtPlayerName, "Cy");
+    player->CBPlayerPos[0]->setCurrentIndex(1);
+    player->cmdSubmit->click();
+    QCOMPARE(rosterLine(m_app + "Team1/Team1.tea", 2), QByteArray("\"Cy\",1\r"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(3));
+    QCOMPARE(m_main->state().PlayerName, QString("Cy"));
+}
+
+// After a new team, the main menu's profile item creates a player; he is on the roster, and the
+// next one added in the team window takes the next slot.
+void TestOpenWindows::mainMenuNewPlayerLandsOnTheRoster()
+{
+    trigger("mnuNewTeam");
+    auto *name = window<frmNameTeam>("frmNameTeam");
+    QTest::keyClicks(name->txtTeamName, "Team3");
+    name->OKButton->click();
+    deleteClosedWindows();
+    trigger("mnuPlyrPro");
+    auto *first = window<frmPlayerData>("frmPlayerData");
+    QTest::keyClicks(first->txtPlayerName, "Ann");
+    first->cmdSubmit->click();
+    deleteClosedWindows();
+    auto *team = window<frmTeamData>("frmTeamData");
+    QCOMPARE(team->lblPlayer[0]->text(), QString("Ann"));
+    team->cmdAddPlayer->click();
+    auto *second = window<frmPlayerData>("frmPlayerData");
+    QTest::keyClicks(second->txtPlayerName, "Bea");
+    second->cmdSubmit->click();
+    team->cmdSubmit->click();
+    const QList<QByteArray> lines = readBytes(m_app + "Team3/Team3.tea").split('\n');
+    QCOMPARE(lines.value(1), QByteArray("\"Ann\",-1\r"));
+    QCOMPARE(lines.value(2), QByteArray("\"Bea\",-1\r"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+}
+
+void TestOpenWindows::newPlayerRefusedByAFullRoster()
+{
+    trigger("mnuTeamPro");
+    window<frmTeamData>("frmTeamData")->cmdAddPlayer->click();
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    // The roster filled meanwhile (by hand, or another program).
+    QStringList full;
+    for (int i = 0; i < RosterSlots; ++i)
+        full << QString("P%1").arg(i);
+    writeTeam("Team1", full);
+    const Files before = filesUnder(m_app + "Team1");
+    QTest::keyClicks(player->txtPlayerName, "Cy");
+    player->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("The roster is full: a team holds at most 27 players."));
+    QCOMPARE(filesUnder(m_app + "Team1"), before);
+}
+
+// Deleting the current player in slot 0: the player who moves up keeps his stored position.
+void TestOpenWindows::deletingTheCurrentPlayerKeepsPositions()
+{
+    trigger("mnuTeamPro");
+    auto *team = window<frmTeamData>("frmTeamData");
+    m_dialogs.messageAnswers << MessageAnswer::OK;
+    team->cmdDelete[0]->click();
+    QCOMPARE(m_main->state().PlayerName, QString("Player2"));
+    QCOMPARE(team->lblPosition[0]->text(), QString("P"));
+    team->cmdSubmit->click();
+    QCOMPARE(rosterLine(m_app + "Team1/Team1.tea", 0), QByteArray("\"Player2\",1\r"));
+}
+
+// The profile window shows and stores the sides of the player it reads, not those of the player
+// the summary showed last.
+void TestOpenWindows::profileTakesTheSidesFromItsFile()
+{
+    trigger("mnuTeamPro");
+    m_dialogs.fileAnswers.enqueue(team2() + "/Ann.ply");
+    m_dialogs.messageAnswers << MessageAnswer::No;
+    window<frmTeamData>("frmTeamData")->cmdImport->click();
+    QCOMPARE(m_main->state().PlayerName, QString("Ann"));
+    window<frmTeamData>("frmTeamData")->close();
+    deleteClosedWindows();
+
+    trigger("mnuPlyrPro");
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    QCOMPARE(player->CBBats->currentIndex(), 2);
+    QCOMPARE(player->CBThrows->currentIndex(), 1);
+    player->cmdSubmit->click();
+    QCOMPARE(readBytes(m_app + "Team1/Ann.ply"),
+             QByteArray("\"Ann\",\"Team1\",2,-1,2,1,5,\"Oak\",\"CA\",11,\"\"\r\n"));
+    QCOMPARE(rosterLine(m_app + "Team1/Team1.tea", 2), QByteArray("\"Ann\",2\r"));
+}
+
+// Names from files of the old program ("Bob " with its trailing space) can be shown, edited,
+// listed and deleted; only new names must pass the name check.
+void TestOpenWindows::oldNamesCanBeShownEditedAndDeleted()
+{
+    writeTeam("Team2", {"Bob ", "Ann"});
+    writePlayer("Team2", "Bob ", 1);
+    openTeam("Team2");
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QCOMPARE(m_main->state().PlayerName, QString("Bob "));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Bob   #5"));
+
+    trigger("mnuPlyrPro");
+    auto *player = window<frmPlayerData>("frmPlayerData");
+    QVERIFY(player);
+    player->txtHomeTown->setText("Elm");
+    player->cmdSubmit->click();
+    QVERIFY(readBytes(m_app + "Team2/Bob .ply").contains("\"Elm\""));
+
+    trigger("mnuTeamBat");
+    auto *table = window<frmTeamBattingStats>("frmTeamBattingStats");
+    QCOMPARE(table->cell("lblPlayer", 0)->text(), QString("Bob "));
+    QCOMPARE(table->cell("lblPlayer", 1)->text(), QString("Ann"));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+
+    trigger("mnuTeamPro");
+    m_dialogs.messageAnswers << MessageAnswer::OK;
+    window<frmTeamData>("frmTeamData")->cmdDelete[0]->click();
+    QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .ply"));
+    QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .sta"));
+    QCOMPARE(rosterLine(m_app + "Team2/Team2.tea", 0), QByteArray("\"Ann\",2\r"));
+}
+
+QTEST_MAIN(TestOpenWindows)
+#include "tst_openwindows.moc"
