@@ -96,8 +96,7 @@ Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonVi
     team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
     team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
     for (const CountField &field : CountFields)
-        if (shows(view, field.pitching) &&
-            !Stats::addInt16(team.*field.total, player.*field.total))
+        if (shows(view, field.pitching) && !Stats::addInt16(team.*field.total, player.*field.total))
             return overflow(QString::fromLatin1(field.what));
     if (!shows(view, true))
         return {};

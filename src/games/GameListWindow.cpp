@@ -1,10 +1,10 @@
 #include "GameListWindow.h"
 
 #include "core/RecordFiles.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 using namespace GameLists;
 

@@ -4,10 +4,10 @@
 // two arrow labels.
 
 #include "GameLists.h"
-#include "platform/StatsTableWindow.h"
 #include "core/Outcome.h"
 #include "core/Records.h"
 #include "platform/ClickLabel.h"
+#include "platform/StatsTableWindow.h"
 
 #include <functional>
 
@@ -25,9 +25,9 @@ public:
 
 protected:
     // `columns` left to right; the season row's design top, and the left of its game cell.
-    GameListWindow(WindowHost &main, const QString &caption, const QString &heading, int headingLeft,
-                   int headingWidth, const QVector<TableColumn> &columns, int seasonTop,
-                   int seasonGameLeft);
+    GameListWindow(WindowHost &main, const QString &caption, const QString &heading,
+                   int headingLeft, int headingWidth, const QVector<TableColumn> &columns,
+                   int seasonTop, int seasonGameLeft);
 
     // Reads the team header and the player's games, lets `compute` fill the rows, and shows page 1;
     // on failure tells the user and shows no figures.

@@ -61,8 +61,7 @@ QString decisionLetter(const QString &decision)
 
 Outcome<PitchingList> pitchingList(const GameRecords &records)
 {
-    Outcome<SeasonTotals> season =
-        ComputeSeasonTotals(records, SeasonView::Pitching);
+    Outcome<SeasonTotals> season = ComputeSeasonTotals(records, SeasonView::Pitching);
     if (!season)
         return Failure{season.error()};
     PitchingList list;

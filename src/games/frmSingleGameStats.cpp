@@ -3,11 +3,11 @@
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -454,9 +454,9 @@ bool frmSingleGameStats::storeAndWrite()
     const GameRecords records = m_table.toWrite();
     if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, m_player, records);
         !written) {
-        m_main.dialogs().message(
-            written.error() + QStringLiteral("\n\nYour games are still here; try again."), Title,
-            MessageButtons::OK, MessageIcon::Critical);
+        m_main.dialogs().message(written.error() +
+                                     QStringLiteral("\n\nYour games are still here; try again."),
+                                 Title, MessageButtons::OK, MessageIcon::Critical);
         return false;
     }
     m_table = GameTable(records);

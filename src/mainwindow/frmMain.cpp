@@ -92,8 +92,7 @@ const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting"
 } // namespace
 
 frmMain::frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs),
-      m_windows(*this, dialogs)
+    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs), m_windows(*this, dialogs)
 {
     setObjectName("frmMain");
     setWindowTitle(Title);
@@ -400,8 +399,8 @@ void frmMain::openTeam()
     m_values["lblTeamName"]->setText(m_state.TeamName);
     m_values["lblSeason"]->setText(m_state.Season);
     if (!firstPlayer.isEmpty())
-        tell(page.error() + QStringLiteral("\n\n%1 is open without a current player.")
-                                .arg(m_state.TeamName));
+        tell(page.error() +
+             QStringLiteral("\n\n%1 is open without a current player.").arg(m_state.TeamName));
 }
 
 std::optional<WindowOwner> frmMain::currentPlayerOwner()
@@ -501,9 +500,8 @@ QWidget *frmMain::openedWindow(const QString &key) const
 bool frmMain::releaseWindows(const QString &team, const QString &player)
 {
     return m_windows.release(team, player,
-                             player.isEmpty()
-                                 ? QStringLiteral("before the team changes")
-                                 : QStringLiteral("before %1 is deleted").arg(player));
+                             player.isEmpty() ? QStringLiteral("before the team changes")
+                                              : QStringLiteral("before %1 is deleted").arg(player));
 }
 
 void frmMain::clearPlayerPicture()

@@ -1,9 +1,9 @@
 #include "StatsTableWindow.h"
 
-#include "platform/WindowHost.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "TeamTableWindow.h"
 
 #include "core/RecordFiles.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
+#include "platform/WindowHost.h"
 
 using namespace TeamTables;
 

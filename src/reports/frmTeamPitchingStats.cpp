@@ -41,7 +41,8 @@ TableLayout pitchingLayout()
 
 } // namespace
 
-frmTeamPitchingStats::frmTeamPitchingStats(WindowHost &main) : TeamTableWindow(main, pitchingLayout())
+frmTeamPitchingStats::frmTeamPitchingStats(WindowHost &main)
+    : TeamTableWindow(main, pitchingLayout())
 {
     setObjectName("frmTeamPitchingStats");
     FillTeamPitchingTable();

@@ -28,8 +28,9 @@ bool rosterHolds(const Roster &roster, const QString &player)
 
 int rosterCount(const Roster &roster)
 {
-    return int(std::count_if(roster.begin(), roster.end(),
-                             [](const RosterEntry &entry) { return !entry.RosterPlayer.isEmpty(); }));
+    return int(std::count_if(roster.begin(), roster.end(), [](const RosterEntry &entry) {
+        return !entry.RosterPlayer.isEmpty();
+    }));
 }
 
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,

@@ -3,9 +3,9 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 #include <QDir>
 #include <QFile>

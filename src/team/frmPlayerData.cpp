@@ -6,12 +6,12 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -158,8 +158,8 @@ bool frmPlayerData::LoadProfile()
 
 QStringList frmPlayerData::controlTexts() const
 {
-    QStringList texts{txtPlayerName->text(), txtNumber->text(), txtAge->text(),
-                      txtHomeTown->text(), txtHomeState->text()};
+    QStringList texts{txtPlayerName->text(), txtNumber->text(), txtAge->text(), txtHomeTown->text(),
+                      txtHomeState->text()};
     for (const QComboBox *list : {CBPlayerPos[0], CBPlayerPos[1], CBBats, CBThrows})
         texts.append(QString::number(list->currentIndex()));
     return texts;
@@ -174,8 +174,7 @@ std::optional<QString> frmPlayerData::refusal(const QString &name) const
         return QStringLiteral("Enter the player's name.");
     if (const auto problem = nameProblem(name))
         return problem;
-    if (QFile::exists(
-            RecordFiles::playerFilePath(m_main.state().ApplicationPath, m_team, name)))
+    if (QFile::exists(RecordFiles::playerFilePath(m_main.state().ApplicationPath, m_team, name)))
         return QStringLiteral("%1 already has a player named %2.").arg(m_team, name);
     return std::nullopt;
 }
@@ -233,8 +232,7 @@ std::optional<PlayerProfile> frmPlayerData::store()
         return fail(stats.error());
     if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, name, profile); !written)
         return fail(written.error());
-    if (Outcome<void> listed = putOnRoster(app, m_team, *place, {name, profile.Position1});
-        !listed)
+    if (Outcome<void> listed = putOnRoster(app, m_team, *place, {name, profile.Position1}); !listed)
         return fail(listed.error());
     m_rosterSlot = place->slot;
     m_main.state().PlayerCount = qint16(rosterCount(place->teamFile.roster) + 1);

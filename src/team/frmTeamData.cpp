@@ -5,12 +5,12 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "frmPlayerData.h"
-#include "platform/WindowHost.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
+#include "platform/WindowHost.h"
 
 #include <QFile>
 
@@ -181,8 +181,12 @@ bool frmTeamData::SaveTeam()
 {
     MainState &state = m_main.state();
     TeamFile teamFile;
-    teamFile.header = {m_team,           txtCoach->text(),      txtAsst->text(),
-                       txtSeason->text(), m_stored.TeamReserved, state.TeamBorderColor};
+    teamFile.header = {m_team,
+                       txtCoach->text(),
+                       txtAsst->text(),
+                       txtSeason->text(),
+                       m_stored.TeamReserved,
+                       state.TeamBorderColor};
     teamFile.roster = m_roster;
     Outcome<void> written = [&] {
         BusyPointer busy;
@@ -354,7 +358,8 @@ void frmTeamData::deletePlayer(int slot)
     MainState &state = m_main.state();
     {
         BusyPointer busy;
-        if (Outcome<void> deleted = RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
+        if (Outcome<void> deleted =
+                RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
             !deleted) {
             tell(deleted.error(), MessageIcon::Critical);
             return;

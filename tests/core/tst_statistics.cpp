@@ -257,8 +257,7 @@ void TestStatistics::gamesAndPitchingGames()
     const SeasonTotals byInnings = *ComputeSeasonTotals(records);
     QCOMPARE(byInnings.BTotalGames, qint16(3));
     QCOMPARE(byInnings.PTotalGames, qint16(1));
-    const SeasonTotals byBattersFaced =
-        *ComputeSeasonTotals(records, SeasonView::Pitching);
+    const SeasonTotals byBattersFaced = *ComputeSeasonTotals(records, SeasonView::Pitching);
     QCOMPARE(byBattersFaced.PTotalGames, qint16(2));
 }
 

@@ -51,8 +51,7 @@ GameRecords season(const QVector<GameRecord> &games)
 
 PlayerSeason player(const QString &name, const QVector<GameRecord> &games, int position = 1)
 {
-    return {name, qint16(position),
-            *ComputeSeasonTotals(season(games), SeasonView::Pitching)};
+    return {name, qint16(position), *ComputeSeasonTotals(season(games), SeasonView::Pitching)};
 }
 
 PlayerSeason batter(const QString &name, const QVector<GameRecord> &games, int position = 1)
