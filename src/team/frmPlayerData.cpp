@@ -25,6 +25,21 @@ constexpr int InputWidth = 2760;
 constexpr int FirstRow = 240;
 constexpr int Row = 480;
 
+// The player's profile becomes the current player's in the shared state.
+void takeProfile(MainState &state, const PlayerProfile &profile)
+{
+    state.PlayerName = profile.PlayerName;
+    state.Position1 = profile.Position1;
+    state.Position2 = profile.Position2;
+    state.Bats = profile.Bats;
+    state.Throws = profile.Throws;
+    state.Jersey = profile.Jersey;
+    state.HomeTown = profile.HomeTown;
+    state.HomeState = profile.HomeState;
+    state.Age = profile.Age;
+    state.PlayerPicturePath = profile.PlayerPicturePath;
+}
+
 } // namespace
 
 frmPlayerData *frmPlayerData::open(WindowHost &main)
@@ -129,16 +144,7 @@ bool frmPlayerData::LoadProfile()
     }
     m_profilePicturePath = profile->PlayerPicturePath;
     // Every field comes from the file read, the sides too.
-    state.PlayerName = profile->PlayerName;
-    state.Position1 = profile->Position1;
-    state.Position2 = profile->Position2;
-    state.Bats = profile->Bats;
-    state.Throws = profile->Throws;
-    state.Jersey = profile->Jersey;
-    state.HomeTown = profile->HomeTown;
-    state.HomeState = profile->HomeState;
-    state.Age = profile->Age;
-    state.PlayerPicturePath = profile->PlayerPicturePath;
+    takeProfile(state, *profile);
 
     txtPlayerName->setText(state.PlayerName);
     lblTeamName->setText(m_team);
@@ -246,16 +252,7 @@ void frmPlayerData::submit()
     if (!profile)
         return;
     MainState &state = m_main.state();
-    state.PlayerName = profile->PlayerName;
-    state.Position1 = profile->Position1;
-    state.Position2 = profile->Position2;
-    state.Bats = profile->Bats;
-    state.Throws = profile->Throws;
-    state.Jersey = profile->Jersey;
-    state.HomeTown = profile->HomeTown;
-    state.HomeState = profile->HomeState;
-    state.Age = profile->Age;
-    state.PlayerPicturePath = profile->PlayerPicturePath;
+    takeProfile(state, *profile);
     if (state.PlayerPicturePath.isEmpty())
         m_main.clearPlayerPicture();
     state.NewPlayer = false;
