@@ -1,0 +1,551 @@
+// The trading card: its texts from the shared state and the card sheets drawn on a canvas.
+
+#include "cards/CardSheet.h"
+#include "cards/CardTexts.h"
+#include "platform/Fonts.h"
+#include "support/RecordingCanvas.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(MainState)
+
+namespace {
+
+constexpr qint32 White = 0xFFFFFF;
+constexpr qint32 Red = 0x0000FF; // RGB Long: red in the low byte
+
+MainState smith()
+{
+    MainState s;
+    s.PlayerName = "Smith";
+    s.TeamName = "Cubs";
+    s.Position1 = 6;
+    s.Age = 12;
+    s.HomeTown = "Springfield";
+    s.HomeState = "IL";
+    s.Bats = 1;
+    s.Throws = 2;
+    s.TeamBorderColor = Red;
+    SeasonTotals &t = s.totals;
+    t.BTotalGames = 10;
+    t.BTotalHits = 12;
+    t.BTotalAtBats = 40;
+    t.BTotalAverage = 0.3f;
+    t.BTotalSlugging = 1.5f;
+    t.PTotalInnings = 20.2f;
+    t.PTotalERA = 5.226f;
+    t.PTotalWins = 3;
+    t.PTotalLosses = 2;
+    t.PTotalSaves = 1;
+    return s;
+}
+
+QImage solid(int width, int height, const QColor &colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QVector<CanvasOp> opsOf(const QVector<CanvasOp> &ops, CanvasOp::Kind kind)
+{
+    QVector<CanvasOp> found;
+    for (const CanvasOp &o : ops)
+        if (o.kind == kind)
+            found.append(o);
+    return found;
+}
+
+QStringList textsOf(const QVector<CanvasOp> &ops)
+{
+    QStringList texts;
+    for (const CanvasOp &o : ops)
+        if (o.kind == CanvasOp::Text)
+            texts.append(o.text);
+    return texts;
+}
+
+QPoint at(const CanvasOp &o)
+{
+    return QPoint(o.state.currentX, o.state.currentY);
+}
+
+} // namespace
+
+class TestCards : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void cardTexts_data();
+    void cardTexts();
+    void countsComeFromTheirTotals();
+    void shieldsFollowTheShownBlocks();
+
+    void frontSheet_data();
+    void frontSheet();
+    void oneFrontInDrawingOrder();
+    void backSlots_data();
+    void backSlots();
+    void oneBackInDrawingOrder();
+    void switchedOffBlocksAreNotPrinted_data();
+    void switchedOffBlocksAreNotPrinted();
+    void grayscaleSetsMonochrome();
+};
+
+void TestCards::cardTexts_data()
+{
+    QTest::addColumn<MainState>("state");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("text");
+
+    const auto with = [](const std::function<void(MainState &)> &change) {
+        MainState s = smith();
+        change(s);
+        return s;
+    };
+    const MainState noPosition = with([](MainState &s) { s.Position1 = 0; });
+    const MainState noSeason = with([](MainState &s) { s.totals = SeasonTotals(); });
+
+    QTest::newRow("position") << smith() << "lblPosition"
+                              << "SS";
+    QTest::newRow("name line") << smith() << "lblBackPlayer"
+                               << "Smith - SS";
+    QTest::newRow("position 0") << noPosition << "lblPosition"
+                                << "";
+    QTest::newRow("position 0, name line") << noPosition << "lblBackPlayer"
+                                           << "Smith - ";
+    QTest::newRow("position 11") << with([](MainState &s) { s.Position1 = 11; }) << "lblPosition"
+                                 << "";
+    QTest::newRow("age") << smith() << "lblAge"
+                         << "12";
+    QTest::newRow("age 0") << with([](MainState &s) { s.Age = 0; }) << "lblAge"
+                           << "";
+    QTest::newRow("home town") << smith() << "lblHomeTown"
+                               << "Springfield, IL";
+    QTest::newRow("no town or state") << with([](MainState &s) {
+        s.HomeTown.clear();
+        s.HomeState.clear();
+    }) << "lblHomeTown"
+                                      << ", ";
+    QTest::newRow("bats both") << with([](MainState &s) { s.Bats = 3; }) << "lblBats"
+                               << "Both";
+    QTest::newRow("throws 3") << with([](MainState &s) { s.Throws = 3; }) << "lblThrows"
+                              << "";
+    QTest::newRow("throws") << smith() << "lblThrows"
+                            << "Right";
+    QTest::newRow("average") << smith() << "lblBAverage"
+                             << ".300";
+    QTest::newRow("slugging") << smith() << "lblBSlugging"
+                              << "1.500";
+    QTest::newRow("no at bats") << noSeason << "lblBAverage"
+                                << ".000";
+    QTest::newRow("no innings, ERA") << noSeason << "lblPERA"
+                                     << "0.000";
+    QTest::newRow("no innings") << noSeason << "lblPInnings"
+                                << "0";
+    QTest::newRow("innings 20.2") << smith() << "lblPInnings"
+                                  << "20.2";
+    QTest::newRow("innings 0.1") << with([](MainState &s) { s.totals.PTotalInnings = 0.1f; })
+                                 << "lblPInnings"
+                                 << "0.1";
+    QTest::newRow("innings 7") << with([](MainState &s) { s.totals.PTotalInnings = 7; })
+                               << "lblPInnings"
+                               << "7";
+    QTest::newRow("ERA") << smith() << "lblPERA"
+                         << "5.226";
+    QTest::newRow("ERA below 1") << with([](MainState &s) { s.totals.PTotalERA = 0.5f; })
+                                 << "lblPERA"
+                                 << "0.500";
+    QTest::newRow("W-L") << smith() << "lblPWinLoss"
+                         << "3-2";
+    QTest::newRow("saves") << smith() << "lblPSaves"
+                           << "1";
+    QTest::newRow("team") << smith() << "lblTeam"
+                          << "Cubs";
+    QTest::newRow("back team") << smith() << "lblBackTeam"
+                               << "Cubs";
+    QTest::newRow("player") << smith() << "lblPlayer"
+                            << "Smith";
+}
+
+void TestCards::cardTexts()
+{
+    QFETCH(MainState, state);
+    QFETCH(QString, element);
+    const CardFill fill = FillCard(state);
+    QVERIFY2(fill.texts.contains(element), qPrintable(element));
+    QTEST(fill.texts.value(element), "text");
+}
+
+void TestCards::countsComeFromTheirTotals()
+{
+    MainState s;
+    SeasonTotals &t = s.totals;
+    qint16 *counts[] = {&t.BTotalGames,   &t.BTotalHits,    &t.BTotalAtBats, &t.BTotalRuns,
+                        &t.BTotalWalks,   &t.BTotalSOs,     &t.BTotalSBs,    &t.BTotalDoubles,
+                        &t.BTotalTriples, &t.BTotalHomers,  &t.BTotalRBIs,   &t.PTotalGames,
+                        &t.PTotalHits,    &t.PTotalAtBats,  &t.PTotalRuns,   &t.PTotalWalks,
+                        &t.PTotalSOs,     &t.PTotalStrikes, &t.PTotalBalls,  &t.PTotalWildPitch};
+    const char *elements[] = {"lblBGames", "lblBHits",  "lblBAtBats",  "lblBRuns",    "lblBWalks",
+                              "lblBSOs",   "lblBSBs",   "lblBDoubles", "lblBTriples", "lblBHomers",
+                              "lblBRBIs",  "lblPGames", "lblPHits",    "lblPAtBats",  "lblPRuns",
+                              "lblPWalks", "lblPSOs",   "lblPStrikes", "lblPBalls",   "lblPWild"};
+    for (int i = 0; i < 20; ++i)
+        *counts[i] = qint16(101 + i);
+    const CardFill fill = FillCard(s);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(fill.texts.value(elements[i]), QString::number(101 + i));
+}
+
+void TestCards::shieldsFollowTheShownBlocks()
+{
+    MainState s = smith();
+    s.ShowBatting = false;
+    CardFill fill = FillCard(s);
+    QCOMPARE(fill.sBat, Shield::SolidWhite);
+    QCOMPARE(fill.sPit, Shield::Transparent);
+    // The values stay filled; the shield alone hides them.
+    QCOMPARE(fill.texts.value("lblBAverage"), QString(".300"));
+    QCOMPARE(fill.texts.value("lblHomeTown"), QString("Springfield, IL"));
+    s = smith();
+    s.ShowPitching = false;
+    fill = FillCard(s);
+    QCOMPARE(fill.sBat, Shield::Transparent);
+    QCOMPARE(fill.sPit, Shield::SolidWhite);
+}
+
+void TestCards::frontSheet_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QVector<QPoint>>("origins");
+    QTest::addColumn<QVector<QLine>>("lines");
+
+    const auto down = [](int x, int y2) { return QLine(x, 360, x, y2); };
+    const auto across = [](int y, int x2) { return QLine(720, y, x2, y); };
+    QVector<QPoint> all;
+    for (int y : {360, 5400, 10440})
+        for (int x : {720, 4320, 7920})
+            all.append(QPoint(x, y));
+
+    QTest::newRow("none") << 0 << QVector<QPoint>() << QVector<QLine>();
+    QTest::newRow("1") << 1 << all.mid(0, 1)
+                       << QVector<QLine>{down(720, 5400), down(4320, 5400), across(360, 4320),
+                                         across(5400, 4320)};
+    QTest::newRow("4") << 4 << all.mid(0, 4)
+                       << QVector<QLine>{down(720, 10440),   down(4320, 10440),
+                                         down(7920, 5400),   down(11520, 5400),
+                                         across(360, 11520), across(5400, 11520),
+                                         across(10440, 4320)};
+    QTest::newRow("5") << 5 << all.mid(0, 5)
+                       << QVector<QLine>{down(720, 10440),   down(4320, 10440),
+                                         down(7920, 10440),  down(11520, 5400),
+                                         across(360, 11520), across(5400, 11520),
+                                         across(10440, 7920)};
+    QTest::newRow("6") << 6 << all.mid(0, 6)
+                       << QVector<QLine>{down(720, 10440),    down(4320, 10440),
+                                         down(7920, 10440),   down(11520, 10440),
+                                         across(360, 11520),  across(5400, 11520),
+                                         across(10440, 11520)};
+    QTest::newRow("9") << 9 << all << QVector<QLine>{down(720, 15480),     down(4320, 15480),
+                                                     down(7920, 15480),    down(11520, 15480),
+                                                     across(360, 11520),   across(5400, 11520),
+                                                     across(10440, 11520), across(15480, 11520)};
+}
+
+void TestCards::frontSheet()
+{
+    QFETCH(int, cards);
+    QFETCH(QVector<QPoint>, origins);
+    QFETCH(QVector<QLine>, lines);
+    QCOMPARE(CardSheet::cutLines(cards), lines);
+
+    CardSheet::FrontSheet sheet;
+    sheet.texts = FillCard(smith()).texts;
+    sheet.cards = cards;
+    RecordingCanvas canvas;
+    CardSheet::drawFronts(canvas, sheet);
+
+    // Each card's white disc lies at (3135, 4550) from its origin.
+    QVector<QPoint> drawn;
+    for (const CanvasOp &o : opsOf(canvas.ops, CanvasOp::Circle))
+        if (o.color == White)
+            drawn.append(o.centre - QPoint(3135, 4550));
+    QCOMPARE(drawn, origins);
+
+    // The cut lines come after every card, black and half a point wide.
+    int firstLine = canvas.ops.size();
+    QVector<QLine> drawnLines;
+    for (int i = 0; i < canvas.ops.size(); ++i) {
+        const CanvasOp &o = canvas.ops[i];
+        if (o.kind != CanvasOp::Line) {
+            QVERIFY(i < firstLine);
+            continue;
+        }
+        firstLine = std::min(firstLine, i);
+        QCOMPARE(o.color, 0);
+        QCOMPARE(o.state.drawWidthTwips, 10);
+        drawnLines.append(QLine(o.rect.topLeft(), o.rect.bottomRight()));
+    }
+    QCOMPARE(drawnLines, lines);
+}
+
+void TestCards::oneFrontInDrawingOrder()
+{
+    CardSheet::FrontSheet sheet;
+    sheet.texts = FillCard(smith()).texts;
+    sheet.borderColor = Red;
+    sheet.photo = solid(300, 300, Qt::blue);
+    sheet.hasPhotoPath = true;
+    RecordingCanvas canvas;
+    CardSheet::drawFronts(canvas, sheet);
+    const QVector<CanvasOp> &ops = canvas.ops;
+    QCOMPARE(ops.size(), 15); // photo, 4 frame sides, band, 2 circles, 3 texts, 4 cut lines
+
+    // Slot 1 lies at (720, 360).
+    QCOMPARE(ops[0].kind, CanvasOp::Picture);
+    QCOMPARE(ops[0].rect, QRect(995, 635, 3060, 4050));
+    QCOMPARE(ops[0].source, QRect(0, 0, 3060, 4050));
+    const QVector<QRect> filled = {
+        QRect(QPoint(995, 585), QPoint(4055, 635)), QRect(QPoint(4055, 585), QPoint(4105, 4735)),
+        QRect(QPoint(945, 4685), QPoint(4105, 4735)), QRect(QPoint(945, 585), QPoint(995, 4735)),
+        QRect(QPoint(945, 4670), QPoint(4105, 5175))};
+    for (int i = 0; i < filled.size(); ++i) {
+        QCOMPARE(ops[1 + i].kind, CanvasOp::FilledBox);
+        QCOMPARE(ops[1 + i].rect, filled[i]);
+        QCOMPARE(ops[1 + i].color, Red);
+    }
+    // The disc: white-filled with a white outline, then a black outline with no fill.
+    QCOMPARE(ops[6].kind, CanvasOp::Circle);
+    QCOMPARE(ops[6].centre, QPoint(3855, 4910));
+    QCOMPARE(ops[6].radius, 200);
+    QCOMPARE(ops[6].color, White);
+    QCOMPARE(ops[6].state.fillStyle, FillStyle::Solid);
+    QCOMPARE(ops[6].state.fillColor, White);
+    QCOMPARE(ops[7].centre, QPoint(3855, 4910));
+    QCOMPARE(ops[7].color, 0);
+    QCOMPARE(ops[7].state.fillStyle, FillStyle::Transparent);
+    QCOMPARE(canvas.state().fillStyle, FillStyle::Transparent);
+
+    // The recording canvas measures 100 twips a character and 200 a line at 10 pt.
+    QCOMPARE(ops[8].text, QString("Smith"));
+    QCOMPARE(at(ops[8]), QPoint(720 + 1800 - 250, 360 + 4325));
+    QCOMPARE(ops[8].state.fontName, QString("ms sans serif"));
+    QCOMPARE(ops[8].state.fontSize, 10.0);
+    QVERIFY(!ops[8].state.fontBold && !ops[8].state.fontItalic);
+    QCOMPARE(ops[8].state.foreColor, White);
+    QCOMPARE(ops[9].text, QString("Cubs"));
+    QCOMPARE(at(ops[9]), QPoint(720 + 1800 - 200, 360 + 4550));
+    QVERIFY(ops[9].state.fontBold);
+    QCOMPARE(ops[9].state.foreColor, White);
+    QCOMPARE(ops[10].text, QString("SS"));
+    QCOMPARE(at(ops[10]), QPoint(720 + 3150 - 100, 360 + 4550 - 100));
+    QVERIFY(ops[10].state.fontBold);
+    QCOMPARE(ops[10].state.foreColor, 0);
+
+    // No photo without a path to one, even with a picture at hand.
+    sheet.hasPhotoPath = false;
+    RecordingCanvas noPhoto;
+    CardSheet::drawFronts(noPhoto, sheet);
+    QVERIFY(opsOf(noPhoto.ops, CanvasOp::Picture).isEmpty());
+}
+
+void TestCards::backSlots_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QVector<QPoint>>("origins");
+
+    const QVector<QPoint> four = {{7920, 360}, {4320, 360}, {720, 360}, {7920, 5400}};
+    const auto moved = [&four](int cards, int dx) {
+        QVector<QPoint> points;
+        for (int i = 0; i < cards; ++i)
+            points.append(four[i] + QPoint(dx, 0));
+        return points;
+    };
+    QTest::newRow("3 cards") << 3 << 0 << moved(3, 0);
+    QTest::newRow("4 cards") << 4 << 0 << moved(4, 0);
+    QTest::newRow("3 cards, alignment 16") << 3 << 16 << moved(3, 1440);
+    QTest::newRow("4 cards, alignment 16") << 4 << 16 << moved(4, 1440);
+    QTest::newRow("3 cards, alignment -8") << 3 << -8 << moved(3, -720);
+    QTest::newRow("4 cards, alignment -8") << 4 << -8 << moved(4, -720);
+    QTest::newRow("9 cards") << 9 << 0
+                             << QVector<QPoint>{{7920, 360},   {4320, 360},   {720, 360},
+                                                {7920, 5400},  {4320, 5400},  {720, 5400},
+                                                {7920, 10440}, {4320, 10440}, {720, 10440}};
+}
+
+void TestCards::backSlots()
+{
+    QFETCH(int, cards);
+    QFETCH(int, alignment);
+    QFETCH(QVector<QPoint>, origins);
+
+    CardSheet::BackSheet sheet;
+    sheet.texts = FillCard(smith()).texts;
+    sheet.logo = solid(140, 124, Qt::green);
+    sheet.cards = cards;
+    sheet.alignment = alignment;
+    RecordingCanvas canvas;
+    CardSheet::drawBacks(canvas, sheet);
+
+    // Each back's border starts at (150, 150) from its origin.
+    const QVector<CanvasOp> boxes = opsOf(canvas.ops, CanvasOp::Box);
+    QCOMPARE(boxes.size(), 4 * cards);
+    QVector<QPoint> drawn;
+    for (int i = 0; i < boxes.size(); i += 4)
+        drawn.append(boxes[i].rect.topLeft() - QPoint(150, 150));
+    QCOMPARE(drawn, origins);
+    QVERIFY(opsOf(canvas.ops, CanvasOp::Line).isEmpty()); // no cut lines on the back
+}
+
+void TestCards::oneBackInDrawingOrder()
+{
+    CardSheet::BackSheet sheet;
+    sheet.texts = FillCard(smith()).texts;
+    sheet.logo = solid(140, 124, Qt::green);
+    RecordingCanvas canvas;
+    CardSheet::drawBacks(canvas, sheet);
+    const QVector<CanvasOp> &ops = canvas.ops;
+    const QPoint o(7920, 360); // card 1's back, column 0 mirrored
+
+    // Border: four outlines with a 2-pixel pen, in font A.
+    const QVector<QRect> border = {
+        QRect(QPoint(150, 150), QPoint(3435, 155)), QRect(QPoint(3430, 150), QPoint(3435, 4850)),
+        QRect(QPoint(150, 4845), QPoint(3435, 4850)), QRect(QPoint(150, 150), QPoint(150, 4850))};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(ops[i].kind, CanvasOp::Box);
+        QCOMPARE(ops[i].rect, border[i].translated(o));
+        QCOMPARE(ops[i].color, 0);
+        QCOMPARE(ops[i].state.drawWidth, 2);
+        QCOMPARE(ops[i].state.drawWidthTwips, 0);
+    }
+
+    const QVector<CanvasOp> texts = canvas.texts();
+    QCOMPARE(texts.size(), 1 + 8 + 24 + 24 + 6 + 1);
+    struct Expected
+    {
+        int index;
+        const char *text;
+        int x, y;
+        const char *font;
+        double size;
+        bool bold, italic;
+    };
+    // 10 pt: 100 twips a character; 8 pt: 80.
+    const QVector<Expected> expected = {
+        {0, "Smith - SS", 1800 - 500, 240, "arial", 10, true, false},
+        {1, "Hometown:", 840, 840, "ms sans serif", 8, false, false},
+        {2, "Springfield, IL", 1800, 840, "ms sans serif", 8, false, false},
+        {3, "Age:", 1650 - 320, 1080, "ms sans serif", 8, false, false},
+        {4, "12", 1800, 1080, "ms sans serif", 8, false, false},
+        {5, "Bats:", 1650 - 400, 1320, "ms sans serif", 8, false, false},
+        {6, "Left", 1800, 1320, "ms sans serif", 8, false, false},
+        {7, "Throws:", 1650 - 560, 1560, "ms sans serif", 8, false, false},
+        {8, "Right", 1800, 1560, "ms sans serif", 8, false, false},
+        // Batting grid, column by column: G, AB, H first.
+        {9, "G:", 615 - 160, 2280, "ms sans serif", 8, false, false},
+        {10, "10", 645, 2280, "ms sans serif", 8, false, false},
+        {11, "AB:", 615 - 240, 2520, "ms sans serif", 8, false, false},
+        {15, "2B:", 1380 - 240, 2280, "ms sans serif", 8, false, false},
+        {31, "SLUG:", 2940 - 400, 2760, "ms sans serif", 8, false, false},
+        {32, "1.500", 2970, 2760, "ms sans serif", 8, false, false},
+        // Pitching grid: the print keeps the batting grid's edges where the screen does not.
+        {33, "W-L:", 615 - 320, 3480, "ms sans serif", 8, false, false},
+        {34, "3-2", 645, 3480, "ms sans serif", 8, false, false},
+        {43, "R:", 1380 - 160, 3960, "ms sans serif", 8, false, false},
+        {44, "0", 1410, 3960, "ms sans serif", 8, false, false},
+        {53, "B:", 2940 - 160, 3720, "ms sans serif", 8, false, false},
+        {54, "0", 2970, 3720, "ms sans serif", 8, false, false},
+        // Headlines in font C.
+        {57, "Batting:", 240, 2040, "ms sans serif", 8, true, false},
+        {58, "AVG:", 2850 - 320, 2040, "ms sans serif", 8, true, false},
+        {59, ".300", 2880, 2040, "ms sans serif", 8, true, false},
+        {60, "Pitching:", 240, 3240, "ms sans serif", 8, true, false},
+        {61, "ERA:", 2850 - 320, 3240, "ms sans serif", 8, true, false},
+        {62, "5.226", 2880, 3240, "ms sans serif", 8, true, false},
+        // Font D.
+        {63, "Cubs", 1800 - 200, 480, "ms sans serif", 10, true, true},
+    };
+    for (const Expected &e : expected) {
+        const CanvasOp &t = texts[e.index];
+        const QByteArray where = QByteArray::number(e.index) + ": " + e.text;
+        QVERIFY2(t.text == QLatin1String(e.text), where.constData());
+        QVERIFY2(at(t) == o + QPoint(e.x, e.y), where.constData());
+        QVERIFY2(t.state.fontName == QLatin1String(e.font), where.constData());
+        QVERIFY2(t.state.fontSize == e.size, where.constData());
+        QVERIFY2(t.state.fontBold == e.bold && t.state.fontItalic == e.italic, where.constData());
+        QVERIFY2(t.state.foreColor == 0 && t.state.drawWidth == 2, where.constData());
+    }
+    QCOMPARE(textsOf(texts.mid(9, 24)).filter(":"),
+             QStringList({"G:", "AB:", "H:", "2B:", "3B:", "HR:", "R:", "RBI:", "BB:", "SO:", "SB:",
+                          "SLUG:"}));
+    QCOMPARE(textsOf(texts.mid(33, 24)).filter(":"),
+             QStringList(
+                 {"W-L:", "SA:", "G:", "IP:", "AB:", "R:", "H:", "BB:", "SO:", "S:", "B:", "WP:"}));
+
+    // Last, the logo scaled into 700 x 620 twips.
+    QCOMPARE(ops.last().kind, CanvasOp::Picture);
+    QCOMPARE(ops.last().rect, QRect(o + QPoint(2700, 4200), QSize(700, 620)));
+    QCOMPARE(ops.last().pictureSize, QSize(140, 124));
+}
+
+void TestCards::switchedOffBlocksAreNotPrinted_data()
+{
+    QTest::addColumn<bool>("batting");
+    QTest::addColumn<bool>("pitching");
+    QTest::newRow("no batting") << false << true;
+    QTest::newRow("no pitching") << true << false;
+    QTest::newRow("neither") << false << false;
+}
+
+void TestCards::switchedOffBlocksAreNotPrinted()
+{
+    QFETCH(bool, batting);
+    QFETCH(bool, pitching);
+    CardSheet::BackSheet sheet;
+    sheet.texts = FillCard(smith()).texts;
+    sheet.logo = solid(140, 124, Qt::green);
+    sheet.showBatting = batting;
+    sheet.showPitching = pitching;
+    RecordingCanvas canvas;
+    CardSheet::drawBacks(canvas, sheet);
+
+    const QStringList texts = textsOf(canvas.ops);
+    QCOMPARE(texts.contains("Batting:"), batting);
+    QCOMPARE(texts.contains("AVG:"), batting);
+    QCOMPARE(texts.contains(".300"), batting);
+    QCOMPARE(texts.contains("SLUG:"), batting);
+    QCOMPARE(texts.contains("Pitching:"), pitching);
+    QCOMPARE(texts.contains("5.226"), pitching);
+    QCOMPARE(texts.contains("WP:"), pitching);
+    QCOMPARE(texts.size(), 10 + (batting ? 27 : 0) + (pitching ? 27 : 0));
+    // Name lines, profile, border and logo are always there.
+    for (const char *always : {"Smith - SS", "Cubs", "Hometown:", "Springfield, IL", "Throws:"})
+        QVERIFY2(texts.contains(always), always);
+    QCOMPARE(opsOf(canvas.ops, CanvasOp::Box).size(), 4);
+    QCOMPARE(opsOf(canvas.ops, CanvasOp::Picture).size(), 1);
+}
+
+void TestCards::grayscaleSetsMonochrome()
+{
+    for (bool grayscale : {false, true}) {
+        const ColorMode expected = grayscale ? ColorMode::Monochrome : ColorMode::Color;
+        CardSheet::FrontSheet front;
+        front.grayscale = grayscale;
+        RecordingCanvas fronts;
+        CardSheet::drawFronts(fronts, front);
+        QCOMPARE(fronts.ops.first().state.colorMode, expected);
+
+        CardSheet::BackSheet back;
+        back.grayscale = grayscale;
+        RecordingCanvas backs;
+        CardSheet::drawBacks(backs, back);
+        QCOMPARE(backs.ops.first().state.colorMode, expected);
+    }
+}
+
+QTEST_MAIN(TestCards)
+#include "tst_cards.moc"
