@@ -1,10 +1,19 @@
-// The trading card: its texts from the shared state and the card sheets drawn on a canvas.
+// The trading card: its texts from the shared state, the card sheets drawn on a canvas, the card
+// view window, and real printed sheets.
 
 #include "cards/CardSheet.h"
 #include "cards/CardTexts.h"
+#include "cards/frmViewCard.h"
 #include "platform/Fonts.h"
+#include "platform/Units.h"
+#include "platform/WindowHost.h"
 #include "support/RecordingCanvas.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(MainState)
@@ -40,6 +49,28 @@ MainState smith()
     return s;
 }
 
+// A window's host as small as the card view needs: the state, the dialogs and the photo.
+class FakeHost : public WindowHost
+{
+public:
+    MainState &state() override { return s; }
+    Dialogs &dialogs() override { return d; }
+    bool UpdateMainPage() override { return true; }
+    const QImage &playerPicture() const override { return picture; }
+    void clearPlayerPicture() override { picture = QImage(); }
+    QWidget *showWindow(const QString &, const WindowOwner &,
+                        const std::function<QWidget *()> &) override
+    {
+        return nullptr;
+    }
+    QWidget *openedWindow(const QString &) const override { return nullptr; }
+    bool releaseWindows(const QString &, const QString &) override { return true; }
+
+    MainState s;
+    ScriptedDialogs d;
+    QImage picture;
+};
+
 QImage solid(int width, int height, const QColor &colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -70,6 +101,30 @@ QPoint at(const CanvasOp &o)
     return QPoint(o.state.currentX, o.state.currentY);
 }
 
+struct Word
+{
+    QString text;
+    double xMin, yMin, xMax;
+};
+
+// The words of a PDF's first page with their boxes in points, as pdftotext finds them.
+QVector<Word> pdfWords(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdftotext", {"-bbox", pdf, "-"});
+    process.waitForFinished(20000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression pattern(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
+    QVector<Word> words;
+    for (auto it = pattern.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                      m.captured(3).toDouble()});
+    }
+    return words;
+}
+
 } // namespace
 
 class TestCards : public QObject
@@ -93,6 +148,23 @@ private slots:
     void switchedOffBlocksAreNotPrinted_data();
     void switchedOffBlocksAreNotPrinted();
     void grayscaleSetsMonochrome();
+
+    void init();
+    void cleanup();
+    void viewShowsTheCardAfterItsTimer();
+    void photoAndLogo();
+    void shieldsCoverTheirBlocks_data();
+    void shieldsCoverTheirBlocks();
+    void refreshReloadsFromTheState();
+    void printingThatCannotGoOn();
+    void missingLogoPrintsNothing_data();
+    void missingLogoPrintsNothing();
+    void printedSheetsPlaceTheirTexts();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<frmViewCard> m_view;
 };
 
 void TestCards::cardTexts_data()
@@ -545,6 +617,305 @@ void TestCards::grayscaleSetsMonochrome()
         CardSheet::drawBacks(backs, back);
         QCOMPARE(backs.ops.first().state.colorMode, expected);
     }
+}
+
+void TestCards::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_host = std::make_unique<FakeHost>();
+    m_host->s = smith();
+    m_host->s.ApplicationPath = m_dir->path() + QLatin1Char('/');
+    writeBytes(m_host->s.ApplicationPath + "logo2.bmp",
+               readBytes(QStringLiteral(SCOREBINDER_ASSETS "/logo2.bmp")));
+    m_view = std::make_unique<frmViewCard>(*m_host);
+}
+
+void TestCards::cleanup()
+{
+    m_view.reset();
+    m_host.reset();
+    m_dir.reset();
+}
+
+void TestCards::viewShowsTheCardAfterItsTimer()
+{
+    frmViewCard &view = *m_view;
+    QCOMPARE(view.windowTitle(), QString("Trading Card"));
+    QCOMPARE(view.size(), QSize(534, 449));
+    QCOMPARE(view.picCard->geometry(), twipsRect(240, 240, 3600, 5040));
+    QCOMPARE(view.picCardBack->geometry(), twipsRect(4200, 240, 3600, 5040));
+    const struct
+    {
+        QPushButton *button;
+        const char *name, *caption;
+        QRect twips;
+    } buttons[] = {
+        {view.cmdPrintFront, "cmdPrintFront", "Print Card &Front", {1320, 5400, 1335, 375}},
+        {view.cmdCardOptions, "cmdCardOptions", "&Card Options", {3360, 5400, 1335, 375}},
+        {view.cmdPrintBack, "cmdPrintBack", "Print Card &Back", {5400, 5400, 1335, 375}},
+        {view.cmdRefresh, "cmdRefresh", "&Refresh", {5280, 6240, 975, 375}},
+        {view.cmdExit, "cmdExit", "&Exit", {6720, 6240, 975, 375}}};
+    for (const auto &b : buttons) {
+        QCOMPARE(b.button->objectName(), QString(b.name));
+        QCOMPARE(b.button->text(), QString(b.caption));
+        QCOMPARE(b.button->geometry(),
+                 twipsRect(b.twips.x(), b.twips.y(), b.twips.width(), b.twips.height()));
+    }
+
+    // Loaded: the shapes coloured, the texts still empty until the timer.
+    QVERIFY(view.Timer1.isActive() && view.Timer1.isSingleShot());
+    QCOMPARE(view.Timer1.interval(), 100);
+    QCOMPARE(view.Shape4->borderColor(), QColor(Qt::red));
+    QCOMPARE(view.Shape4->borderWidth(), 4);
+    QVERIFY(!view.Shape4->fillColor().isValid());
+    QCOMPARE(view.Shape2->fillColor(), QColor(Qt::red));
+    QCOMPARE(view.lblPlayer->text(), QString());
+
+    m_host->s.Age = 0;
+    view.Timer1Tick();
+    QVERIFY(!view.Timer1.isActive());
+    QCOMPARE(view.elementTexts(), FillCard(m_host->s).texts);
+    QCOMPARE(view.lblPlayer->text(), QString("Smith"));
+    QCOMPARE(view.findChild<QLabel *>("lblPERA")->text(), QString("5.226"));
+    QCOMPARE(view.element("lblAge")->text(), QString());
+    // Captions are labels too, in place whatever the values.
+    QCOMPARE(view.findChild<QLabel *>("lblAgeCaption")->text(), QString("Age:"));
+    QCOMPARE(view.findChild<QLabel *>("lblBattingCaption")->text(), QString("Batting:"));
+    QCOMPARE(view.findChild<QLabel *>("lblPBallsCaption")->text(), QString("B:"));
+    QCOMPARE(view.findChild<QLabel *>("lblPBallsCaption")->geometry().right() + 1,
+             twipsToPixels(2790));
+    QCOMPARE(view.element("lblPRuns")->x(), twipsToPixels(1440));
+    QCOMPARE(view.element("lblPWild")->x(), twipsToPixels(2850));
+    QCOMPARE(view.element("lblBSlugging")->x(), twipsToPixels(2970));
+
+    // Exit closes the window; the options button does nothing yet.
+    view.show();
+    view.cmdCardOptions->click();
+    QVERIFY(view.isVisible());
+    view.cmdExit->click();
+    QVERIFY(!view.isVisible());
+    QCOMPARE(m_host->d.messages.size(), 0);
+}
+
+void TestCards::photoAndLogo()
+{
+    frmViewCard &view = *m_view;
+    // A photo at the card's photo size, blue; painted from (275, 275) twips = 18.3 pixels.
+    m_host->picture = solid(204, 270, Qt::blue);
+    m_host->s.PlayerPicturePath = "photo.bmp";
+    view.Timer1Tick();
+    const QImage &front = view.picCard->image();
+    QCOMPARE(front.pixelColor(19, 19), QColor(Qt::blue));
+    QCOMPARE(front.pixelColor(221, 287), QColor(Qt::blue));
+    QCOMPARE(front.pixelColor(17, 100), QColor(Qt::white));
+    QCOMPARE(front.pixelColor(223, 100), QColor(Qt::white));
+
+    // The logo through its mask at pixel (185, 285): the white card ANDed with the mask, then
+    // ORed with the logo; so the card shows where the mask is white and the logo where it is black.
+    const QImage logo(":/logo36.bmp");
+    const QImage mask(":/logo36mask.bmp");
+    const QImage &back = view.picCardBack->image();
+    int covered = 0;
+    for (int y = 0; y < 33; ++y)
+        for (int x = 0; x < 36; ++x) {
+            const QRgb expected = (mask.pixel(x, y) | logo.pixel(x, y)) & 0xFFFFFF;
+            QCOMPARE(back.pixel(185 + x, 285 + y) & 0xFFFFFF, expected);
+            covered += mask.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+        }
+    QVERIFY(covered > 100);
+    QCOMPARE(back.pixelColor(185 + 18, 285 + 16), logo.pixelColor(18, 16));
+    QCOMPARE(back.pixelColor(184, 300), QColor(Qt::white));
+
+    // Without a path to a photo the area stays white, whatever the main window holds.
+    m_host->s.PlayerPicturePath.clear();
+    view.reload();
+    view.Timer1Tick();
+    QCOMPARE(view.picCard->image().pixelColor(100, 100), QColor(Qt::white));
+}
+
+void TestCards::shieldsCoverTheirBlocks_data()
+{
+    QTest::addColumn<bool>("batting");
+    QTest::addColumn<bool>("pitching");
+    QTest::newRow("both shown") << true << true;
+    QTest::newRow("batting off") << false << true;
+    QTest::newRow("pitching off") << true << false;
+}
+
+void TestCards::shieldsCoverTheirBlocks()
+{
+    QFETCH(bool, batting);
+    QFETCH(bool, pitching);
+    m_host->s.ShowBatting = batting;
+    m_host->s.ShowPitching = pitching;
+    frmViewCard &view = *m_view;
+    view.Timer1Tick();
+    QCOMPARE(view.sBat->isHidden(), batting);
+    QCOMPARE(view.sPit->isHidden(), pitching);
+    QCOMPARE(view.sBat->fillColor(), QColor(Qt::white));
+    QCOMPARE(view.sBat->borderWidth(), 0);
+
+    // What the back shows: dark text pixels in a block's area only when its shield is off.
+    const QImage shown = view.picCardBack->grab().toImage();
+    const auto darkIn = [&shown](const QRect &twips) {
+        const QRect area = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                dark += qGray(shown.pixel(x, y)) < 128 ? 1 : 0;
+        return dark;
+    };
+    QCOMPARE(darkIn(QRect(180, 2000, 3225, 975)) > 20, batting);
+    QCOMPARE(darkIn(QRect(180, 3200, 3225, 975)) > 20, pitching);
+    QVERIFY(darkIn(QRect(240, 840, 3135, 915)) > 20); // the profile block
+}
+
+void TestCards::refreshReloadsFromTheState()
+{
+    frmViewCard &view = *m_view;
+    m_host->picture = solid(204, 270, Qt::blue);
+    m_host->s.PlayerPicturePath = "photo.bmp";
+    view.Timer1Tick();
+    m_host->s.PlayerName = "Jones";
+    m_host->s.TeamBorderColor = 0x008000; // green
+    m_host->s.ShowBatting = false;
+    QCOMPARE(view.lblPlayer->text(), QString("Smith")); // no change until refreshed
+
+    view.cmdRefresh->click();
+    QCOMPARE(view.lblPlayer->text(), QString());
+    QVERIFY(view.Timer1.isActive());
+    QCOMPARE(view.Shape4->borderColor(), QColor(0, 128, 0));
+    QCOMPARE(view.Shape2->fillColor(), QColor(0, 128, 0));
+    QCOMPARE(view.picCard->image().pixelColor(100, 100), QColor(Qt::white));
+    QTRY_VERIFY(!view.Timer1.isActive()); // the timer itself fills the card
+    QCOMPARE(view.lblPlayer->text(), QString("Jones"));
+    QCOMPARE(view.element("lblBackPlayer")->text(), QString("Jones - SS"));
+    QVERIFY(!view.sBat->isHidden());
+    QCOMPARE(view.picCard->image().pixelColor(100, 100), QColor(Qt::blue));
+}
+
+void TestCards::printingThatCannotGoOn()
+{
+    frmViewCard &view = *m_view;
+    view.Timer1Tick();
+    ScriptedDialogs &d = m_host->d;
+
+    // Cancelled: silent, nothing printed.
+    d.printerAnswers.enqueue(std::nullopt);
+    view.cmdPrintFront->click();
+    d.printerAnswers.enqueue(std::nullopt);
+    view.cmdPrintBack->click();
+    QCOMPARE(d.printerDialogs, 2);
+    QCOMPARE(d.messages.size(), 0);
+
+    // A printer that cannot start the page: the user is told, and no page appears.
+    const QString nowhere = m_dir->filePath("no folder/sheet.pdf");
+    d.printerAnswers.enqueue(nowhere);
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    view.cmdPrintFront->click();
+    QCOMPARE(d.messages.size(), 1);
+    QCOMPARE(d.messages[0].title, QString("Trading Card"));
+    QVERIFY2(d.messages[0].text.contains("could not be started"), qPrintable(d.messages[0].text));
+    QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestCards::missingLogoPrintsNothing_data()
+{
+    QTest::addColumn<QByteArray>("logo");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << "does not exist";
+    QTest::newRow("not a picture") << QByteArray("not a bitmap") << "";
+}
+
+void TestCards::missingLogoPrintsNothing()
+{
+    QFETCH(QByteArray, logo);
+    QFETCH(QString, reason);
+    const QString path = m_host->s.ApplicationPath + "logo2.bmp";
+    QFile::remove(path);
+    if (!logo.isEmpty())
+        writeBytes(path, logo);
+    m_view->Timer1Tick();
+    const QString pdf = m_dir->filePath("back.pdf");
+    m_host->d.printerAnswers.enqueue(pdf);
+    m_view->cmdPrintBack->click();
+
+    QCOMPARE(m_host->d.messages.size(), 1);
+    const QString text = m_host->d.messages[0].text;
+    QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
+    QCOMPARE(m_host->d.printerDialogs, 0); // told before choosing a printer for nothing
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestCards::printedSheetsPlaceTheirTexts()
+{
+    MainState &s = m_host->s;
+    s.PlayerName = "Casey";
+    s.TeamName = "Mudhens";
+    s.CardsPerPage = 5;
+    s.Alignment = -2;
+    s.PlayerPicturePath = "photo.bmp";
+    m_host->picture = solid(204, 270, Qt::blue);
+    m_view->Timer1Tick();
+    const QString frontPdf = m_dir->filePath("front.pdf");
+    const QString backPdf = m_dir->filePath("back.pdf");
+    m_host->d.printerAnswers.enqueue(frontPdf);
+    m_view->cmdPrintFront->click();
+    m_host->d.printerAnswers.enqueue(backPdf);
+    m_view->cmdPrintBack->click();
+    QCOMPARE(m_host->d.messages.size(), 0);
+
+    // The test printer has no margins: the printable area starts at the page's corner. A point is
+    // 20 twips.
+    const QPointF offset(0, 0);
+    const auto placed = [&offset](const QVector<Word> &words, const QString &text,
+                                  const QVector<QPoint> &expected, bool centred) {
+        int found = 0;
+        for (const QPoint &twips : expected)
+            for (const Word &w : words) {
+                const double x = (centred ? (w.xMin + w.xMax) / 2 : w.xMin) - offset.x();
+                if (w.text == text && qAbs(x - twips.x() / 20.0) <= 1.0 &&
+                    qAbs(w.yMin - offset.y() - twips.y() / 20.0) <= 4.0)
+                    ++found;
+            }
+        return found;
+    };
+    QVector<QPoint> names, hometowns;
+    for (int card = 1; card <= 5; ++card) {
+        names.append(CardSheet::frontOrigin(card) + QPoint(1800, 4325));
+        hometowns.append(CardSheet::backOrigin(card, -2) + QPoint(840, 840));
+    }
+    QCOMPARE(hometowns[0], QPoint(7740 + 840, 360 + 840));
+    QCOMPARE(hometowns[4], QPoint(4140 + 840, 5400 + 840));
+    const QVector<Word> front = pdfWords(frontPdf);
+    QVERIFY2(!front.isEmpty(), "pdftotext found no words on the front sheet");
+    QCOMPARE(placed(front, "Casey", names, true), 5);
+    const QVector<Word> back = pdfWords(backPdf);
+    QCOMPARE(placed(back, "Hometown:", hometowns, false), 5);
+
+    // Pixels of the front sheet at 288 dpi: 5 twips a pixel.
+    QProcess::execute("pdftoppm",
+                      {"-r", "288", "-png", "-singlefile", frontPdf, m_dir->filePath("front")});
+    const QImage page(m_dir->filePath("front.png"));
+    QVERIFY(!page.isNull());
+    const auto pixel = [&page](int x, int y) { return page.pixelColor(x / 5, y / 5); };
+    const auto dark = [&pixel](int x, int y) { return qGray(pixel(x, y).rgb()) < 100; };
+    const auto is = [&pixel](int x, int y, const QColor &colour) {
+        const QColor c = pixel(x, y);
+        return qAbs(c.red() - colour.red()) <= 3 && qAbs(c.green() - colour.green()) <= 3 &&
+               qAbs(c.blue() - colour.blue()) <= 3;
+    };
+    QVERIFY(dark(722, 3000));    // the left cut line of the first column
+    QVERIFY(dark(11522, 3000));  // the right edge of the first row
+    QVERIFY(!dark(11522, 8000)); // but not beside the empty sixth cell
+    QVERIFY(!dark(9720, 8000));
+    QVERIFY(dark(7922, 8000));                      // the fifth card's right edge
+    QVERIFY(is(720 + 250, 360 + 2000, Qt::red));    // frame, left side
+    QVERIFY(is(720 + 1800, 360 + 250, Qt::red));    // frame, top
+    QVERIFY(is(720 + 1800, 360 + 2000, Qt::blue));  // photo
+    QVERIFY(is(720 + 400, 360 + 4750, Qt::red));    // band
+    QVERIFY(is(720 + 2985, 360 + 4550, Qt::white)); // inside the disc
+    QVERIFY(is(720 + 150, 360 + 2000, Qt::white));  // between the cut line and the frame
 }
 
 QTEST_MAIN(TestCards)
