@@ -35,6 +35,8 @@ struct MainState
     qint16 CardsPerPage = 1;
     bool ShowBatting = true;
     bool ShowPitching = true;
+    // Lasts only while the program runs; never saved.
+    bool PrintGrayscale = false;
 
     QString Coach;
     QString Asst;

@@ -26,8 +26,9 @@ struct CanvasState
     double fontSize = 8.25; // points
     bool fontBold = false;
     bool fontItalic = false;
-    qint32 foreColor = 0; // RGB Long
-    int drawWidth = 1;    // pixels of the device
+    qint32 foreColor = 0;   // RGB Long
+    int drawWidth = 1;      // pixels of the device
+    int drawWidthTwips = 0; // when above 0, lines are this wide on the page instead
     FillStyle fillStyle = FillStyle::Transparent;
     qint32 fillColor = 0;
     int currentX = 0;
@@ -45,7 +46,13 @@ public:
     void setFontBold(bool bold) { m_state.fontBold = bold; }
     void setFontItalic(bool italic) { m_state.fontItalic = italic; }
     void setForeColor(qint32 rgb) { m_state.foreColor = rgb; }
-    void setDrawWidth(int pixels) { m_state.drawWidth = pixels; }
+    void setDrawWidth(int pixels)
+    {
+        m_state.drawWidth = pixels;
+        m_state.drawWidthTwips = 0;
+    }
+    // A width that looks the same on every printer, where pixels vary with the resolution.
+    void setDrawWidthTwips(int twips) { m_state.drawWidthTwips = twips; }
     void setFillStyle(FillStyle style) { m_state.fillStyle = style; }
     void setFillColor(qint32 rgb) { m_state.fillColor = rgb; }
     void setCurrentX(int x) { m_state.currentX = x; }

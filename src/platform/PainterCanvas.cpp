@@ -60,6 +60,10 @@ QColor PainterCanvas::color(qint32 rgb) const
 QPen PainterCanvas::pen(qint32 rgb) const
 {
     QPen pen(color(rgb));
+    if (state().drawWidthTwips > 0) {
+        pen.setWidth(state().drawWidthTwips); // the painter is scaled to twips
+        return pen;
+    }
     pen.setCosmetic(true); // the width is in pixels of the device
     pen.setWidth(std::max(1, state().drawWidth));
     return pen;

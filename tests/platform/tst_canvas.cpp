@@ -72,6 +72,7 @@ private slots:
     void stateAppliesToLaterDrawing();
     void pdfPageHasItsContentWhereTheTwipsSay();
     void monochromeTurnsColoursGrey();
+    void lineWidthInTwipsFollowsTheResolution();
 };
 
 void TestCanvas::stateAppliesToLaterDrawing()
@@ -146,6 +147,35 @@ void TestCanvas::monochromeTurnsColoursGrey()
     QCOMPARE(grey.red(), grey.green());
     QCOMPARE(grey.green(), grey.blue());
     QVERIFY(grey.red() < 255);
+}
+
+void TestCanvas::lineWidthInTwipsFollowsTheResolution()
+{
+    // A horizontal line 150 twips wide: 10 pixels at 96 dpi, 20 at 192 dpi; a width in pixels
+    // stays the same on both.
+    const auto thickness = [](int dotsPerMeter, bool inTwips) {
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        image.fill(Qt::white);
+        PainterCanvas canvas(image);
+        if (inTwips)
+            canvas.setDrawWidthTwips(150);
+        else
+            canvas.setDrawWidth(4);
+        canvas.line(0, 1500, 1500, 1500, 0);
+        if (!canvas.endDoc().ok())
+            return -1;
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(50, y)) < 128)
+                ++dark;
+        return dark;
+    };
+    QCOMPARE(thickness(3780, true), 10);
+    QCOMPARE(thickness(7559, true), 20);
+    QCOMPARE(thickness(3780, false), 4);
+    QCOMPARE(thickness(7559, false), 4);
 }
 
 QTEST_MAIN(TestCanvas)

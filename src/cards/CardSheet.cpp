@@ -1,0 +1,227 @@
+#include "CardSheet.h"
+
+#include "CardLayout.h"
+
+#include <algorithm>
+
+namespace CardSheet {
+
+namespace {
+
+constexpr qint32 Black = 0;
+constexpr qint32 White = 0xFFFFFF;
+constexpr int GridLeft = 720;
+constexpr int GridTop = 360;
+constexpr int Columns = 3;
+constexpr int Rows = 3;
+// Thin enough to cut along, thick enough to see: half a point.
+constexpr int FrontLineTwips = 10;
+constexpr int BackPenPixels = 2;
+
+int column(int card)
+{
+    return (card - 1) % Columns;
+}
+
+int row(int card)
+{
+    return (card - 1) / Columns;
+}
+
+bool used(int r, int c, int cards)
+{
+    return r >= 0 && r < Rows && c >= 0 && c < Columns && r * Columns + c < cards;
+}
+
+void setFont(Canvas &canvas, const QString &name, double points, bool bold, bool italic)
+{
+    canvas.setFontName(name);
+    canvas.setFontSize(points);
+    canvas.setFontBold(bold);
+    canvas.setFontItalic(italic);
+}
+
+void printAt(Canvas &canvas, const QString &text, int x, int y)
+{
+    canvas.setCurrentX(x);
+    canvas.setCurrentY(y);
+    canvas.print(text);
+}
+
+void printCentred(Canvas &canvas, const QString &text, int centreX, int y)
+{
+    printAt(canvas, text, centreX - canvas.textWidth(text) / 2, y);
+}
+
+void printEndingAt(Canvas &canvas, const QString &text, int rightEdge, int y)
+{
+    printAt(canvas, text, rightEdge - canvas.textWidth(text), y);
+}
+
+void drawFront(Canvas &canvas, const FrontSheet &sheet, QPoint origin)
+{
+    const int x0 = origin.x();
+    const int y0 = origin.y();
+    if (sheet.hasPhotoPath && !sheet.photo.isNull())
+        canvas.paintPicture(sheet.photo, QRect(x0 + 275, y0 + 275, 3060, 4050),
+                            QRect(0, 0, 3060, 4050));
+
+    const qint32 border = sheet.borderColor;
+    canvas.filledBox(x0 + 275, y0 + 225, x0 + 3335, y0 + 275, border);
+    canvas.filledBox(x0 + 3335, y0 + 225, x0 + 3385, y0 + 4375, border);
+    canvas.filledBox(x0 + 225, y0 + 4325, x0 + 3385, y0 + 4375, border);
+    canvas.filledBox(x0 + 225, y0 + 225, x0 + 275, y0 + 4375, border);
+    canvas.filledBox(x0 + 225, y0 + 4310, x0 + 3385, y0 + 4815, border);
+
+    // The disc: filled white first, then its black outline over the white one.
+    canvas.setFillStyle(FillStyle::Solid);
+    canvas.setFillColor(White);
+    canvas.circle(x0 + 3135, y0 + 4550, 200, White);
+    canvas.setFillStyle(FillStyle::Transparent);
+    canvas.circle(x0 + 3135, y0 + 4550, 200, Black);
+
+    setFont(canvas, QStringLiteral("ms sans serif"), 10, false, false);
+    canvas.setForeColor(White);
+    printCentred(canvas, sheet.texts.value("lblPlayer"), x0 + 1800, y0 + 4325);
+    canvas.setFontBold(true);
+    printCentred(canvas, sheet.texts.value("lblTeam"), x0 + 1800, y0 + 4550);
+    canvas.setForeColor(Black);
+    const QString position = sheet.texts.value("lblPosition");
+    printAt(canvas, position, x0 + 3150 - canvas.textWidth(position) / 2,
+            y0 + 4550 - canvas.textHeight(position) / 2);
+}
+
+void drawGrid(Canvas &canvas, const CardElementTexts &texts, const CardLayout::StatBlock &block,
+              QPoint origin)
+{
+    for (const CardLayout::StatCell &cell : block.grid) {
+        const int top = origin.y() + cell.top;
+        printEndingAt(canvas, cell.caption, origin.x() + CardLayout::CaptionEdges[cell.column],
+                      top);
+        printAt(canvas, texts.value(cell.element), origin.x() + CardLayout::ValueEdges[cell.column],
+                top);
+    }
+}
+
+void drawHeadline(Canvas &canvas, const CardElementTexts &texts, const CardLayout::StatBlock &block,
+                  QPoint origin)
+{
+    const int top = origin.y() + block.headlineTop;
+    printAt(canvas, block.title, origin.x() + CardLayout::HeadlineLeft, top);
+    printEndingAt(canvas, block.rateCaption, origin.x() + CardLayout::RateCaptionEdge, top);
+    printAt(canvas, texts.value(block.rateElement), origin.x() + CardLayout::RateValueEdge, top);
+}
+
+void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
+{
+    const int x0 = origin.x();
+    const int y0 = origin.y();
+    const CardElementTexts &texts = sheet.texts;
+
+    setFont(canvas, QStringLiteral("arial"), 10, true, false);
+    canvas.setDrawWidth(BackPenPixels);
+    canvas.setForeColor(Black);
+    canvas.box(x0 + 150, y0 + 150, x0 + 3435, y0 + 155, Black);
+    canvas.box(x0 + 3430, y0 + 150, x0 + 3435, y0 + 4850, Black);
+    canvas.box(x0 + 150, y0 + 4845, x0 + 3435, y0 + 4850, Black);
+    canvas.box(x0 + 150, y0 + 150, x0 + 150, y0 + 4850, Black);
+    printCentred(canvas, texts.value("lblBackPlayer"), x0 + 1800, y0 + 240);
+
+    setFont(canvas, QStringLiteral("ms sans serif"), 8, false, false);
+    canvas.setDrawWidth(BackPenPixels);
+    bool first = true;
+    for (const CardLayout::ProfileRow &row : CardLayout::profileRows()) {
+        // The printed "Hometown:" is placed by its left edge; the other captions end at the edge.
+        if (first)
+            printAt(canvas, row.caption, x0 + 840, y0 + row.top);
+        else
+            printEndingAt(canvas, row.caption, x0 + CardLayout::ProfileCaptionEdge, y0 + row.top);
+        first = false;
+        printAt(canvas, texts.value(row.element), x0 + CardLayout::ProfileValueEdge, y0 + row.top);
+    }
+    const CardLayout::StatBlock batting = CardLayout::battingBlock();
+    const CardLayout::StatBlock pitching = CardLayout::pitchingBlock();
+    if (sheet.showBatting)
+        drawGrid(canvas, texts, batting, origin);
+    if (sheet.showPitching)
+        drawGrid(canvas, texts, pitching, origin);
+
+    setFont(canvas, QStringLiteral("ms sans serif"), 8, true, false);
+    canvas.setDrawWidth(BackPenPixels);
+    if (sheet.showBatting)
+        drawHeadline(canvas, texts, batting, origin);
+    if (sheet.showPitching)
+        drawHeadline(canvas, texts, pitching, origin);
+
+    setFont(canvas, QStringLiteral("ms sans serif"), 10, true, true);
+    canvas.setDrawWidth(BackPenPixels);
+    printCentred(canvas, texts.value("lblBackTeam"), x0 + 1800, y0 + 480);
+
+    canvas.paintPicture(sheet.logo, QRect(x0 + 2700, y0 + 4200, 700, 620));
+}
+
+} // namespace
+
+QPoint frontOrigin(int card)
+{
+    return QPoint(GridLeft + CardLayout::CardWidth * column(card),
+                  GridTop + CardLayout::CardHeight * row(card));
+}
+
+QPoint backOrigin(int card, int alignment)
+{
+    // Column 0's back lies where column 2's front does, and so on.
+    return QPoint(GridLeft + CardLayout::CardWidth * (Columns - 1 - column(card)) + 90 * alignment,
+                  GridTop + CardLayout::CardHeight * row(card));
+}
+
+QVector<QLine> cutLines(int cards)
+{
+    QVector<QLine> lines;
+    // A vertical line between columns i - 1 and i runs over every row holding a used cell on
+    // either side; cells fill in reading order, so those rows start at the top.
+    for (int i = 0; i <= Columns; ++i) {
+        int rows = 0;
+        for (int r = 0; r < Rows; ++r)
+            if (used(r, i - 1, cards) || used(r, i, cards))
+                rows = r + 1;
+        if (rows > 0) {
+            const int x = GridLeft + CardLayout::CardWidth * i;
+            lines.append(QLine(x, GridTop, x, GridTop + CardLayout::CardHeight * rows));
+        }
+    }
+    for (int j = 0; j <= Rows; ++j) {
+        int columns = 0;
+        for (int c = 0; c < Columns; ++c)
+            if (used(j - 1, c, cards) || used(j, c, cards))
+                columns = c + 1;
+        if (columns > 0) {
+            const int y = GridTop + CardLayout::CardHeight * j;
+            lines.append(QLine(GridLeft, y, GridLeft + CardLayout::CardWidth * columns, y));
+        }
+    }
+    return lines;
+}
+
+void drawFronts(Canvas &canvas, const FrontSheet &sheet)
+{
+    if (sheet.grayscale)
+        canvas.setColorMode(ColorMode::Monochrome);
+    canvas.setDrawWidthTwips(FrontLineTwips);
+    const int cards = std::min(sheet.cards, MaxCards);
+    for (int card = 1; card <= cards; ++card)
+        drawFront(canvas, sheet, frontOrigin(card));
+    for (const QLine &cut : cutLines(cards))
+        canvas.line(cut.x1(), cut.y1(), cut.x2(), cut.y2(), Black);
+}
+
+void drawBacks(Canvas &canvas, const BackSheet &sheet)
+{
+    if (sheet.grayscale)
+        canvas.setColorMode(ColorMode::Monochrome);
+    const int cards = std::min(sheet.cards, MaxCards);
+    for (int card = 1; card <= cards; ++card)
+        drawBack(canvas, sheet, backOrigin(card, sheet.alignment));
+}
+
+} // namespace CardSheet

@@ -1,0 +1,283 @@
+#include "frmViewCard.h"
+
+#include "CardLayout.h"
+#include "CardSheet.h"
+#include "platform/Fonts.h"
+#include "platform/PainterCanvas.h"
+#include "platform/Pictures.h"
+#include "platform/Units.h"
+
+namespace {
+
+const QColor LightGrey(192, 192, 192);
+constexpr int SmallTextHeight = 195;
+constexpr int CellWidth = 600; // room for a grid caption or value beside its edge
+constexpr int ProfileCaptionLeft = 240;
+const QPoint LogoPixel(185, 285);
+
+QLabel *cardLabel(QWidget *surface, const QString &name, const QString &text, const QFont &font,
+                  const QColor &colour, Qt::Alignment alignment, const QRect &twips)
+{
+    auto *label = new QLabel(text, surface);
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+
+QFont italic(QFont font)
+{
+    font.setItalic(true);
+    return font;
+}
+
+// The caption elements are named after the value they stand beside: "lblAgeCaption".
+QString captionName(const char *element)
+{
+    return QLatin1String(element) + QStringLiteral("Caption");
+}
+
+} // namespace
+
+frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m_host(host)
+{
+    setObjectName("frmViewCard");
+    setWindowTitle("Trading Card");
+    setFixedSize(twipsToPixels(8010), twipsToPixels(6735));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, LightGrey);
+    setPalette(palette);
+    setFont(windowFont("MS Sans Serif", 8.25));
+
+    picCard = new CardSurface("picCard", twipsRect(240, 240, 3600, 5040), this);
+    picCardBack = new CardSurface("picCardBack", twipsRect(4200, 240, 3600, 5040), this);
+    buildFront();
+    buildBack();
+
+    const auto button = [this](const char *name, const QString &caption, int left, int top,
+                               int width) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(twipsRect(left, top, width, 375));
+        return b;
+    };
+    cmdPrintFront = button("cmdPrintFront", "Print Card &Front", 1320, 5400, 1335);
+    cmdCardOptions = button("cmdCardOptions", "&Card Options", 3360, 5400, 1335);
+    cmdPrintBack = button("cmdPrintBack", "Print Card &Back", 5400, 5400, 1335);
+    cmdRefresh = button("cmdRefresh", "&Refresh", 5280, 6240, 975);
+    cmdExit = button("cmdExit", "&Exit", 6720, 6240, 975);
+    connect(cmdPrintFront, &QPushButton::clicked, this, &frmViewCard::printFront);
+    connect(cmdPrintBack, &QPushButton::clicked, this, &frmViewCard::printBack);
+    connect(cmdRefresh, &QPushButton::clicked, this, &frmViewCard::reload);
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    // cmdCardOptions stays without an action until the card options window exists.
+
+    LogoBlit = new frmLogoBlit(this);
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, &frmViewCard::Timer1Tick);
+    reload();
+}
+
+void frmViewCard::buildFront()
+{
+    Shape2 =
+        new CardShape("Shape2", CardShape::Rectangle, twipsRect(240, 4320, 3135, 495), picCard);
+    Shape4 =
+        new CardShape("Shape4", CardShape::Rectangle, twipsRect(240, 240, 3135, 4095), picCard);
+    Shape6 = new CardShape("Shape6", CardShape::Circle, twipsRect(2880, 4350, 405, 405), picCard);
+    Shape6->setFill(Qt::white);
+    Shape6->setBorder(Qt::black, 1);
+
+    const QFont regular = windowFont("MS Sans Serif", 9.75);
+    const QFont bold = windowFont("MS Sans Serif", 9.75, true);
+    lblPlayer = addElement(picCard, "lblPlayer", regular, Qt::white, Qt::AlignHCenter,
+                           QRect(240, 4320, 3180, 495));
+    lblTeam = addElement(picCard, "lblTeam", bold, Qt::white, Qt::AlignHCenter,
+                         QRect(240, 4560, 3135, 255));
+    lblPosition = addElement(picCard, "lblPosition", bold, Qt::black, Qt::AlignHCenter,
+                             QRect(2925, 4425, 315, 240));
+}
+
+void frmViewCard::buildBack()
+{
+    Shape1 =
+        new CardShape("Shape1", CardShape::Rectangle, twipsRect(150, 150, 3275, 4700), picCardBack);
+    Shape1->setBorder(Qt::black, 1);
+
+    lblBackPlayer = addElement(picCardBack, "lblBackPlayer", windowFont("Arial", 9.75, true),
+                               Qt::black, Qt::AlignHCenter, QRect(360, 240, 2970, 255));
+    lblBackTeam =
+        addElement(picCardBack, "lblBackTeam", italic(windowFont("MS Sans Serif", 9.75, true)),
+                   Qt::black, Qt::AlignHCenter, QRect(240, 480, 3135, 255));
+
+    const QFont small = windowFont("MS Sans Serif", 8.25);
+    const QFont smallBold = windowFont("MS Sans Serif", 8.25, true);
+    using namespace CardLayout;
+    for (const ProfileRow &row : profileRows()) {
+        cardLabel(picCardBack, captionName(row.element), row.caption, small, Qt::black,
+                  Qt::AlignRight,
+                  QRect(ProfileCaptionLeft, row.top, ProfileCaptionEdge - ProfileCaptionLeft,
+                        SmallTextHeight));
+        addElement(
+            picCardBack, row.element, small, Qt::black, Qt::AlignLeft,
+            QRect(ProfileValueEdge, row.top, CardWidth - 225 - ProfileValueEdge, SmallTextHeight));
+    }
+
+    const auto block = [&](const StatBlock &b, const char *titleName, bool pitching) {
+        cardLabel(picCardBack, titleName, b.title, smallBold, Qt::black, Qt::AlignLeft,
+                  QRect(HeadlineLeft, b.headlineTop, 1200, SmallTextHeight));
+        cardLabel(picCardBack, captionName(b.rateElement), b.rateCaption, smallBold, Qt::black,
+                  Qt::AlignRight,
+                  QRect(RateCaptionEdge - CellWidth, b.headlineTop, CellWidth, SmallTextHeight));
+        addElement(picCardBack, b.rateElement, smallBold, Qt::black, Qt::AlignLeft,
+                   QRect(RateValueEdge, b.headlineTop, CellWidth, SmallTextHeight));
+        for (const StatCell &cell : b.grid) {
+            int captionEdge = CaptionEdges[cell.column];
+            int valueEdge = ValueEdges[cell.column];
+            // On screen the pitching grid's last column stands a little further left.
+            if (pitching && cell.column == 3) {
+                captionEdge = qstrcmp(cell.element, "lblPBalls") == 0 ? 2790 : 2820;
+                valueEdge = 2850;
+            }
+            if (qstrcmp(cell.element, "lblPRuns") == 0)
+                valueEdge = 1440;
+            cardLabel(picCardBack, captionName(cell.element), cell.caption, small, Qt::black,
+                      Qt::AlignRight,
+                      QRect(captionEdge - CellWidth, cell.top, CellWidth, SmallTextHeight));
+            addElement(picCardBack, cell.element, small, Qt::black, Qt::AlignLeft,
+                       QRect(valueEdge, cell.top, CellWidth, SmallTextHeight));
+        }
+    };
+    block(battingBlock(), "lblBattingCaption", false);
+    block(pitchingBlock(), "lblPitchingCaption", true);
+
+    // Above the blocks' texts, so a shield shown covers its whole block.
+    sBat =
+        new CardShape("sBat", CardShape::Rectangle, twipsRect(180, 2000, 3225, 975), picCardBack);
+    sPit =
+        new CardShape("sPit", CardShape::Rectangle, twipsRect(180, 3200, 3225, 975), picCardBack);
+    for (CardShape *shield : {sBat, sPit})
+        shield->setFill(Qt::white);
+}
+
+QLabel *frmViewCard::addElement(QWidget *surface, const char *name, const QFont &font,
+                                const QColor &colour, Qt::Alignment alignment, const QRect &twips)
+{
+    QLabel *label = cardLabel(surface, name, QString(), font, colour, alignment, twips);
+    m_elements.insert(name, label);
+    return label;
+}
+
+QLabel *frmViewCard::element(const QString &name) const
+{
+    return m_elements.value(name);
+}
+
+CardElementTexts frmViewCard::elementTexts() const
+{
+    CardElementTexts texts;
+    for (auto it = m_elements.cbegin(); it != m_elements.cend(); ++it)
+        texts.insert(it.key(), it.value()->text());
+    return texts;
+}
+
+void frmViewCard::reload()
+{
+    Timer1.stop();
+    picCard->clear();
+    picCardBack->clear();
+    for (QLabel *label : std::as_const(m_elements))
+        label->clear();
+    sBat->hide();
+    sPit->hide();
+    const QColor border = colorFromRgbLong(m_host.state().TeamBorderColor);
+    Shape4->setBorder(border, 4);
+    Shape2->setBorder(border, 4);
+    Shape2->setFill(border);
+    Timer1.start();
+}
+
+void frmViewCard::Timer1Tick()
+{
+    Timer1.stop();
+    const MainState &state = m_host.state();
+    showFill(FillCard(state));
+    if (!state.PlayerPicturePath.isEmpty()) {
+        PainterCanvas canvas(picCard->image());
+        canvas.paintPicture(m_host.playerPicture(), QRect(275, 275, 3060, 4050),
+                            QRect(0, 0, 3060, 4050));
+        (void)canvas.endDoc(); // an image always takes the painting
+        picCard->update();
+    }
+    LogoBlit->drawOn(picCardBack->image(), LogoPixel);
+    picCardBack->update();
+}
+
+void frmViewCard::showFill(const CardFill &fill)
+{
+    for (auto it = fill.texts.cbegin(); it != fill.texts.cend(); ++it)
+        if (QLabel *label = m_elements.value(it.key()))
+            label->setText(it.value());
+    sBat->setVisible(fill.sBat == Shield::SolidWhite);
+    sPit->setVisible(fill.sPit == Shield::SolidWhite);
+}
+
+void frmViewCard::printFront()
+{
+    const MainState &state = m_host.state();
+    CardSheet::FrontSheet sheet;
+    sheet.texts = elementTexts();
+    sheet.borderColor = state.TeamBorderColor;
+    sheet.photo = m_host.playerPicture();
+    sheet.hasPhotoPath = !state.PlayerPicturePath.isEmpty();
+    sheet.cards = state.CardsPerPage;
+    sheet.grayscale = state.PrintGrayscale;
+    print([&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
+}
+
+void frmViewCard::printBack()
+{
+    const MainState &state = m_host.state();
+    // Every back carries the logo: without it no sheet is printed, rather than half a card.
+    Outcome<QImage> logo = LoadPicture(state.ApplicationPath + QStringLiteral("logo2.bmp"));
+    if (!logo) {
+        tell(logo.error());
+        return;
+    }
+    CardSheet::BackSheet sheet;
+    sheet.texts = elementTexts();
+    sheet.logo = *logo;
+    sheet.cards = state.CardsPerPage;
+    sheet.alignment = state.Alignment;
+    sheet.showBatting = state.ShowBatting;
+    sheet.showPitching = state.ShowPitching;
+    sheet.grayscale = state.PrintGrayscale;
+    print([&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, sheet); });
+}
+
+void frmViewCard::print(const std::function<void(Canvas &)> &draw)
+{
+    std::unique_ptr<QPrinter> printer = m_host.dialogs().choosePrinter();
+    if (!printer)
+        return;
+    Outcome<void> printed = [&] {
+        PainterCanvas canvas(*printer);
+        draw(canvas);
+        return canvas.endDoc();
+    }();
+    if (!printed)
+        tell(printed.error());
+}
+
+void frmViewCard::tell(const QString &text)
+{
+    m_host.dialogs().message(text, windowTitle(), MessageButtons::OK, MessageIcon::Exclamation);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The trading card of the current player on screen, front and back at real size, filled from the
+// shared state a moment after the window loads; its texts are what the card prints read.
+
+#include "CardTexts.h"
+#include "CardWidgets.h"
+#include "frmLogoBlit.h"
+#include "platform/WindowHost.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class Canvas;
+
+class frmViewCard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmViewCard(WindowHost &host, QWidget *parent = nullptr);
+
+    CardSurface *picCard;
+    CardSurface *picCardBack;
+    CardShape *Shape2; // name band
+    CardShape *Shape4; // photo frame
+    CardShape *Shape6; // position disc
+    CardShape *Shape1; // back border
+    CardShape *sBat;   // shields: shown solid white over a block that is switched off
+    CardShape *sPit;
+    QLabel *lblPlayer;
+    QLabel *lblTeam;
+    QLabel *lblPosition;
+    QLabel *lblBackPlayer;
+    QLabel *lblBackTeam;
+    QPushButton *cmdPrintFront;
+    QPushButton *cmdCardOptions;
+    QPushButton *cmdPrintBack;
+    QPushButton *cmdRefresh;
+    QPushButton *cmdExit;
+    QTimer Timer1;
+    frmLogoBlit *LogoBlit;
+
+    // The value element named `name` ("lblBAverage", …), or nullptr.
+    QLabel *element(const QString &name) const;
+    // Every value element's text, by name, as the card shows it.
+    CardElementTexts elementTexts() const;
+
+public slots:
+    // Runs once per load: fills the texts and shields, paints the photo and the logo.
+    void Timer1Tick();
+    // Reloads the window from the shared state, as when it was opened.
+    void reload();
+    void printFront();
+    void printBack();
+
+private:
+    void buildFront();
+    void buildBack();
+    QLabel *addElement(QWidget *surface, const char *name, const QFont &font, const QColor &colour,
+                       Qt::Alignment alignment, const QRect &twips);
+    void showFill(const CardFill &fill);
+    void print(const std::function<void(Canvas &)> &draw);
+    void tell(const QString &text);
+
+    WindowHost &m_host;
+    QHash<QString, QLabel *> m_elements;
+};
