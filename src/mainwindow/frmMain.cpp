@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "PlayerPage.h"
+#include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
@@ -143,7 +144,7 @@ void frmMain::buildMenus()
 
     QMenu *card = menu("mnuCard", "&Trading Card");
     item(card, "mnuPhoto", "&Edit Picture", false);
-    item(card, "mnuViewCard", "&View Card", true);
+    item(card, "mnuViewCard", "&View Card", true, &frmMain::viewCard);
     item(card, "mnuOptions", "Card O&ptions", true);
 
     QMenu *help = menu("mnuHep", "&Help");
@@ -466,6 +467,12 @@ void frmMain::teamPitching()
 {
     showWindow("frmTeamPitchingStats", currentTeamOwner(),
                [this] { return new frmTeamPitchingStats(*this); });
+}
+
+void frmMain::viewCard()
+{
+    if (const auto owner = currentPlayerOwner())
+        showWindow("frmViewCard", *owner, [this] { return new frmViewCard(*this); });
 }
 
 void frmMain::showHelp()

@@ -1,6 +1,7 @@
 // Windows left open while the team changes or their player is deleted: each writes only into the
 // team and player it was opened for, on a program folder with two teams.
 
+#include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSingleGameStats.h"
 #include "mainwindow/frmMain.h"
@@ -162,6 +163,8 @@ void TestOpenWindows::openTeamClosesThePreviousTeamsWindows()
     trigger("mnuPlyrPro");
     trigger("mnuSingle");
     trigger("mnuTeamBat");
+    trigger("mnuViewCard");
+    QVERIFY(window<frmViewCard>("frmViewCard"));
     QVERIFY(window<frmPlayerData>("frmPlayerData"));
     QVERIFY(window<frmSingleGameStats>("frmSingleGameStats"));
     QVERIFY(window<frmTeamBattingStats>("frmTeamBattingStats"));
@@ -171,6 +174,7 @@ void TestOpenWindows::openTeamClosesThePreviousTeamsWindows()
     QVERIFY(!window<frmPlayerData>("frmPlayerData"));
     QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
     QVERIFY(!window<frmTeamBattingStats>("frmTeamBattingStats"));
+    QVERIFY(!window<frmViewCard>("frmViewCard"));
     QCOMPARE(filesUnder(m_app), before);
 
     // Windows opened now belong to the new team.
@@ -210,6 +214,7 @@ void TestOpenWindows::deletedPlayersWindowsCloseFirst()
 {
     trigger("mnuPlyrPro");
     trigger("mnuSingle");
+    trigger("mnuViewCard");
     auto *player = window<frmPlayerData>("frmPlayerData");
     player->txtHomeTown->setText("Shelbyville");
     trigger("mnuTeamPro");
@@ -227,6 +232,7 @@ void TestOpenWindows::deletedPlayersWindowsCloseFirst()
     deleteClosedWindows();
     QVERIFY(!window<frmPlayerData>("frmPlayerData"));
     QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(!window<frmViewCard>("frmViewCard"));
     QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.ply"));
     QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.sta"));
     QCOMPARE(m_main->state().PlayerName, QString("Player2"));
