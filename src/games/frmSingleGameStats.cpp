@@ -339,12 +339,17 @@ bool frmSingleGameStats::CheckHits()
 
 // Stores the boxes (already filled) into the shown game; a box that holds no count is named to the
 // user and nothing is stored.
+Outcome<GameRecord> frmSingleGameStats::shownRecord(EntryTexts t) const
+{
+    // The record keeps its own number, whichever item the game list shows by now.
+    t.game = QString::number(m_currentGame);
+    return storeShownGame(t, m_table.record(m_currentGame));
+}
+
 bool frmSingleGameStats::storeShown(EntryTexts &t)
 {
     show(t);
-    // The record keeps its own number, whichever item the game list shows by now.
-    t.game = QString::number(m_currentGame);
-    Outcome<GameRecord> record = storeShownGame(t, m_table.record(m_currentGame));
+    Outcome<GameRecord> record = shownRecord(t);
     if (!record) {
         m_main.dialogs().message(record.error(), Title, MessageButtons::OK,
                                  MessageIcon::Exclamation);
@@ -426,8 +431,7 @@ bool frmSingleGameStats::hasUnsavedEdits() const
         return m_table.differsFromFile();
     EntryTexts t = texts();
     fillEmptyBoxes(t, true);
-    t.game = QString::number(m_currentGame);
-    Outcome<GameRecord> record = storeShownGame(t, m_table.record(m_currentGame));
+    Outcome<GameRecord> record = shownRecord(t);
     if (!record)
         return true;
     GameTable table = m_table;

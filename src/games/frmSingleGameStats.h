@@ -63,6 +63,8 @@ private:
     bool storeAndWrite();
     void chooseDate(const QDate &date);
     bool CheckHits();
+    // The shown game's record from the boxes' texts, numbered as the game shown.
+    Outcome<GameRecord> shownRecord(GameEntry::EntryTexts texts) const;
     bool storeShown(GameEntry::EntryTexts &texts);
     GameEntry::EntryTexts texts() const;
     void show(const GameEntry::EntryTexts &texts);

@@ -15,6 +15,7 @@
 #include "platform/Units.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
+#include "team/RosterRules.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -379,10 +380,7 @@ void frmMain::openTeam()
     m_state.Season = header.Season;
     m_teamReserved = header.TeamReserved;
     m_state.TeamBorderColor = header.TeamBorderColor;
-    m_state.PlayerCount = 0;
-    for (const RosterEntry &entry : teamFile->roster)
-        if (!entry.RosterPlayer.isEmpty())
-            ++m_state.PlayerCount;
+    m_state.PlayerCount = qint16(rosterCount(teamFile->roster));
     m_state.PlayerName = firstPlayer;
     m_state.Position1 = teamFile->roster[0].RosterPosition;
     m_state.NewTeam = false;

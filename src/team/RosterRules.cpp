@@ -47,7 +47,7 @@ Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team
     return Failure{fullRosterMessage()};
 }
 
-Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace place,
+Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace &place,
                           const RosterEntry &entry)
 {
     place.teamFile.roster[place.slot] = entry;

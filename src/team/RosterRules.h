@@ -34,9 +34,9 @@ struct RosterPlace
 };
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
                                      const QString &player);
-// Writes the team file with `entry` in its place, so a new player is on the roster whatever
+// Puts `entry` in its place and writes the team file, so a new player is on the roster whatever
 // becomes of the team window.
-Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace place,
+Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace &place,
                           const RosterEntry &entry);
 
 // A player file chosen for import: its folder (with a trailing "/") and the player's name.

@@ -229,8 +229,7 @@ std::optional<PlayerProfile> frmPlayerData::store()
         return std::nullopt;
     }
     const auto fail = [&](const QString &error) {
-        QFile::remove(RecordFiles::playerFilePath(app, m_team, name));
-        QFile::remove(RecordFiles::statsFilePath(app, m_team, name));
+        (void)RecordFiles::DeletePlayerFiles(app, m_team, name);
         tell(error);
         return std::nullopt;
     };
@@ -241,7 +240,7 @@ std::optional<PlayerProfile> frmPlayerData::store()
     if (Outcome<void> listed = putOnRoster(app, m_team, *place, {name, profile.Position1}); !listed)
         return fail(listed.error());
     m_rosterSlot = place->slot;
-    m_main.state().PlayerCount = qint16(rosterCount(place->teamFile.roster) + 1);
+    m_main.state().PlayerCount = qint16(rosterCount(place->teamFile.roster));
     m_loaded = controlTexts();
     return profile;
 }

@@ -322,8 +322,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     PlayerProfile imported = *profile;
     imported.TeamName = m_team;
     const auto removeWritten = [&] {
-        QFile::remove(RecordFiles::playerFilePath(app, m_team, source.name));
-        QFile::remove(RecordFiles::statsFilePath(app, m_team, source.name));
+        (void)RecordFiles::DeletePlayerFiles(app, m_team, source.name);
     };
     if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, source.name, imported);
         !written)
@@ -339,7 +338,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
         removeWritten();
         return listed;
     }
-    state.PlayerCount = qint16(rosterCount(place->teamFile.roster) + 1);
+    state.PlayerCount = qint16(rosterCount(place->teamFile.roster));
     state.PlayerName = imported.PlayerName;
     state.Position1 = imported.Position1;
     UpdateWithNewPlayer(place->slot);
