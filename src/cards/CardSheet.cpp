@@ -14,8 +14,6 @@ constexpr int GridLeft = 720;
 constexpr int GridTop = 360;
 constexpr int Columns = 3;
 constexpr int Rows = 3;
-// Thin enough to cut along, thick enough to see: half a point.
-constexpr int FrontLineTwips = 10;
 constexpr int BackPenPixels = 2;
 
 int column(int card)
@@ -207,7 +205,7 @@ void drawFronts(Canvas &canvas, const FrontSheet &sheet)
 {
     if (sheet.grayscale)
         canvas.setColorMode(ColorMode::Monochrome);
-    canvas.setDrawWidthTwips(FrontLineTwips);
+    canvas.setDrawWidthTwips(CutLineTwips);
     const int cards = std::min(sheet.cards, MaxCards);
     for (int card = 1; card <= cards; ++card)
         drawFront(canvas, sheet, frontOrigin(card));

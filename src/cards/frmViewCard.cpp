@@ -2,9 +2,11 @@
 
 #include "CardLayout.h"
 #include "CardSheet.h"
+#include "frmCardOptions.h"
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
 #include "platform/Pictures.h"
+#include "platform/PrintJobs.h"
 #include "platform/Units.h"
 
 namespace {
@@ -75,7 +77,8 @@ frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m
     connect(cmdPrintBack, &QPushButton::clicked, this, &frmViewCard::printBack);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmViewCard::reload);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    // cmdCardOptions stays without an action until the card options window exists.
+    connect(cmdCardOptions, &QPushButton::clicked, this,
+            [this] { frmCardOptions::showFor(m_host); });
 
     LogoBlit = new frmLogoBlit(this);
 
@@ -265,15 +268,7 @@ void frmViewCard::printBack()
 
 void frmViewCard::print(const std::function<void(Canvas &)> &draw)
 {
-    std::unique_ptr<QPrinter> printer = m_host.dialogs().choosePrinter();
-    if (!printer)
-        return;
-    Outcome<void> printed = [&] {
-        PainterCanvas canvas(*printer);
-        draw(canvas);
-        return canvas.endDoc();
-    }();
-    if (!printed)
+    if (Outcome<void> printed = printDrawing(m_host.dialogs(), draw); !printed)
         tell(printed.error());
 }
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "PlayerPage.h"
+#include "cards/frmCardOptions.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSeasonBattingStats.h"
@@ -146,7 +147,7 @@ void frmMain::buildMenus()
     QMenu *card = menu("mnuCard", "&Trading Card");
     item(card, "mnuPhoto", "&Edit Picture", false);
     item(card, "mnuViewCard", "&View Card", true, &frmMain::viewCard);
-    item(card, "mnuOptions", "Card O&ptions", true);
+    item(card, "mnuOptions", "Card O&ptions", true, &frmMain::cardOptions);
 
     QMenu *help = menu("mnuHep", "&Help");
     item(help, "mnuIndex", "&Index", true, &frmMain::showHelp);
@@ -471,6 +472,11 @@ void frmMain::viewCard()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow("frmViewCard", *owner, [this] { return new frmViewCard(*this); });
+}
+
+void frmMain::cardOptions()
+{
+    frmCardOptions::showFor(*this);
 }
 
 void frmMain::showHelp()

@@ -54,6 +54,7 @@ public slots:
     void teamBatting();
     void teamPitching();
     void viewCard();
+    void cardOptions();
     void exitProgram();
     void showTip();
 

@@ -1,5 +1,6 @@
 #include "PrintJobs.h"
 
+#include "PainterCanvas.h"
 #include "Units.h"
 
 #include <QPainter>
@@ -26,4 +27,14 @@ Outcome<void> printWindow(Dialogs &dialogs, QWidget &window)
     if (!printer)
         return {};
     return PrintForm(window, *printer);
+}
+
+Outcome<void> printDrawing(Dialogs &dialogs, const std::function<void(Canvas &)> &draw)
+{
+    std::unique_ptr<QPrinter> printer = dialogs.choosePrinter();
+    if (!printer)
+        return {};
+    PainterCanvas canvas(*printer);
+    draw(canvas);
+    return canvas.endDoc();
 }

@@ -1,6 +1,7 @@
 // Windows left open while the team changes or their player is deleted: each writes only into the
 // team and player it was opened for, on a program folder with two teams.
 
+#include "cards/frmCardOptions.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSingleGameStats.h"
@@ -67,6 +68,7 @@ private slots:
     void deletingTheCurrentPlayerKeepsPositions();
     void profileTakesTheSidesFromItsFile();
     void oldNamesCanBeShownEditedAndDeleted();
+    void cardOptionsBelongToTheirTeam();
 
 private:
     template <class Window>
@@ -370,6 +372,40 @@ void TestOpenWindows::oldNamesCanBeShownEditedAndDeleted()
     QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .ply"));
     QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .sta"));
     QCOMPARE(rosterLine(m_app + "Team2/Team2.tea", 0), QByteArray("\"Ann\",2\r"));
+}
+
+// One card options window, from the menu or the card view; it closes with its team, and what it
+// sets outlives the summary's refresh and reaches the settings file at exit.
+void TestOpenWindows::cardOptionsBelongToTheirTeam()
+{
+    trigger("mnuOptions");
+    window<frmCardOptions>("frmCardOptions")->cmdBatting->click();
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::No);
+    openTeam("Team2");
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.startsWith("\"Card Options\" holds changes"));
+    QVERIFY(!window<frmCardOptions>("frmCardOptions"));
+    QVERIFY(m_main->state().ShowBatting);
+
+    trigger("mnuViewCard");
+    window<frmViewCard>("frmViewCard")->cmdCardOptions->click();
+    auto *options = window<frmCardOptions>("frmCardOptions");
+    QVERIFY(options);
+    trigger("mnuOptions");
+    QCOMPARE(window<frmCardOptions>("frmCardOptions"), options);
+    options->HScroll1->setValue(-4);
+    m_dialogs.colorAnswers.enqueue(0xC00000);
+    QTest::mouseClick(options->lblColor, Qt::LeftButton);
+    options->cmdSubmit->click();
+    deleteClosedWindows();
+    QVERIFY(!window<frmCardOptions>("frmCardOptions"));
+    QVERIFY(m_main->UpdateMainPage());
+    QCOMPARE(m_main->state().TeamBorderColor, 0xC00000);
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    m_main->exitProgram();
+    QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team2\",\"Ann\",-4,12582912\r\n"));
+    QCOMPARE(m_dialogs.messages.size(), 2);
 }
 
 QTEST_MAIN(TestOpenWindows)

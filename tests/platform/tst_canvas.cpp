@@ -2,15 +2,16 @@
 
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
+#include "support/PdfPages.h"
 #include "support/RecordingCanvas.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,34 +32,6 @@ void drawSamplePage(Canvas &canvas)
     canvas.setFillStyle(FillStyle::Solid);
     canvas.setFillColor(White);
     canvas.circle(5760, 5040, 200, 0);
-}
-
-struct WordBox
-{
-    double xMin, yMin;
-};
-
-// Word positions on the first page of a PDF, in points, read with pdftotext.
-std::optional<WordBox> findWord(const QString &pdf, const QString &word)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!process.waitForFinished(20000))
-        return std::nullopt;
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpression pattern(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
-    const QRegularExpressionMatch match = pattern.match(html);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return WordBox{match.captured(1).toDouble(), match.captured(2).toDouble()};
-}
-
-// The first page of a PDF as an image at 72 dpi, so one pixel is one point (20 twips).
-QImage renderPage(const QString &pdf, const QString &prefix)
-{
-    QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, prefix});
-    return QImage(prefix + ".png");
 }
 
 } // namespace
@@ -110,14 +83,16 @@ void TestCanvas::pdfPageHasItsContentWhereTheTwipsSay()
     }
 
     // Text: 1440 twips = 72 pt right of the printable area, 2880 = 144 pt below it.
-    const std::optional<WordBox> word = findWord(pdf, "Scorebinder");
-    QVERIFY2(word, "the text is not on the page");
+    const QVector<PdfWord> words = pdfWords(pdf);
+    const auto word = std::find_if(words.cbegin(), words.cend(),
+                                   [](const PdfWord &w) { return w.text == "Scorebinder"; });
+    QVERIFY2(word != words.cend(), "the text is not on the page");
     QVERIFY2(qAbs(word->xMin - (36 + 72)) < 2, qPrintable(QString::number(word->xMin)));
     QVERIFY2(word->yMin >= 18 + 144 - 1 && word->yMin < 18 + 144 + 4,
              qPrintable(QString::number(word->yMin)));
 
     // Box: twips 1440..2880 across and 4320..5760 down, red inside, white just outside.
-    const QImage page = renderPage(pdf, dir.filePath("page"));
+    const QImage page = renderPdfPage(pdf, dir.filePath("page"), 72);
     QVERIFY(!page.isNull());
     const auto at = [&](int xTwips, int yTwips) {
         return page.pixelColor(36 + xTwips / 20, 18 + yTwips / 20);

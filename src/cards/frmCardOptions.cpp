@@ -1,0 +1,242 @@
+#include "frmCardOptions.h"
+
+#include "AlignmentTestPages.h"
+#include "core/RecordFiles.h"
+#include "platform/Fonts.h"
+#include "platform/PrintJobs.h"
+#include "platform/Units.h"
+
+#include <QtGlobal>
+
+namespace {
+
+const QString Title = QStringLiteral("Card Options");
+const QString ShowCaption = QStringLiteral("Show");
+const QString HideCaption = QStringLiteral("Hide");
+constexpr int MaxCardsPerPage = 6;
+constexpr int AlignmentLimit = 16; // sixteenths of an inch either way
+
+QString switchCaption(bool shown)
+{
+    return shown ? ShowCaption : HideCaption;
+}
+
+void showColor(QLabel &swatch, qint32 rgb)
+{
+    QPalette palette = swatch.palette();
+    palette.setColor(QPalette::Window, colorFromRgbLong(rgb));
+    swatch.setPalette(palette);
+}
+
+} // namespace
+
+void frmCardOptions::showFor(WindowHost &host)
+{
+    const MainState &state = host.state();
+    host.showWindow("frmCardOptions", {state.TeamName, state.PlayerName},
+                    [&host] { return new frmCardOptions(host); });
+}
+
+frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_team(host.state().TeamName),
+      m_player(host.state().PlayerName)
+{
+    setObjectName("frmCardOptions");
+    setWindowTitle(Title);
+    setFixedSize(twipsToPixels(5190), twipsToPixels(4275));
+    setFont(windowFont("MS Sans Serif", 8.25));
+
+    const auto label = [this](const char *name, const QString &caption, int left, int top,
+                              int width) {
+        auto *l = new QLabel(caption, this);
+        l->setObjectName(name);
+        l->setGeometry(twipsRect(left, top, width, 195));
+        return l;
+    };
+    const auto button = [this](const char *name, const QString &caption, int left, int top,
+                               int width, int height) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(twipsRect(left, top, width, height));
+        return b;
+    };
+
+    label("Label1", "Cards Per Page:", 1080, 285, 1155);
+    CBCardsPerPage = new QComboBox(this);
+    CBCardsPerPage->setObjectName("CBCardsPerPage");
+    CBCardsPerPage->setGeometry(twipsRect(2400, 240, 735, 315));
+
+    label("Label2", "Border Color:", 1080, 720, 915);
+    lblColor = new ClickLabel(this);
+    lblColor->setObjectName("lblColor");
+    lblColor->setGeometry(twipsRect(2400, 720, 735, 255));
+    lblColor->setFrameShape(QFrame::Box);
+    lblColor->setAutoFillBackground(true);
+    connect(lblColor, &ClickLabel::clicked, this, &frmCardOptions::chooseColor);
+
+    label("Label3", "Batting Stats:", 1080, 1080, 945);
+    cmdBatting = button("cmdBatting", ShowCaption, 2400, 1080, 735, 255);
+    connect(cmdBatting, &QPushButton::clicked, this, &frmCardOptions::toggleBatting);
+    label("Label4", "Pitching Stats:", 1080, 1440, 1020);
+    cmdPitching = button("cmdPitching", ShowCaption, 2400, 1440, 735, 255);
+    connect(cmdPitching, &QPushButton::clicked, this, &frmCardOptions::togglePitching);
+
+    label("Label7", "Print Grayscale:", 1080, 1920, 1110);
+    checkGrayscale = new QCheckBox(this);
+    checkGrayscale->setObjectName("checkGrayscale");
+    checkGrayscale->setGeometry(twipsRect(2640, 1920, 255, 195));
+
+    lblAlignValue = new QLabel("0", this);
+    lblAlignValue->setObjectName("lblAlignValue");
+    lblAlignValue->setGeometry(twipsRect(2550, 2355, 600, 255));
+    lblAlignValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblAlignValue->setFont(windowFont("MS Sans Serif", 9.75));
+    QPalette grey = lblAlignValue->palette();
+    grey.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    lblAlignValue->setPalette(grey);
+    label("Label5", "Card Back Alignment:", 480, 2640, 1530);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName("HScroll1");
+    HScroll1->setGeometry(twipsRect(2160, 2640, 1335, 255));
+    HScroll1->setRange(-AlignmentLimit, AlignmentLimit);
+    connect(HScroll1, &QScrollBar::valueChanged, this,
+            [this](int value) { lblAlignValue->setText(QString::number(value)); });
+
+    label("Label6", "Alignment Test Print:", 600, 3240, 1455);
+    cmdPrintTestFront = button("cmdPrintTestFront", "Print &Front", 2280, 3120, 975, 375);
+    connect(cmdPrintTestFront, &QPushButton::clicked, this,
+            [this] { printTestPage(CardSheet::drawFrontTestPage); });
+    cmdPrintTestBack = button("cmdPrintTestBack", "Print &Back", 3360, 3120, 975, 375);
+    connect(cmdPrintTestBack, &QPushButton::clicked, this,
+            [this] { printTestPage(CardSheet::drawBackTestPage); });
+    cmdCancel = button("cmdCancel", "&Cancel", 2880, 3840, 975, 375);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    cmdSubmit = button("cmdSubmit", "&Submit", 4080, 3840, 975, 375);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmCardOptions::submit);
+
+    Form_Load();
+}
+
+void frmCardOptions::Form_Load()
+{
+    const MainState &state = m_host.state();
+    checkGrayscale->setChecked(state.PrintGrayscale);
+    for (int n = 1; n <= MaxCardsPerPage; ++n)
+        CBCardsPerPage->addItem(QString::number(n));
+    CBCardsPerPage->setCurrentIndex(state.CardsPerPage > 1 ? state.CardsPerPage - 1 : 0);
+    showColor(*lblColor, state.TeamBorderColor);
+    PendingBorderColor = state.TeamBorderColor;
+    PendingShowBatting = state.ShowBatting;
+    PendingShowPitching = state.ShowPitching;
+    // A hand-edited alignment beyond the bar shows at its nearer end.
+    HScroll1->setValue(state.Alignment);
+    lblAlignValue->setText(QString::number(HScroll1->value()));
+    cmdBatting->setText(switchCaption(state.ShowBatting));
+    cmdPitching->setText(switchCaption(state.ShowPitching));
+    m_loaded = chosen();
+}
+
+void frmCardOptions::toggleBatting()
+{
+    PendingShowBatting = cmdBatting->text() != ShowCaption;
+    cmdBatting->setText(switchCaption(PendingShowBatting));
+    cmdSubmit->setFocus();
+}
+
+void frmCardOptions::togglePitching()
+{
+    PendingShowPitching = cmdPitching->text() != ShowCaption;
+    cmdPitching->setText(switchCaption(PendingShowPitching));
+    cmdSubmit->setFocus();
+}
+
+void frmCardOptions::chooseColor()
+{
+    if (const std::optional<qint32> colour = m_host.dialogs().chooseColor()) {
+        PendingBorderColor = *colour;
+        showColor(*lblColor, *colour);
+    }
+}
+
+frmCardOptions::Options frmCardOptions::chosen() const
+{
+    return {CBCardsPerPage->currentIndex() + 1,
+            PendingBorderColor,
+            PendingShowBatting,
+            PendingShowPitching,
+            HScroll1->value(),
+            checkGrayscale->isChecked()};
+}
+
+bool frmCardOptions::hasUnsavedEdits() const
+{
+    return chosen() != m_loaded;
+}
+
+bool frmCardOptions::saveEdits()
+{
+    return store();
+}
+
+void frmCardOptions::submit()
+{
+    // The options are in force even when a file could not be rewritten; the user was told.
+    (void)store();
+    close();
+}
+
+bool frmCardOptions::store()
+{
+    const Options options = chosen();
+    MainState &state = m_host.state();
+    state.CardsPerPage = qint16(options.cardsPerPage);
+    state.TeamBorderColor = options.borderColor;
+    state.ShowBatting = options.showBatting;
+    state.ShowPitching = options.showPitching;
+    state.Alignment = qint16(options.alignment);
+    state.PrintGrayscale = options.grayscale;
+    m_loaded = options;
+    return rewriteFiles(options.borderColor);
+}
+
+bool frmCardOptions::rewriteFiles(qint32 borderColor)
+{
+    if (m_team.isEmpty())
+        return true;
+    const QString &app = m_host.state().ApplicationPath;
+    const auto fail = [this](const QString &error) {
+        tell(error + QStringLiteral("\n\nThe new card options are in use; the file was left as "
+                                    "it was."));
+        return false;
+    };
+    if (!m_player.isEmpty()) {
+        Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(app, m_team, m_player);
+        if (!profile)
+            return fail(profile.error());
+        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, m_player, *profile);
+            !written)
+            return fail(written.error());
+    }
+    // The border colour is the team's: kept in its file, it survives the next summary refresh,
+    // which rereads the colour from there.
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(app, m_team);
+    if (!teamFile)
+        return fail(teamFile.error());
+    if (teamFile->header.TeamBorderColor == borderColor)
+        return true;
+    teamFile->header.TeamBorderColor = borderColor;
+    if (Outcome<void> written = RecordFiles::WriteTeamFile(app, m_team, *teamFile); !written)
+        return fail(written.error());
+    return true;
+}
+
+void frmCardOptions::printTestPage(void (*draw)(Canvas &))
+{
+    if (Outcome<void> printed = printDrawing(m_host.dialogs(), draw); !printed)
+        tell(printed.error());
+}
+
+void frmCardOptions::tell(const QString &text)
+{
+    m_host.dialogs().message(text, Title, MessageButtons::OK, MessageIcon::Exclamation);
+}

@@ -1,0 +1,27 @@
+#include "PdfPages.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+QVector<PdfWord> pdfWords(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdftotext", {"-bbox", pdf, "-"});
+    process.waitForFinished(20000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression pattern(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
+    QVector<PdfWord> words;
+    for (auto it = pattern.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                      m.captured(3).toDouble()});
+    }
+    return words;
+}
+
+QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi)
+{
+    QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, prefix});
+    return QImage(prefix + ".png");
+}
