@@ -6,7 +6,7 @@
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
 
-#include <QtGlobal>
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +51,8 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
         auto *l = new QLabel(caption, this);
         l->setObjectName(name);
         l->setGeometry(twipsRect(left, top, width, 195));
+        // The fonts here run a little wider than the layout's: never cut a caption short.
+        l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
         return l;
     };
     const auto button = [this](const char *name, const QString &caption, int left, int top,
