@@ -65,6 +65,7 @@ private slots:
     void submitRewritesThePlayerFileAndKeepsTheColour();
     void filesThatCannotBeRewritten_data();
     void filesThatCannotBeRewritten();
+    void withoutAPlayerOrTeam();
     void askedBeforeClosingWithChanges();
 
     void frontTestPage();
@@ -363,6 +364,31 @@ void TestCardOptions::filesThatCannotBeRewritten()
     if (broken != "player")
         QCOMPARE(readBytes(path), before);
     QVERIFY(!w.isVisible());
+}
+
+// The menu item works before any team exists, and with a team but no current player: the options
+// change, and only files of what the window was opened for are touched.
+void TestCardOptions::withoutAPlayerOrTeam()
+{
+    QFile::remove(playerFile());
+    MainState &s = m_host->s;
+    s.PlayerName.clear();
+    frmCardOptions &withTeam = openWindow();
+    m_host->d.colorAnswers.enqueue(Green);
+    QTest::mouseClick(withTeam.lblColor, Qt::LeftButton);
+    withTeam.cmdSubmit->click();
+    QCOMPARE(RecordFiles::ReadTeamHeader(m_app, "Cubs")->TeamBorderColor, Green);
+
+    s.TeamName.clear();
+    const QByteArray team = readBytes(teamFile());
+    frmCardOptions &noTeam = openWindow();
+    m_host->d.colorAnswers.enqueue(Red);
+    QTest::mouseClick(noTeam.lblColor, Qt::LeftButton);
+    noTeam.cmdSubmit->click();
+    QCOMPARE(s.TeamBorderColor, Red);
+    QCOMPARE(readBytes(teamFile()), team);
+    QCOMPARE(m_host->d.messages.size(), 0);
+    QVERIFY(!QFile::exists(playerFile()));
 }
 
 void TestCardOptions::askedBeforeClosingWithChanges()
