@@ -2,6 +2,7 @@
 
 #include "CardLayout.h"
 #include "CardSheet.h"
+#include "SheetText.h"
 
 namespace CardSheet {
 
@@ -16,21 +17,6 @@ constexpr int BackPenPixels = 2;
 // Where the name stands on a card, so the word shows through the paper like a printed card.
 constexpr int LabelTop = 4325;
 
-void setFont(Canvas &canvas, const QString &name, double points, bool bold)
-{
-    canvas.setFontName(name);
-    canvas.setFontSize(points);
-    canvas.setFontBold(bold);
-    canvas.setFontItalic(false);
-}
-
-void printCentred(Canvas &canvas, const QString &text, int centreX, int top)
-{
-    canvas.setCurrentX(centreX - canvas.textWidth(text) / 2);
-    canvas.setCurrentY(top);
-    canvas.print(text);
-}
-
 } // namespace
 
 void drawFrontTestPage(Canvas &canvas)
@@ -41,7 +27,7 @@ void drawFrontTestPage(Canvas &canvas)
     const int right = left + CardLayout::CardWidth;
     const int bottom = top + CardLayout::CardHeight;
 
-    setFont(canvas, QStringLiteral("ms sans serif"), 10, false);
+    setFont(canvas, QStringLiteral("ms sans serif"), 10, false, false);
     canvas.setForeColor(Black);
     printCentred(canvas, QStringLiteral("FRONT"), left + CardLayout::CardWidth / 2, top + LabelTop);
     // The same lines as the cut lines of a printed front sheet.
@@ -60,18 +46,16 @@ void drawBackTestPage(Canvas &canvas)
     const int right = left + CardLayout::CardWidth;
     const int bottom = top + CardLayout::CardHeight;
 
-    setFont(canvas, QStringLiteral("arial"), 8, false);
+    setFont(canvas, QStringLiteral("arial"), 8, false, false);
     canvas.setDrawWidth(BackPenPixels);
     for (int i = 1; i <= RulerTicks; ++i) {
         const int x = left - SixteenthOfAnInch * i;
         canvas.box(x, TickTop, x, TickBottom, Black);
         // A number prints with a blank for its sign and a blank after it.
-        canvas.setCurrentX(x);
-        canvas.setCurrentY(TickBottom);
-        canvas.print(QStringLiteral(" %1 ").arg(i - 1));
+        printAt(canvas, QStringLiteral(" %1 ").arg(i - 1), x, TickBottom);
     }
 
-    setFont(canvas, QStringLiteral("arial"), 10, true);
+    setFont(canvas, QStringLiteral("arial"), 10, true, false);
     canvas.setDrawWidth(BackPenPixels);
     canvas.box(left, top, right, top, Black);
     canvas.box(right, top, right, bottom, Black);

@@ -1,6 +1,7 @@
 #include "CardSheet.h"
 
 #include "CardLayout.h"
+#include "SheetText.h"
 
 #include <algorithm>
 
@@ -29,31 +30,6 @@ int row(int card)
 bool used(int r, int c, int cards)
 {
     return r >= 0 && r < Rows && c >= 0 && c < Columns && r * Columns + c < cards;
-}
-
-void setFont(Canvas &canvas, const QString &name, double points, bool bold, bool italic)
-{
-    canvas.setFontName(name);
-    canvas.setFontSize(points);
-    canvas.setFontBold(bold);
-    canvas.setFontItalic(italic);
-}
-
-void printAt(Canvas &canvas, const QString &text, int x, int y)
-{
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
-    canvas.print(text);
-}
-
-void printCentred(Canvas &canvas, const QString &text, int centreX, int y)
-{
-    printAt(canvas, text, centreX - canvas.textWidth(text) / 2, y);
-}
-
-void printEndingAt(Canvas &canvas, const QString &text, int rightEdge, int y)
-{
-    printAt(canvas, text, rightEdge - canvas.textWidth(text), y);
 }
 
 void drawFront(Canvas &canvas, const FrontSheet &sheet, QPoint origin)
