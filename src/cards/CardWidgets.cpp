@@ -1,22 +1,14 @@
 #include "CardWidgets.h"
 
+#include "platform/Pictures.h"
+
 #include <QPainter>
 
-namespace {
-
-// 96 dpi, so a canvas in twips paints 15 twips to the pixel on the image.
-constexpr int DotsPerMeter = 3780;
-
-} // namespace
-
 CardSurface::CardSurface(const char *name, const QRect &geometry, QWidget *parent)
-    : QWidget(parent), m_image(geometry.size(), QImage::Format_RGB32)
+    : QWidget(parent), m_image(screenPicture(geometry.size(), Qt::white))
 {
     setObjectName(name);
     setGeometry(geometry);
-    m_image.setDotsPerMeterX(DotsPerMeter);
-    m_image.setDotsPerMeterY(DotsPerMeter);
-    clear();
 }
 
 void CardSurface::clear()

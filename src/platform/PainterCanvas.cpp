@@ -1,5 +1,6 @@
 #include "PainterCanvas.h"
 
+#include "Pictures.h"
 #include "Units.h"
 
 #include <QFontMetricsF>
@@ -135,10 +136,7 @@ void PainterCanvas::drawPicture(const QImage &picture, const QRect &target, cons
     const QImage shown = state().colorMode == ColorMode::Monochrome
                              ? picture.convertToFormat(QImage::Format_Grayscale8)
                              : picture;
-    const QRectF from(double(source.x()) / TwipsPerPixel, double(source.y()) / TwipsPerPixel,
-                      double(source.width()) / TwipsPerPixel,
-                      double(source.height()) / TwipsPerPixel);
-    p->drawImage(QRectF(target), shown, from);
+    p->drawImage(QRectF(target), shown, picturePixels(picture, source));
 }
 
 Outcome<void> PainterCanvas::endDoc()

@@ -18,6 +18,7 @@ Outcome<QImage> LoadPicture(const QString &path)
             QStringLiteral("Cannot load the picture \"%1\": the file does not exist.").arg(path)};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
     QImage picture = reader.read();
     if (picture.isNull())
         return Failure{
@@ -30,22 +31,70 @@ Outcome<void> SavePicture(const QImage &picture, const QString &path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+    // Saved at 96 dpi: a photo of 206 x 272 pixels is 3090 x 4080 twips wherever it is read.
+    QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    bitmap.setDotsPerMeterX(ScreenDotsPerMeter);
+    bitmap.setDotsPerMeterY(ScreenDotsPerMeter);
+    if (!bitmap.save(&buffer, "BMP"))
         return Failure{
             QStringLiteral("Cannot save the picture \"%1\": it could not be encoded.").arg(path)};
     return saveFileAtomically(path, bytes);
 }
 
+QImage screenPicture(const QSize &pixels, const QColor &colour)
+{
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(ScreenDotsPerMeter);
+    picture.setDotsPerMeterY(ScreenDotsPerMeter);
+    picture.fill(colour);
+    return picture;
+}
+
+namespace {
+
+constexpr double MetersPerInch = 0.0254;
+constexpr double HimetricPerInch = 2540;
+constexpr int UnstatedDpi = 96;
+
+// Qt gives a picture whose file stores no resolution the resolution of the screen, the same as a
+// picture made in memory; both count as 96 dpi. A stored resolution is a whole number of dpi.
+QSizeF dpiOf(const QImage &picture)
+{
+    static const QImage unstated(1, 1, QImage::Format_RGB32);
+    const auto dpi = [](int dotsPerMeter, int unstatedDotsPerMeter) {
+        if (dotsPerMeter <= 0 || dotsPerMeter == unstatedDotsPerMeter)
+            return double(UnstatedDpi);
+        return std::max(1.0, std::round(dotsPerMeter * MetersPerInch));
+    };
+    return QSizeF(dpi(picture.dotsPerMeterX(), unstated.dotsPerMeterX()),
+                  dpi(picture.dotsPerMeterY(), unstated.dotsPerMeterY()));
+}
+
+QSize perInch(const QImage &picture, double unitsPerInch)
+{
+    const QSizeF dpi = dpiOf(picture);
+    return QSize(int(std::lround(picture.width() * unitsPerInch / dpi.width())),
+                 int(std::lround(picture.height() * unitsPerInch / dpi.height())));
+}
+
+} // namespace
+
 QSize naturalSizeTwips(const QImage &picture)
 {
-    return picture.size() * TwipsPerPixel;
+    return perInch(picture, TwipsPerInch);
 }
 
 QSize naturalSizeHimetric(const QImage &picture)
 {
-    // 1 inch = 2540 hundredths of a millimetre = 96 pixels.
-    const auto himetric = [](int pixels) { return int(std::lround(pixels * 2540.0 / 96.0)); };
-    return QSize(himetric(picture.width()), himetric(picture.height()));
+    return perInch(picture, HimetricPerInch);
+}
+
+QRectF picturePixels(const QImage &picture, const QRectF &twips)
+{
+    const QSizeF dpi = dpiOf(picture);
+    const double x = dpi.width() / TwipsPerInch;
+    const double y = dpi.height() / TwipsPerInch;
+    return QRectF(twips.x() * x, twips.y() * y, twips.width() * x, twips.height() * y);
 }
 
 void bitBlt(QImage &target, QPoint at, const QImage &source, RasterOp op)

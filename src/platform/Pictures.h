@@ -1,22 +1,30 @@
 #pragma once
 
 // Picture files and the pixel operations on picture surfaces. A picture's natural size is its
-// pixels at the screen's 15 twips per pixel.
+// pixels at the resolution its file stores, 96 dpi when it stores none:
+// twips = pixels x 1440 / dpi.
 
 #include "core/Outcome.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
-// The picture in a file; "" gives an empty picture. A missing or unreadable file is an error.
+// The picture in a file, upright when the file stores an orientation (photos from phones and
+// cameras); "" gives an empty picture. A missing or unreadable file is an error.
 Outcome<QImage> LoadPicture(const QString &path);
 
 // Writes the picture as a bitmap (.bmp), replacing the file atomically.
 Outcome<void> SavePicture(const QImage &picture, const QString &path);
 
+// A surface the windows paint on in twips, 15 to the pixel (96 dpi), filled with `colour`.
+QImage screenPicture(const QSize &pixels, const QColor &colour);
+
 QSize naturalSizeTwips(const QImage &picture);
 QSize naturalSizeHimetric(const QImage &picture); // in 0.01 mm
+// A rectangle in twips of the picture at natural size, in the picture's pixels.
+QRectF picturePixels(const QImage &picture, const QRectF &twips);
 
 enum class RasterOp
 {

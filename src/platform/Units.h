@@ -8,6 +8,7 @@
 
 constexpr int TwipsPerPixel = 15;
 constexpr int TwipsPerInch = 1440;
+constexpr int ScreenDotsPerMeter = 3780; // 96 dpi: 15 twips to the pixel
 
 int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);

@@ -8,6 +8,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QProcess>
@@ -25,6 +26,9 @@ private slots:
     void fileDialogFilters();
     void fontsAreSubstituted();
     void picturesLoadAndSave();
+    void naturalSizeFollowsTheStoredResolution_data();
+    void naturalSizeFollowsTheStoredResolution();
+    void photosLoadUpright();
     void maskedTransferDrawsTransparentParts();
     void printWindowToPdf();
 };
@@ -89,6 +93,83 @@ void TestPlatform::picturesLoadAndSave()
     QCOMPARE(loaded->pixelColor(100, 100), QColor(10, 20, 30));
     QCOMPARE(naturalSizeTwips(*loaded), QSize(3060, 4050));
     QCOMPARE(naturalSizeHimetric(*loaded), QSize(5398, 7144));
+}
+
+namespace {
+
+// A bitmap of 200 x 100 pixels whose header stores `dotsPerMeter` (0: no resolution stored).
+QByteArray bitmapAt(int dotsPerMeter)
+{
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    for (int offset : {38, 42}) // biXPelsPerMeter, biYPelsPerMeter, little-endian
+        for (int i = 0; i < 4; ++i)
+            bytes[offset + i] = char((dotsPerMeter >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+} // namespace
+
+void TestPlatform::naturalSizeFollowsTheStoredResolution_data()
+{
+    QTest::addColumn<int>("dotsPerMeter");
+    QTest::addColumn<QSize>("twips");
+    QTest::addColumn<QSize>("himetric");
+    QTest::newRow("none stored: 96 dpi") << 0 << QSize(3000, 1500) << QSize(5292, 2646);
+    QTest::newRow("96 dpi") << 3780 << QSize(3000, 1500) << QSize(5292, 2646);
+    QTest::newRow("72 dpi") << 2835 << QSize(4000, 2000) << QSize(7056, 3528);
+    QTest::newRow("300 dpi") << 11811 << QSize(960, 480) << QSize(1693, 847);
+}
+
+void TestPlatform::naturalSizeFollowsTheStoredResolution()
+{
+    QFETCH(int, dotsPerMeter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.bmp");
+    writeBytes(path, bitmapAt(dotsPerMeter));
+    const Outcome<QImage> picture = LoadPicture(path);
+    QVERIFY(picture.ok());
+    QTEST(naturalSizeTwips(*picture), "twips");
+    QTEST(naturalSizeHimetric(*picture), "himetric");
+    // A source rectangle in twips finds the same pixels whatever the resolution.
+    const QSize twips = naturalSizeTwips(*picture);
+    QCOMPARE(picturePixels(*picture, QRectF(QPointF(0, 0), QSizeF(twips))).size().toSize(),
+             QSize(200, 100));
+
+    // A photo saved here is 96 dpi, so 206 x 272 pixels are the card's 3090 x 4080 twips.
+    QVERIFY(SavePicture(screenPicture(QSize(206, 272), Qt::white), path).ok());
+    QCOMPARE(naturalSizeTwips(*LoadPicture(path)), QSize(3090, 4080));
+}
+
+// A camera's JPEG stores its pixels as the sensor saw them and the turn to show them upright.
+void TestPlatform::photosLoadUpright()
+{
+    QImage sensor(40, 20, QImage::Format_RGB32);
+    sensor.fill(Qt::white);
+    sensor.setPixelColor(0, 0, Qt::black); // top-left as stored
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    sensor.save(&buffer, "JPG", 100);
+    // An Exif segment with one tag: orientation 6, turn 90 degrees clockwise to show.
+    const QByteArray exif = QByteArray("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0"
+                                       "\x01\0\0\0\x06\0\0\0\0\0\0\0",
+                                       32);
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char(0)).append(char(exif.size() + 2)).append(exif);
+    jpeg.insert(2, segment);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("camera.jpg"), jpeg);
+
+    const Outcome<QImage> photo = LoadPicture(dir.filePath("camera.jpg"));
+    QVERIFY(photo.ok());
+    QCOMPARE(photo->size(), QSize(20, 40));
+    QVERIFY(qGray(photo->pixel(19, 0)) < 64); // the stored top-left is now top-right
+    QVERIFY(qGray(photo->pixel(0, 0)) > 192);
 }
 
 void TestPlatform::maskedTransferDrawsTransparentParts()
