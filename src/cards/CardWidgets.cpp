@@ -2,10 +2,14 @@
 
 #include "platform/Pictures.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
-CardSurface::CardSurface(const char *name, const QRect &geometry, QWidget *parent)
-    : QWidget(parent), m_image(screenPicture(geometry.size(), Qt::white))
+#include <utility>
+
+CardSurface::CardSurface(const char *name, const QRect &geometry, QWidget *parent,
+                         const QColor &background)
+    : QWidget(parent), m_image(screenPicture(geometry.size(), background)), m_background(background)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -13,7 +17,7 @@ CardSurface::CardSurface(const char *name, const QRect &geometry, QWidget *paren
 
 void CardSurface::clear()
 {
-    m_image.fill(Qt::white);
+    m_image.fill(m_background);
     update();
 }
 
@@ -21,6 +25,33 @@ void CardSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
+}
+
+CropGrip::CropGrip(const char *name, const QRect &geometry, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setCursor(Qt::SizeAllCursor);
+}
+
+void CropGrip::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = true;
+    emit pressed(event->position().toPoint());
+}
+
+void CropGrip::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging)
+        emit dragged(mapTo(window(), event->position().toPoint()));
+}
+
+void CropGrip::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The drag ends with the first button let go, whichever began it.
+    if (!std::exchange(m_dragging, false))
+        return;
+    emit dropped(mapTo(window(), event->position().toPoint()));
 }
 
 CardShape::CardShape(const char *name, Kind kind, const QRect &geometry, QWidget *parent)

@@ -221,13 +221,8 @@ bool frmCardOptions::rewriteFiles(qint32 borderColor)
     }
     // The border colour is the team's: kept in its file, it survives the next summary refresh,
     // which rereads the colour from there.
-    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(app, m_team);
-    if (!teamFile)
-        return fail(teamFile.error());
-    if (teamFile->header.TeamBorderColor == borderColor)
-        return true;
-    teamFile->header.TeamBorderColor = borderColor;
-    if (Outcome<void> written = RecordFiles::WriteTeamFile(app, m_team, *teamFile); !written)
+    if (Outcome<void> written = RecordFiles::WriteTeamBorderColor(app, m_team, borderColor);
+        !written)
         return fail(written.error());
     return true;
 }

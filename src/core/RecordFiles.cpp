@@ -194,6 +194,25 @@ Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const
     return writeSingleRecord(path, profile);
 }
 
+Outcome<void> WriteTeamBorderColor(const QString &appPath, const QString &team, qint32 rgb)
+{
+    Outcome<TeamFile> teamFile = ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return Failure{teamFile.error()};
+    teamFile->header.TeamBorderColor = rgb;
+    return WriteTeamFile(appPath, team, *teamFile);
+}
+
+Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team,
+                                     const QString &player, const QString &picturePath)
+{
+    Outcome<PlayerProfile> profile = ReadPlayerFile(appPath, team, player);
+    if (!profile)
+        return Failure{profile.error()};
+    profile->PlayerPicturePath = picturePath;
+    return WritePlayerFile(appPath, team, player, *profile);
+}
+
 Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player)
 {
     return WriteGameRecords(appPath, team, player, GameRecords{GameRecord{}});

@@ -30,6 +30,11 @@ Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &tea
 Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const QString &player,
                               const PlayerProfile &profile);
 
+// One field of a stored record rewritten, every other field as read.
+Outcome<void> WriteTeamBorderColor(const QString &appPath, const QString &team, qint32 rgb);
+Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team,
+                                     const QString &player, const QString &picturePath);
+
 // A stats file holding only the placeholder record 0.
 Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player);
 // Records 0 to N; an empty file gives no records at all.

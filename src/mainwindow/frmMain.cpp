@@ -2,6 +2,7 @@
 
 #include "PlayerPage.h"
 #include "cards/frmCardOptions.h"
+#include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSeasonBattingStats.h"
@@ -145,7 +146,7 @@ void frmMain::buildMenus()
     item(stats, "mnuTeamPit", "Team &Pitching Stats", false, &frmMain::teamPitching);
 
     QMenu *card = menu("mnuCard", "&Trading Card");
-    item(card, "mnuPhoto", "&Edit Picture", false);
+    item(card, "mnuPhoto", "&Edit Picture", false, &frmMain::editPicture);
     item(card, "mnuViewCard", "&View Card", true, &frmMain::viewCard);
     item(card, "mnuOptions", "Card O&ptions", true, &frmMain::cardOptions);
 
@@ -472,6 +473,12 @@ void frmMain::viewCard()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow("frmViewCard", *owner, [this] { return new frmViewCard(*this); });
+}
+
+void frmMain::editPicture()
+{
+    if (const auto owner = currentPlayerOwner())
+        showWindow("frmPictureCrop", *owner, [this] { return new frmPictureCrop(*this); });
 }
 
 void frmMain::cardOptions()
