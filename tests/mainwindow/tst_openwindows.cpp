@@ -2,6 +2,7 @@
 // team and player it was opened for, on a program folder with two teams.
 
 #include "cards/frmCardOptions.h"
+#include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "games/frmSingleGameStats.h"
@@ -69,6 +70,7 @@ private slots:
     void profileTakesTheSidesFromItsFile();
     void oldNamesCanBeShownEditedAndDeleted();
     void cardOptionsBelongToTheirTeam();
+    void editedPictureReachesTheSummaryAndTheCard();
 
 private:
     template <class Window>
@@ -406,6 +408,41 @@ void TestOpenWindows::cardOptionsBelongToTheirTeam()
     m_main->exitProgram();
     QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team2\",\"Ann\",-4,12582912\r\n"));
     QCOMPARE(m_dialogs.messages.size(), 2);
+}
+
+// The picture editor's photo becomes the player's: the summary and a card view opened afterwards
+// show it. Left open with an import while the team changes, it asks first.
+void TestOpenWindows::editedPictureReachesTheSummaryAndTheCard()
+{
+    QImage picture(300, 300, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 160));
+    QVERIFY(picture.save(m_app + "snapshot.png"));
+    trigger("mnuPhoto");
+    auto *editor = window<frmPictureCrop>("frmPictureCrop");
+    QVERIFY(editor);
+    m_dialogs.fileAnswers.enqueue(m_app + "snapshot.png");
+    editor->cmdInsertPic->click();
+    editor->cmdSubmit->click();
+    deleteClosedWindows();
+    QVERIFY(!window<frmPictureCrop>("frmPictureCrop"));
+    QCOMPARE(m_main->state().PlayerPicturePath, m_app + "Team1/Player1.bmp");
+    QCOMPARE(m_main->playerPicture().size(), QSize(206, 272));
+    QCOMPARE(m_main->playerPicture().pixelColor(100, 100), QColor(200, 40, 160));
+
+    trigger("mnuViewCard");
+    auto *view = window<frmViewCard>("frmViewCard");
+    view->Timer1Tick();
+    QCOMPARE(view->picCard->image().pixelColor(100, 100), QColor(200, 40, 160));
+
+    trigger("mnuPhoto");
+    m_dialogs.fileAnswers.enqueue(m_app + "snapshot.png");
+    window<frmPictureCrop>("frmPictureCrop")->cmdInsertPic->click();
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel);
+    openTeam("Team2");
+    QVERIFY(m_dialogs.messages.last().text.startsWith(
+        "\"Edit Picture For Trading Card\" holds changes"));
+    QCOMPARE(m_main->state().TeamName, QString("Team1"));
+    QVERIFY(window<frmPictureCrop>("frmPictureCrop"));
 }
 
 QTEST_MAIN(TestOpenWindows)

@@ -11,7 +11,11 @@ class FakeHost : public WindowHost
 public:
     MainState &state() override { return s; }
     Dialogs &dialogs() override { return d; }
-    bool UpdateMainPage() override { return true; }
+    bool UpdateMainPage() override
+    {
+        ++refreshes;
+        return true;
+    }
     const QImage &playerPicture() const override { return picture; }
     void clearPlayerPicture() override { picture = QImage(); }
     QWidget *showWindow(const QString &, const WindowOwner &,
@@ -25,4 +29,5 @@ public:
     MainState s;
     ScriptedDialogs d;
     QImage picture;
+    int refreshes = 0;
 };
