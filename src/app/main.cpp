@@ -1,4 +1,5 @@
 #include "core/ApplicationFolder.h"
+#include "core/AtomicSave.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmSplash.h"
 #include "platform/Fonts.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    keepRunningPastFileSizeLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorebinder"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo36.bmp")));

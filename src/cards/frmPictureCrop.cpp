@@ -320,7 +320,12 @@ bool frmPictureCrop::store()
     if (m_cropped && !m_picturePath.isEmpty()) {
         // Named after the player, whatever the imported file was called.
         recorded = RecordFiles::photoFilePath(app, m_team, m_player);
-        if (Outcome<void> saved = SavePicture(picSavePic, recorded); !saved) {
+        Outcome<QByteArray> bitmap = bitmapBytes(picSavePic);
+        Outcome<void> saved =
+            bitmap ? RecordFiles::WritePhotoFile(app, m_team, m_player, *bitmap)
+                   : Outcome<void>(Failure{
+                         QStringLiteral("Cannot save \"%1\": %2").arg(recorded, bitmap.error())});
+        if (!saved) {
             tell(saved.error(), MessageIcon::Exclamation);
             return false;
         }

@@ -1,11 +1,18 @@
 #include "AtomicSave.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <utility>
 
 Outcome<void> writeFully(QIODevice &device, const QByteArray &bytes)
 {
@@ -19,16 +26,23 @@ Outcome<void> writeFully(QIODevice &device, const QByteArray &bytes)
     return {};
 }
 
+QString leftoverPattern(const QString &fileName)
+{
+    return fileName + QStringLiteral(".saving-*");
+}
+
+void keepRunningPastFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 namespace {
 
-// The rename is only durable once the folder entry itself is on disk.
-void syncFolder(const QString &folder)
+const char *const TempMarker = ".saving-";
+
+QString systemError()
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 Failure saveFailure(const QString &path, const QString &reason)
@@ -36,27 +50,111 @@ Failure saveFailure(const QString &path, const QString &reason)
     return Failure{QStringLiteral("Cannot save \"%1\": %2").arg(path, reason)};
 }
 
+// A file descriptor closed when it goes out of scope, unless closed on purpose before.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step =
+            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0) {
+            if (step == 0)
+                errno = EIO;
+            return false;
+        }
+        written += step;
+    }
+    return true;
+}
+
+void removeLeftovers(const QString &folder, const QString &fileName)
+{
+    QDir dir(folder);
+    const QStringList leftovers =
+        dir.entryList({leftoverPattern(fileName)}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : leftovers)
+        dir.remove(name);
+}
+
+QString randomSuffix()
+{
+    static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix +=
+            QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))]);
+    return suffix;
+}
+
 } // namespace
 
 Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so a disk that fills up shows in the write itself: a buffered QSaveFile can
-    // commit a truncated file when the final flush writes only part of its buffer.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return saveFailure(path, file.errorString());
-    Outcome<void> written = writeFully(file, bytes);
-    if (written && file.size() != bytes.size())
-        written = Failure{QStringLiteral("only %1 of %2 bytes reached the disk.")
-                              .arg(file.size())
-                              .arg(bytes.size())};
-    if (!written) {
-        file.cancelWriting();
-        return saveFailure(path, written.error());
+    // A link keeps being a link: the file it names is the one replaced.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QFileInfo target(canonical.isEmpty() ? path : canonical);
+    const QString folder = target.absolutePath();
+    removeLeftovers(folder, target.fileName());
+
+    struct stat existing
+    {
+    };
+    const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &existing) == 0;
+    const mode_t mode = replacing ? (existing.st_mode & 07777) : 0666;
+
+    QString tempPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = target.filePath() + QLatin1String(TempMarker) + randomSuffix();
+        fd = ::open(QFile::encodeName(tempPath).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            break;
     }
-    if (!file.commit())
-        return saveFailure(path, file.errorString());
-    syncFolder(QFileInfo(path).absolutePath());
+    if (fd < 0)
+        return saveFailure(path, systemError());
+    Descriptor temp(fd);
+    const auto fail = [&](const QString &reason) {
+        ::unlink(QFile::encodeName(tempPath).constData());
+        return saveFailure(path, reason);
+    };
+    if (replacing)
+        (void)::fchmod(temp.get(), mode); // the umask may have narrowed it
+    if (!writeAll(temp.get(), bytes) || ::fsync(temp.get()) != 0)
+        return fail(systemError());
+    if (!temp.close())
+        return fail(systemError());
+    if (::rename(QFile::encodeName(tempPath).constData(),
+                 QFile::encodeName(target.filePath()).constData()) != 0)
+        return fail(systemError());
+
+    // The rename is only durable once the folder entry itself is on disk.
+    Descriptor dir(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid() || ::fsync(dir.get()) != 0)
+        return saveFailure(path, QStringLiteral("the folder could not be written to disk (%1); the "
+                                                "new file may not survive a power failure.")
+                                     .arg(systemError()));
     return {};
 }

@@ -10,6 +10,14 @@
 Outcome<void> writeFully(QIODevice &device, const QByteArray &bytes);
 
 // Replaces the file at `path` with `bytes` so that a crash, a full disk or any failure leaves the
-// old file as it was: the bytes go to a temporary file beside it, which replaces it only when all
-// were written.
+// old file as it was: the bytes go to a temporary file beside it, "<name>.saving-XXXXXX", which
+// replaces it only when all were written and are on disk. Temporary files left by an interrupted
+// save of the same file are removed first. A path that is a link is saved into the file it names.
 Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes);
+
+// The names of the temporary files an interrupted save of a file named `fileName` may leave.
+QString leftoverPattern(const QString &fileName);
+
+// A file larger than the file-size limit fails its write with a message instead of ending the
+// program; called once at start-up.
+void keepRunningPastFileSizeLimit();

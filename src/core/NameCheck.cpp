@@ -1,8 +1,11 @@
 #include "NameCheck.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,10 +16,22 @@ const QString ForbiddenCharacters = QStringLiteral("/\\:*?\"<>|");
 bool isReservedDeviceName(const QString &name)
 {
     static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9\u00B9\u00B2\u00B3]|"
+                       "LPT[1-9\u00B9\u00B2\u00B3])(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     return reserved.match(name).hasMatch();
 }
+
+// C0 and C1 controls and DEL: Windows-1252 turns its five undefined bytes into C1 controls, so
+// text from a record file can hold them, and a folder name would too.
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
+const QString ReservedProblem =
+    QStringLiteral("\"%1\" is reserved for devices and cannot be used as a name.");
+const QString ControlProblem = QStringLiteral("A name cannot contain control characters.");
 
 bool fitsWindows1252(const QString &name)
 {
@@ -37,16 +52,15 @@ std::optional<QString> nameProblem(const QString &name)
         if (ForbiddenCharacters.contains(c))
             return QStringLiteral(
                 "A name cannot contain any of these characters: / \\ : * ? \" < > |");
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("A name cannot contain control characters.");
+        if (isControl(c))
+            return ControlProblem;
     }
     if (name.startsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char(' ')))
         return QStringLiteral("A name cannot start or end with a space.");
     if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
         return QStringLiteral("A name cannot start or end with a dot.");
     if (isReservedDeviceName(name))
-        return QStringLiteral("\"%1\" is reserved for devices and cannot be used as a name.")
-            .arg(name);
+        return ReservedProblem.arg(name);
     if (!fitsWindows1252(name))
         return QStringLiteral("A name can only hold characters of the Windows-1252 character set.");
     if (name.toUtf8().size() + int(sizeof ".ply") - 1 > MaxFileNameBytes)
@@ -59,13 +73,45 @@ std::optional<QString> pathPartProblem(const QString &name)
     if (name.isEmpty())
         return QStringLiteral("A name is needed.");
     if (name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        name.contains(QLatin1Char('/')))
         return QStringLiteral("\"%1\" cannot be used as a name.").arg(name);
+    if (std::any_of(name.cbegin(), name.cend(), isControl))
+        return ControlProblem;
+    if (isReservedDeviceName(name))
+        return ReservedProblem.arg(name);
     return std::nullopt;
 }
+
+namespace {
+
+// The path with every link resolved: its deepest part that exists made canonical, the rest
+// appended. Empty when that part is a link to nothing.
+QString resolvedPath(const QString &path)
+{
+    QString existing = QDir::cleanPath(path);
+    QString rest;
+    for (;;) {
+        const QFileInfo info(existing);
+        if (info.exists() || info.isSymLink())
+            break;
+        const int slash = existing.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            return QDir::cleanPath(path);
+        rest.prepend(existing.mid(slash));
+        existing.truncate(slash);
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return canonical.isEmpty() ? QString() : canonical + rest;
+}
+
+} // namespace
 
 bool isInsideFolder(const QString &folder, const QString &path)
 {
     const QString base = QDir::cleanPath(folder) + QLatin1Char('/');
-    return QDir::cleanPath(path).startsWith(base);
+    if (!QDir::cleanPath(path).startsWith(base))
+        return false;
+    const QString resolvedFolder = resolvedPath(folder);
+    const QString resolved = resolvedPath(path);
+    return !resolved.isEmpty() && resolved.startsWith(resolvedFolder + QLatin1Char('/'));
 }

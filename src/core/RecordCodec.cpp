@@ -4,6 +4,7 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -172,7 +173,7 @@ Failure Reader::failure(int lineNumber, const QString &problem) const
         QStringLiteral("Cannot read \"%1\", line %2: %3").arg(m_path).arg(lineNumber).arg(problem)};
 }
 
-Outcome<QVector<RawField>> Reader::nextLine()
+Outcome<QVector<RawField>> Reader::nextLine(int maxFields, const char *kind)
 {
     const int lineNumber = m_line;
     if (m_pos >= m_data.size())
@@ -180,28 +181,33 @@ Outcome<QVector<RawField>> Reader::nextLine()
     const qsizetype size = m_data.size();
     const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
     QVector<RawField> fields;
+    fields.reserve(maxFields);
+    // Fields past the last the record allows are only counted, for the message.
+    int count = 0;
     for (;;) {
         while (m_pos < size && m_data[m_pos] == ' ')
             ++m_pos;
-        RawField field;
+        qsizetype start = m_pos;
+        qsizetype end;
         if (m_pos < size && m_data[m_pos] == '"') {
             const qsizetype close = m_data.indexOf('"', m_pos + 1);
             if (close < 0)
                 return failure(lineNumber, QStringLiteral("a quoted text has no closing quote."));
-            field.bytes = m_data.mid(m_pos + 1, close - m_pos - 1);
-            m_line += int(field.bytes.count('\n'));
+            start = m_pos + 1;
+            end = close;
+            m_line += int(std::count(m_data.cbegin() + start, m_data.cbegin() + end, '\n'));
             m_pos = close + 1;
             // Whatever stands between the closing quote and the next separator is not part of the
             // text.
             while (m_pos < size && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
                 ++m_pos;
         } else {
-            const qsizetype start = m_pos;
             while (m_pos < size && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
                 ++m_pos;
-            field.bytes = m_data.mid(start, m_pos - start);
+            end = m_pos;
         }
-        fields.append(field);
+        if (++count <= maxFields)
+            fields.append(RawField{m_data.mid(start, end - start)});
         if (m_pos < size && m_data[m_pos] == ',') {
             ++m_pos;
             continue;
@@ -211,6 +217,11 @@ Outcome<QVector<RawField>> Reader::nextLine()
         if (m_pos < size && m_data[m_pos] == '\n')
             ++m_pos;
         ++m_line;
+        if (count > maxFields)
+            return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
+                                           .arg(count)
+                                           .arg(QString::fromLatin1(kind))
+                                           .arg(maxFields));
         return fields;
     }
 }

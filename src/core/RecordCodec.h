@@ -88,10 +88,10 @@ public:
     Outcome<Record> read(const char *kind)
     {
         const int lineNumber = m_line;
-        Outcome<QVector<RawField>> fields = nextLine();
+        const int expected = fieldCount<Record>();
+        Outcome<QVector<RawField>> fields = nextLine(expected, kind);
         if (!fields)
             return Failure{fields.error()};
-        const int expected = fieldCount<Record>();
         if (fields->size() != expected)
             return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
                                            .arg(fields->size())
@@ -117,7 +117,9 @@ public:
     Failure failure(int lineNumber, const QString &problem) const;
 
 private:
-    Outcome<QVector<RawField>> nextLine();
+    // The fields of the next line; a line with more than `maxFields` is refused, and only counted
+    // past them, so a damaged file cannot fill the memory with fields.
+    Outcome<QVector<RawField>> nextLine(int maxFields, const char *kind);
 
     QByteArray m_data;
     QString m_path;

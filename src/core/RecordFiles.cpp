@@ -3,9 +3,11 @@
 #include "AtomicSave.h"
 #include "NameCheck.h"
 #include "RecordCodec.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace RecordFiles {
 
@@ -56,16 +58,14 @@ Outcome<void> checkNames(const QString &appPath, const QString &path,
     return {};
 }
 
+// Far above what 201 games with long highlights take, far below what would strain the memory.
+constexpr qint64 MaxRecordFileBytes = 16 * 1024 * 1024;
+
 Outcome<QByteArray> readWholeFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return Failure{QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(path)};
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    Outcome<QByteArray> data = readRegularFile(path, MaxRecordFileBytes);
+    if (!data)
+        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, data.error())};
     return data;
 }
 
@@ -94,13 +94,23 @@ Failure refusedSave(const QString &path, const QString &problem)
     return Failure{QStringLiteral("Cannot save \"%1\": %2").arg(path, problem)};
 }
 
+// Never a file the readers would refuse.
+Outcome<void> saveRecordFile(const QString &path, const QByteArray &bytes)
+{
+    if (bytes.size() > MaxRecordFileBytes)
+        return refusedSave(path, QStringLiteral("it would be larger than %1 MB, more than a "
+                                                "record file may hold.")
+                                     .arg(MaxRecordFileBytes / (1024 * 1024)));
+    return saveFileAtomically(path, bytes);
+}
+
 template <class Record>
 Outcome<void> writeSingleRecord(const QString &path, const Record &record)
 {
     QByteArray bytes;
     if (Outcome<void> encoded = appendLine(bytes, record); !encoded)
         return refusedSave(path, encoded.error());
-    return saveFileAtomically(path, bytes);
+    return saveRecordFile(path, bytes);
 }
 
 const char *const TeamHeaderKind = "a team header";
@@ -168,7 +178,7 @@ Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const T
             encoded = appendLine(bytes, entry);
     if (!encoded)
         return refusedSave(path, encoded.error());
-    return saveFileAtomically(path, bytes);
+    return saveRecordFile(path, bytes);
 }
 
 Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &team,
@@ -211,6 +221,15 @@ Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team
         return Failure{profile.error()};
     profile->PlayerPicturePath = picturePath;
     return WritePlayerFile(appPath, team, player, *profile);
+}
+
+Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const QString &player,
+                             const QByteArray &bitmap)
+{
+    const QString path = photoFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    return saveFileAtomically(path, bitmap);
 }
 
 Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player)
@@ -276,7 +295,7 @@ Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, cons
     Outcome<QByteArray> bytes = encodeGameRecords(records);
     if (!bytes)
         return refusedSave(path, bytes.error());
-    return saveFileAtomically(path, *bytes);
+    return saveRecordFile(path, *bytes);
 }
 
 namespace {
@@ -289,6 +308,17 @@ Outcome<void> removeIfPresent(const QString &path)
     return Failure{QStringLiteral("Cannot delete \"%1\": %2").arg(path, file.errorString())};
 }
 
+// A file with what an interrupted save of it left beside it.
+Outcome<void> removeWithLeftovers(const QString &path)
+{
+    const QFileInfo file(path);
+    QDir folder = file.dir();
+    for (const QString &leftover :
+         folder.entryList({leftoverPattern(file.fileName())}, QDir::Files | QDir::Hidden))
+        folder.remove(leftover);
+    return removeIfPresent(path);
+}
+
 } // namespace
 
 Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, const QString &player)
@@ -296,9 +326,9 @@ Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, con
     const QString path = playerFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return Failure{names.error()};
-    if (Outcome<void> removed = removeIfPresent(path); !removed)
+    if (Outcome<void> removed = removeWithLeftovers(path); !removed)
         return removed;
-    return removeIfPresent(statsFilePath(appPath, team, player));
+    return removeWithLeftovers(statsFilePath(appPath, team, player));
 }
 
 Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team)
@@ -306,8 +336,10 @@ Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team)
     const QString folder = teamFolderPath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, folder + team, {team}); !names)
         return Failure{names.error()};
-    const QStringList files =
-        QDir(folder).entryList({QStringLiteral("*.ply"), QStringLiteral("*.sta")}, QDir::Files);
+    const QStringList files = QDir(folder).entryList(
+        {QStringLiteral("*.ply"), QStringLiteral("*.sta"), leftoverPattern(QStringLiteral("*.ply")),
+         leftoverPattern(QStringLiteral("*.sta"))},
+        QDir::Files | QDir::Hidden);
     for (const QString &name : files)
         if (Outcome<void> removed = removeIfPresent(folder + name); !removed)
             return removed;

@@ -35,6 +35,10 @@ Outcome<void> WriteTeamBorderColor(const QString &appPath, const QString &team, 
 Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team,
                                      const QString &player, const QString &picturePath);
 
+// The player's card photo, a bitmap's bytes, saved as "<player>.bmp" in the team folder.
+Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const QString &player,
+                             const QByteArray &bitmap);
+
 // A stats file holding only the placeholder record 0.
 Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player);
 // Records 0 to N; an empty file gives no records at all.
@@ -43,9 +47,11 @@ Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team
 Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
                                const GameRecords &records);
 
-// The player file and the stats file of one player; files already gone are no error.
+// The player file and the stats file of one player, with what interrupted saves of them left;
+// files already gone are no error.
 Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, const QString &player);
-// Every player file and stats file of a team folder; photos stay.
+// Every player file and stats file of a team folder, with what interrupted saves of them left;
+// photos stay.
 Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team);
 
 // The same readers for a file chosen by the user anywhere, such as a player to import.

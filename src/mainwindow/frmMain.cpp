@@ -4,6 +4,7 @@
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
+#include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
@@ -359,8 +360,16 @@ void frmMain::openTeam()
         return;
     }
     const TeamHeader &header = teamFile->header;
+    // The name in the header becomes a folder name: only a plain one will do.
+    if (const auto problem = pathPartProblem(header.TeamName)) {
+        tell(QStringLiteral("The team file \"%1\" names its team \"%2\", which cannot be the name "
+                            "of a team's folder. %3")
+                 .arg(*path, header.TeamName, *problem));
+        return;
+    }
     // A team is found through its folder in the program's folder, not through the file chosen.
-    if (!QFileInfo::exists(RecordFiles::teamFilePath(m_appPath, header.TeamName))) {
+    const QString teamFilePath = RecordFiles::teamFilePath(m_appPath, header.TeamName);
+    if (!QFileInfo::exists(teamFilePath) || !isInsideFolder(m_appPath, teamFilePath)) {
         tell(QStringLiteral("Teams live in their own folders inside Scorebinder's folder (%1). "
                             "The team \"%2\" has no folder there, so it cannot be opened.")
                  .arg(QDir::toNativeSeparators(m_appPath), header.TeamName));

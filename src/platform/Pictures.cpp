@@ -1,44 +1,52 @@
 #include "Pictures.h"
 
 #include "Units.h"
-#include "core/AtomicSave.h"
+#include "core/RegularFile.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include <cmath>
+
+namespace {
+
+// A camera's largest photo as a bitmap fits; a file beyond it is no photo for a card.
+constexpr qint64 MaxPictureFileBytes = 256 * 1024 * 1024;
+
+} // namespace
 
 Outcome<QImage> LoadPicture(const QString &path)
 {
     if (path.isEmpty())
         return QImage();
-    if (!QFileInfo::exists(path))
-        return Failure{
-            QStringLiteral("Cannot load the picture \"%1\": the file does not exist.").arg(path)};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    const auto failure = [&path](const QString &reason) {
+        return Failure{QStringLiteral("Cannot load the picture \"%1\": %2").arg(path, reason)};
+    };
+    Outcome<QByteArray> bytes = readRegularFile(path, MaxPictureFileBytes);
+    if (!bytes)
+        return failure(bytes.error());
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     QImage picture = reader.read();
     if (picture.isNull())
-        return Failure{
-            QStringLiteral("Cannot load the picture \"%1\": %2").arg(path, reader.errorString())};
+        return failure(reader.errorString());
     return picture;
 }
 
-Outcome<void> SavePicture(const QImage &picture, const QString &path)
+Outcome<QByteArray> bitmapBytes(const QImage &picture)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // Saved at 96 dpi: a photo of 206 x 272 pixels is 3090 x 4080 twips wherever it is read.
+    // At 96 dpi: a photo of 206 x 272 pixels is 3090 x 4080 twips wherever it is read.
     QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
     bitmap.setDotsPerMeterX(ScreenDotsPerMeter);
     bitmap.setDotsPerMeterY(ScreenDotsPerMeter);
     if (!bitmap.save(&buffer, "BMP"))
-        return Failure{
-            QStringLiteral("Cannot save the picture \"%1\": it could not be encoded.").arg(path)};
-    return saveFileAtomically(path, bytes);
+        return Failure{QStringLiteral("the picture could not be encoded as a bitmap.")};
+    return bytes;
 }
 
 QImage screenPicture(const QSize &pixels, const QColor &colour)

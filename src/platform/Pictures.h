@@ -12,11 +12,12 @@
 #include <QString>
 
 // The picture in a file, upright when the file stores an orientation (photos from phones and
-// cameras); "" gives an empty picture. A missing or unreadable file is an error.
+// cameras); "" gives an empty picture. A missing or unreadable file is an error, and so is
+// anything but a regular file (loading never waits on a pipe).
 Outcome<QImage> LoadPicture(const QString &path);
 
-// Writes the picture as a bitmap (.bmp), replacing the file atomically.
-Outcome<void> SavePicture(const QImage &picture, const QString &path);
+// The picture as the bytes of a bitmap (.bmp) file at 96 dpi.
+Outcome<QByteArray> bitmapBytes(const QImage &picture);
 
 // A surface the windows paint on in twips, 15 to the pixel (96 dpi), filled with `colour`.
 QImage screenPicture(const QSize &pixels, const QColor &colour);

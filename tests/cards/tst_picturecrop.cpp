@@ -140,7 +140,7 @@ void TestPictureCrop::opensWithTheCurrentPhoto()
 {
     // A stored photo of 206 x 272 pixels, blue; the main window holds it as loaded.
     QImage photo = screenPicture(QSize(206, 272), Qt::blue);
-    QVERIFY(SavePicture(photo, photoFile()).ok());
+    writeBytes(photoFile(), *bitmapBytes(photo));
     m_host->s.PlayerPicturePath = photoFile();
     m_host->picture = *LoadPicture(photoFile());
     frmPictureCrop &w = openWindow();

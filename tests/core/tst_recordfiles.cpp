@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 using namespace RecordFiles;
@@ -48,7 +47,8 @@ class FileSizeLimit
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
+        // As the program does at start; without it the signal would end this test.
+        keepRunningPastFileSizeLimit();
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;
@@ -75,6 +75,7 @@ private slots:
     void unreadableFilesNameFileAndLine();
     void statsFilesHoldUpTo201Records();
     void refusedTextLeavesTheFileAsItWas();
+    void nothingLargerIsWritten();
     void failedWritesAreReported();
     void failedSaveLeavesTheOldFileIntact();
     void namesThatAreNoFileNamesAreRefused_data();
@@ -266,6 +267,20 @@ void TestRecordFiles::refusedTextLeavesTheFileAsItWas()
     QCOMPARE(saved.error(), QString("Cannot save \"%1\": game 1: Highlights holds a double quote "
                                     "(\"), which a record file cannot store.")
                                 .arg(path));
+    QCOMPARE(readBytes(path), NewStatsFile);
+}
+
+void TestRecordFiles::nothingLargerIsWritten()
+{
+    // Never a file the readers would refuse.
+    const QString path = m_app + "Team1/Player1.sta";
+    writeBytes(path, NewStatsFile);
+    GameRecords games(2);
+    games[1].Highlights = QString(17 * 1024 * 1024, 'h');
+    QVERIFY2(WriteGameRecords(m_app, "Team1", "Player1", games)
+                 .error()
+                 .endsWith("it would be larger than 16 MB, more than a record file may hold."),
+             "a file the readers refuse was written");
     QCOMPARE(readBytes(path), NewStatsFile);
 }
 

@@ -20,7 +20,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,6 +74,8 @@ private slots:
     void oldNamesCanBeShownEditedAndDeleted();
     void cardOptionsBelongToTheirTeam();
     void editedPictureReachesTheSummaryAndTheCard();
+    void teamFilesThatLeadOutOfTheFolder();
+    void photoThatIsAPipe();
 
 private:
     template <class Window>
@@ -443,6 +448,43 @@ void TestOpenWindows::editedPictureReachesTheSummaryAndTheCard()
         "\"Edit Picture For Trading Card\" holds changes"));
     QCOMPARE(m_main->state().TeamName, QString("Team1"));
     QVERIFY(window<frmPictureCrop>("frmPictureCrop"));
+}
+
+// A team file whose header names a folder outside, or a team folder that is a link to one: the
+// team does not open and is not remembered.
+void TestOpenWindows::teamFilesThatLeadOutOfTheFolder()
+{
+    QByteArray climbing = newTeamFile("../Other");
+    writeBytes(m_app + "Team3/Team3.tea", climbing);
+    QTemporaryDir outside;
+    writeBytes(outside.filePath("Away/Away.tea"), newTeamFile("Away"));
+    QVERIFY(QFile::link(outside.filePath("Away"), m_app + "Away"));
+
+    openTeam("Team3");
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages[0].text.contains("names its team \"../Other\""),
+             qPrintable(m_dialogs.messages[0].text));
+    openTeam("Away");
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QVERIFY2(m_dialogs.messages[1].text.contains("has no folder there"),
+             qPrintable(m_dialogs.messages[1].text));
+    QCOMPARE(m_main->state().TeamName, QString("Team1"));
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    m_main->exitProgram();
+    QVERIFY(readBytes(m_app + "settings.dft").startsWith("\"Team1\","));
+}
+
+// A photo path naming a pipe leaves the photo box empty at once instead of waiting for a writer.
+void TestOpenWindows::photoThatIsAPipe()
+{
+    const QString pipe = m_app + "Team2/photo";
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const PlayerProfile ann{"Ann", "Team2", 2, -1, 2, 1, 5, "Oak", "CA", 11, pipe};
+    QVERIFY(RecordFiles::WritePlayerFile(m_app, "Team2", "Ann", ann).ok());
+    openTeam("Team2");
+    QCOMPARE(m_main->state().PlayerPicturePath, pipe);
+    QVERIFY(m_main->playerPicture().isNull());
+    QCOMPARE(m_dialogs.messages.size(), 0);
 }
 
 QTEST_MAIN(TestOpenWindows)

@@ -85,7 +85,7 @@ void TestPlatform::picturesLoadAndSave()
     QImage photo(204, 270, QImage::Format_RGB32);
     photo.fill(QColor(10, 20, 30));
     const QString path = dir.filePath("Player1.bmp");
-    QVERIFY(SavePicture(photo, path).ok());
+    writeBytes(path, *bitmapBytes(photo));
     QVERIFY(readBytes(path).startsWith("BM"));
     Outcome<QImage> loaded = LoadPicture(path);
     QVERIFY(loaded.ok());
@@ -141,7 +141,7 @@ void TestPlatform::naturalSizeFollowsTheStoredResolution()
              QSize(200, 100));
 
     // A photo saved here is 96 dpi, so 206 x 272 pixels are the card's 3090 x 4080 twips.
-    QVERIFY(SavePicture(screenPicture(QSize(206, 272), Qt::white), path).ok());
+    writeBytes(path, *bitmapBytes(screenPicture(QSize(206, 272), Qt::white)));
     QCOMPARE(naturalSizeTwips(*LoadPicture(path)), QSize(3090, 4080));
 }
 

@@ -1,0 +1,71 @@
+#include "RegularFile.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString sizeText(qint64 bytes)
+{
+    return bytes % (1024 * 1024) == 0 ? QStringLiteral("%1 MB").arg(bytes / (1024 * 1024))
+                                      : QStringLiteral("%1 bytes").arg(bytes);
+}
+
+} // namespace
+
+Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Failure{errno == ENOENT ? QStringLiteral("the file does not exist.")
+                                       : systemError()};
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0)
+        return Failure{systemError()};
+    if (!S_ISREG(info.st_mode))
+        return Failure{QStringLiteral("it is not a file but a folder, a device or a pipe.")};
+    const auto tooLarge = Failure{QStringLiteral("it is larger than %1, more than any file of "
+                                                 "this kind can hold.")
+                                      .arg(sizeText(maxBytes))};
+    if (info.st_size > maxBytes)
+        return tooLarge;
+
+    QByteArray data;
+    data.resize(qsizetype(info.st_size));
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == data.size()) {
+            // The file may have grown since it was measured; never past the limit.
+            if (data.size() >= maxBytes + 1)
+                return tooLarge;
+            data.resize(std::min<qsizetype>(qsizetype(maxBytes) + 1, data.size() + 65536));
+        }
+        const ssize_t step = ::read(fd, data.data() + filled, size_t(data.size() - filled));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step < 0)
+            return Failure{systemError()};
+        if (step == 0)
+            break;
+        filled += step;
+    }
+    if (filled > maxBytes)
+        return tooLarge;
+    data.resize(filled);
+    return data;
+}
