@@ -46,6 +46,8 @@ private slots:
     void overwritingAnExistingTeam();
     void addedPlayersFillSlotsInOrder();
     void deletingTheCurrentPlayerInSlotZero();
+    void failedTeamSaveKeepsTheDeletedPlayer_data();
+    void failedTeamSaveKeepsTheDeletedPlayer();
     void teamNeedsAPlayer();
     void importPlayer_data();
     void importPlayer();
@@ -236,6 +238,46 @@ void TestTeam::deletingTheCurrentPlayerInSlotZero()
     QCOMPARE(saved[1], QByteArray("\"Player2\",1\r"));
     QCOMPARE(saved[2], QByteArray("\"\",0\r"));
     QCOMPARE(saved[27], QByteArray("\"\",0\r"));
+}
+
+void TestTeam::failedTeamSaveKeepsTheDeletedPlayer_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("the folder refuses new files") << true;
+    // A pasted quote the file cannot store: the save fails though the folder would let his
+    // files go.
+    QTest::newRow("the coach box holds a quote") << false;
+}
+
+void TestTeam::failedTeamSaveKeepsTheDeletedPlayer()
+{
+    QFETCH(bool, readOnlyFolder);
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    if (!readOnlyFolder)
+        team->txtCoach->setText("Al \"Big\" Hale");
+    std::optional<ReadOnlyFolder> readOnly;
+    if (readOnlyFolder && !readOnly.emplace(m_app + "Team1").refusesNewFiles())
+        QSKIP("this file system lets every folder be written");
+    const QStringList files = QDir(m_app + "Team1").entryList(QDir::Files);
+    QMap<QString, QByteArray> bytes;
+    for (const QString &file : files)
+        bytes.insert(file, readBytes(m_app + "Team1/" + file));
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
+    team->cmdDelete[0]->click();
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QVERIFY(m_dialogs.messages[1].text.startsWith(
+        QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), files);
+    for (const QString &file : files)
+        QCOMPARE(readBytes(m_app + "Team1/" + file), bytes[file]);
+    QCOMPARE(team->lblPlayer[0]->text(), QString("Player1"));
+    QCOMPARE(team->lblPlayer[1]->text(), QString("Player2"));
+    QVERIFY(team->cmdDelete[0]->isVisibleTo(team));
+    QCOMPARE(team->roster()[0].RosterPlayer, QString("Player1"));
+    QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
 }
 
 void TestTeam::teamNeedsAPlayer()
