@@ -12,8 +12,6 @@
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
-#include <QFile>
-
 namespace {
 
 const QString Title = QStringLiteral("Team Profile");
@@ -294,8 +292,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     const ImportSource source = importSourceOf(path);
     if (const auto problem = nameProblem(source.name))
         return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
-    if (rosterHolds(m_roster, source.name) ||
-        QFile::exists(RecordFiles::playerFilePath(app, m_team, source.name)))
+    if (rosterHolds(m_roster, source.name))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, m_team)};
     Outcome<PlayerProfile> profile =
         RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");

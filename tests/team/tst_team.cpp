@@ -52,6 +52,8 @@ private slots:
     void importPlayer_data();
     void importPlayer();
     void importRefusals();
+    void leftOverFilesRefuseANewPlayer_data();
+    void leftOverFilesRefuseANewPlayer();
     void editedPositionReachesTheRoster();
     void playerWindowRefusals();
     void keyFilters_data();
@@ -378,6 +380,57 @@ void TestTeam::importRefusals()
              QString("The roster is full: a team holds at most 27 players."));
 }
 
+void TestTeam::leftOverFilesRefuseANewPlayer_data()
+{
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QString>("leftOver");
+    QTest::newRow("add, stats file") << false << "Ghost.sta";
+    QTest::newRow("add, player file") << false << "Ghost.ply";
+    QTest::newRow("import, stats file") << true << "Ghost.sta";
+    QTest::newRow("import, player file") << true << "Ghost.ply";
+}
+
+// A file of the new player's name, not on the roster, is never replaced: the player is refused
+// before anything is written, and the message names that file.
+void TestTeam::leftOverFilesRefuseANewPlayer()
+{
+    QFETCH(bool, import);
+    QFETCH(QString, leftOver);
+    const QByteArray games = NewStatsFile + "1,2,4,1,0,1,0,0,1,0,2,9,3,1,5.1,0,4,30,12,0,"
+                                            "\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n";
+    const QByteArray profile = "\"Ghost\",\"Team1\",9,1,1,1,44,\"\",\"\",15,\"\"\r\n";
+    writeBytes(m_app + "Team1/" + leftOver, leftOver.endsWith(".sta") ? games : profile);
+    writeBytes(m_app + "Other/Ghost.ply", "\"Ghost\",\"Other\",1,1,1,1,2,\"\",\"\",12,\"\"\r\n");
+    writeBytes(m_app + "Other/Ghost.sta", NewStatsFile);
+    const QStringList files = QDir(m_app + "Team1").entryList(QDir::Files);
+    const QByteArray teamFile = readBytes(m_app + "Team1/Team1.tea");
+    const QByteArray leftBytes = readBytes(m_app + "Team1/" + leftOver);
+
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    if (import) {
+        m_dialogs.fileAnswers.enqueue(m_app + "Other/Ghost.ply");
+        m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+        team->cmdImport->click();
+    } else {
+        team->cmdAddPlayer->click();
+        QTest::keyClicks(playerWindow()->txtPlayerName, "Ghost");
+        playerWindow()->cmdSubmit->click();
+        QVERIFY(playerWindow());
+    }
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(
+        m_dialogs.messages[0].text,
+        QString("\"%1Team1/%2\" already exists, so Team1 cannot take a new player named Ghost.")
+            .arg(m_app, leftOver));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), files);
+    QCOMPARE(readBytes(m_app + "Team1/" + leftOver), leftBytes);
+    QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), teamFile);
+    QVERIFY(!team->lblPlayer[2]->isVisibleTo(team));
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+    QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+}
+
 void TestTeam::editedPositionReachesTheRoster()
 {
     const QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
@@ -416,7 +469,7 @@ void TestTeam::playerWindowRefusals()
     frmPlayerData *player = playerWindow();
     const QList<QPair<QString, QString>> cases = {
         {"", "Enter the player's name."},
-        {"Player2", "Team1 already has a player named Player2."},
+        {"Player2", "Player2 is already a player of Team1."},
         {"Mo/Jo", "A name cannot contain any of these characters: / \\ : * ? \" < > |"},
     };
     for (const auto &[name, message] : cases) {
