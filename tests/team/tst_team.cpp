@@ -5,6 +5,7 @@
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
@@ -58,6 +59,8 @@ private slots:
     void playerWindowRefusals();
     void keyFilters_data();
     void keyFilters();
+    void nameBoxesDropWhatANameCannotHold_data();
+    void nameBoxesDropWhatANameCannotHold();
     void failedTeamSaveIsReported();
 
 private:
@@ -540,6 +543,39 @@ void TestTeam::keyFilters()
     QCOMPARE(teamWindow()->txtSeason->text(), QString("Spring 2026Spring 2026"));
     QTest::keyClicks(teamWindow()->txtCoach, "Al 2\"");
     QCOMPARE(teamWindow()->txtCoach->text(), QString("Coach HaleAl "));
+}
+
+void TestTeam::nameBoxesDropWhatANameCannotHold_data()
+{
+    QTest::addColumn<bool>("teamName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("team: emoji") << true << emoji << "Jo";
+    QTest::newRow("team: C1 control") << true << QStringLiteral("\u0081") << "Jo";
+    QTest::newRow("team: e acute")
+        << true << QStringLiteral("\u00e9") << QStringLiteral("Jo\u00e9");
+    QTest::newRow("team: N tilde")
+        << true << QStringLiteral("\u00d1") << QStringLiteral("Jo\u00d1");
+    QTest::newRow("player: emoji") << false << emoji << "Jo";
+}
+
+void TestTeam::nameBoxesDropWhatANameCannotHold()
+{
+    QFETCH(bool, teamName);
+    QFETCH(QString, typed);
+    QLineEdit *box = nullptr;
+    if (teamName) {
+        m_main->newTeam();
+        box = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"))->txtTeamName;
+    } else {
+        m_main->editTeam();
+        teamWindow()->cmdAddPlayer->click();
+        box = playerWindow()->txtPlayerName;
+    }
+    QTest::keyClicks(box, "Jo");
+    typeKeyText(box, typed);
+    QTEST(box->text(), "kept");
 }
 
 void TestTeam::failedTeamSaveIsReported()
