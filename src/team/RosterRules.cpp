@@ -2,7 +2,10 @@
 
 #include "core/RecordFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 void removeSlot(Roster &roster, int slot)
 {
@@ -33,6 +36,21 @@ int rosterCount(const Roster &roster)
     }));
 }
 
+namespace {
+
+// A file of the player's name already in the team folder, which a new player's would replace.
+std::optional<QString> existingPlayerFile(const QString &appPath, const QString &team,
+                                          const QString &player)
+{
+    for (const QString &path : {RecordFiles::playerFilePath(appPath, team, player),
+                                RecordFiles::statsFilePath(appPath, team, player)})
+        if (QFile::exists(path))
+            return path;
+    return std::nullopt;
+}
+
+} // namespace
+
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
                                      const QString &player)
 {
@@ -41,6 +59,10 @@ Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team
         return Failure{teamFile.error()};
     if (rosterHolds(teamFile->roster, player))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(player, team)};
+    if (const auto existing = existingPlayerFile(appPath, team, player))
+        return Failure{
+            QStringLiteral("\"%1\" already exists, so %2 cannot take a new player named %3.")
+                .arg(*existing, team, player)};
     for (int slot = 0; slot < RosterSlots; ++slot)
         if (teamFile->roster[slot].RosterPlayer.isEmpty())
             return RosterPlace{*teamFile, slot};

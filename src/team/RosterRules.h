@@ -25,8 +25,9 @@ inline QString fullRosterMessage()
 }
 
 // Where a new player goes on his team's roster: the team file as it is now and its first empty
-// slot. Fails, saying why, when the team file cannot be read, the roster is full or already holds
-// the name; so a player is refused before any of his files is written.
+// slot. Fails, saying why, when the team file cannot be read, the roster already holds the name,
+// a player file or stats file of that name is left in the team folder (his own would replace it)
+// or the roster is full; so a player is refused before any of his files is written.
 struct RosterPlace
 {
     TeamFile teamFile;

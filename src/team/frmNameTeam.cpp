@@ -4,6 +4,7 @@
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
 #include "platform/BusyPointer.h"
+#include "platform/KeyFilter.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -25,6 +26,8 @@ frmNameTeam::frmNameTeam(WindowHost &main, QWidget *parent) : QWidget(parent), m
     txtTeamName = new QLineEdit(this);
     txtTeamName->setObjectName("txtTeamName");
     txtTeamName->setGeometry(twipsRect(240, 240, 4320, 345));
+    // The team's name becomes its folder's and files' names, and is stored in its team file.
+    filterNameKeys(txtTeamName);
 
     OKButton = new QPushButton("&Submit", this);
     OKButton->setObjectName("OKButton");

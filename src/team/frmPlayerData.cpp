@@ -14,7 +14,6 @@
 #include "platform/WindowHost.h"
 
 #include <QCloseEvent>
-#include <QFile>
 
 namespace {
 
@@ -180,8 +179,6 @@ std::optional<QString> frmPlayerData::refusal(const QString &name) const
         return QStringLiteral("Enter the player's name.");
     if (const auto problem = nameProblem(name))
         return problem;
-    if (QFile::exists(RecordFiles::playerFilePath(m_main.state().ApplicationPath, m_team, name)))
-        return QStringLiteral("%1 already has a player named %2.").arg(m_team, name);
     return std::nullopt;
 }
 

@@ -12,8 +12,6 @@
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
-#include <QFile>
-
 namespace {
 
 const QString Title = QStringLiteral("Team Profile");
@@ -177,7 +175,7 @@ void frmTeamData::showSlot(int slot)
     cmdDelete[slot]->setVisible(occupied);
 }
 
-bool frmTeamData::SaveTeam()
+bool frmTeamData::SaveTeam(const Roster &roster)
 {
     MainState &state = m_main.state();
     TeamFile teamFile;
@@ -187,7 +185,7 @@ bool frmTeamData::SaveTeam()
                        txtSeason->text(),
                        m_stored.TeamReserved,
                        state.TeamBorderColor};
-    teamFile.roster = m_roster;
+    teamFile.roster = roster;
     Outcome<void> written = [&] {
         BusyPointer busy;
         return RecordFiles::WriteTeamFile(state.ApplicationPath, m_team, teamFile);
@@ -196,6 +194,7 @@ bool frmTeamData::SaveTeam()
         tell(written.error(), MessageIcon::Critical);
         return false;
     }
+    m_roster = roster;
     m_stored = teamFile.header;
     state.Coach = m_stored.Coach;
     state.Asst = m_stored.Asst;
@@ -293,8 +292,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     const ImportSource source = importSourceOf(path);
     if (const auto problem = nameProblem(source.name))
         return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
-    if (rosterHolds(m_roster, source.name) ||
-        QFile::exists(RecordFiles::playerFilePath(app, m_team, source.name)))
+    if (rosterHolds(m_roster, source.name))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, m_team)};
     Outcome<PlayerProfile> profile =
         RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
@@ -354,22 +352,24 @@ void frmTeamData::deletePlayer(int slot)
     // His windows go first, so nothing writes his files once they are deleted.
     if (!m_main.releaseWindows(m_team, name))
         return;
+    // The roster drops him before his files go: a failed save leaves him listed with his files,
+    // never listed without them.
+    Roster remaining = m_roster;
+    removeSlot(remaining, slot);
     MainState &state = m_main.state();
-    {
+    const QString current = currentAfterDeleting(m_roster, slot, state.PlayerName);
+    if (!SaveTeam(remaining))
+        return;
+    state.PlayerName = current;
+    const Outcome<void> deleted = [&] {
         BusyPointer busy;
-        if (Outcome<void> deleted =
-                RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
-            !deleted) {
-            tell(deleted.error(), MessageIcon::Critical);
-            return;
-        }
-    }
-    state.PlayerName = currentAfterDeleting(m_roster, slot, state.PlayerName);
-    removeSlot(m_roster, slot);
-    SaveTeam();
-    // Show what the team file holds now, whether or not the save went through; the other slots
-    // keep their stored positions.
+        return RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
+    }();
+    // Show what the team file holds now; the other slots keep their stored positions.
     LoadTeam(false);
+    // He is off the roster either way; files left behind are named so the user can remove them.
+    if (!deleted)
+        tell(deleted.error(), MessageIcon::Critical);
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

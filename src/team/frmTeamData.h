@@ -54,7 +54,10 @@ private:
     // `followCurrentPlayer`: the current player's slot takes his primary position, as when the
     // window opens.
     bool LoadTeam(bool followCurrentPlayer = true);
-    bool SaveTeam();
+    // Writes the boxes and `roster` to the team file; the roster becomes the window's only once
+    // the file holds it. A failure is told to the user.
+    bool SaveTeam(const Roster &roster);
+    bool SaveTeam() { return SaveTeam(m_roster); }
     void showSlot(int slot);
     void submit();
     void selectPlayer(int slot);

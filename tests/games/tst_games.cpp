@@ -68,6 +68,7 @@ private slots:
     void newGamesAreAppendedNumberedOn();
     void cancelAndUneditedSubmitWriteNothing();
     void everyEditedInputIsKept();
+    void longHighlightsAreKeptWhole();
     void decisionOutsideTheListIsKept();
     void clearGameAndCalendar();
     void unreadableStatsFileClosesTheWindow();
@@ -451,6 +452,26 @@ void TestGames::everyEditedInputIsKept()
     const QList<QByteArray> lines = readBytes(statsPath()).split('\n');
     QVERIFY(lines[1].contains("\"Hawks, Jr.\""));
     QVERIFY(lines[2].endsWith("\"Team2\",\"Loss\",\"\"\r"));
+}
+
+// Highlights longer than a line edit's default limit, from an old file, survive an edit of
+// another box of their game.
+void TestGames::longHighlightsAreKeptWhole()
+{
+    QByteArray highlights(40000, 'h');
+    highlights.replace(32767, 3, "end"); // a cut at the default limit loses these
+    const QByteArray game1 =
+        "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Team1\",\"\",\"" + highlights + "\"\r\n";
+    writeStats(NewStatsFile + game1 + gameLine(2));
+    frmSingleGameStats *w = open();
+    select(w, 1);
+    QTest::keyClicks(w->countBoxes[AtBats], "9");
+    w->cmdSubmit->click();
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    const QByteArray stored = readBytes(statsPath()).split('\n').value(1);
+    const QByteArray expected = QByteArray(game1).replace("1,1,3,", "1,1,39,").chopped(1);
+    QCOMPARE(stored.size(), expected.size());
+    QVERIFY(stored == expected);
 }
 
 // An old file's decision the list does not offer shows no choice, is not replaced by the decision

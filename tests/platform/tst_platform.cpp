@@ -1,16 +1,19 @@
 // The platform helpers: units and colours, file dialog filters, pictures, window printing.
 
 #include "platform/Fonts.h"
+#include "platform/KeyFilter.h"
 #include "platform/Pictures.h"
 #include "platform/PrintJobs.h"
 #include "platform/QtDialogs.h"
 #include "platform/Units.h"
+#include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +28,8 @@ private slots:
     void fileDialogFilters_data();
     void fileDialogFilters();
     void fontsAreSubstituted();
+    void nameKeys_data();
+    void nameKeys();
     void picturesLoadAndSave();
     void naturalSizeFollowsTheStoredResolution_data();
     void naturalSizeFollowsTheStoredResolution();
@@ -72,6 +77,35 @@ void TestPlatform::fontsAreSubstituted()
     QCOMPARE(QFontInfo(QFont("ms sans serif")).family(), QString("Liberation Sans"));
     QCOMPARE(QFontInfo(QFont("Arial")).family(), QString("Liberation Sans"));
     QCOMPARE(QFontInfo(QFont("Comic Sans MS")).family(), QString("Comic Neue"));
+}
+
+void TestPlatform::nameKeys_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("kept");
+    const int unknown = Qt::Key_unknown;
+    QTest::newRow("accented letter")
+        << QStringLiteral("\u00e9") << unknown << QStringLiteral("Ab\u00e9");
+    QTest::newRow("euro sign, in Windows-1252")
+        << QStringLiteral("\u20ac") << unknown << QStringLiteral("Ab\u20ac");
+    QTest::newRow("emoji, a surrogate pair") << QStringLiteral("\U0001F600") << unknown << "Ab";
+    QTest::newRow("letter outside Windows-1252") << QStringLiteral("\u0142") << unknown << "Ab";
+    QTest::newRow("zero width joiner") << QStringLiteral("\u200d") << unknown << "Ab";
+    QTest::newRow("C1 control") << QStringLiteral("\u0081") << unknown << "Ab";
+    QTest::newRow("two QChars, one refused") << QStringLiteral("c\u0081") << unknown << "Ab";
+    QTest::newRow("backspace still edits") << "\b" << int(Qt::Key_Backspace) << "A";
+}
+
+void TestPlatform::nameKeys()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QLineEdit box;
+    box.setText("Ab");
+    filterNameKeys(&box);
+    typeKeyText(&box, typed, Qt::Key(key));
+    QTEST(box.text(), "kept");
 }
 
 void TestPlatform::picturesLoadAndSave()

@@ -5,6 +5,7 @@
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
@@ -46,14 +47,20 @@ private slots:
     void overwritingAnExistingTeam();
     void addedPlayersFillSlotsInOrder();
     void deletingTheCurrentPlayerInSlotZero();
+    void failedTeamSaveKeepsTheDeletedPlayer_data();
+    void failedTeamSaveKeepsTheDeletedPlayer();
     void teamNeedsAPlayer();
     void importPlayer_data();
     void importPlayer();
     void importRefusals();
+    void leftOverFilesRefuseANewPlayer_data();
+    void leftOverFilesRefuseANewPlayer();
     void editedPositionReachesTheRoster();
     void playerWindowRefusals();
     void keyFilters_data();
     void keyFilters();
+    void nameBoxesDropWhatANameCannotHold_data();
+    void nameBoxesDropWhatANameCannotHold();
     void failedTeamSaveIsReported();
 
 private:
@@ -238,6 +245,46 @@ void TestTeam::deletingTheCurrentPlayerInSlotZero()
     QCOMPARE(saved[27], QByteArray("\"\",0\r"));
 }
 
+void TestTeam::failedTeamSaveKeepsTheDeletedPlayer_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("the folder refuses new files") << true;
+    // A pasted quote the file cannot store: the save fails though the folder would let his
+    // files go.
+    QTest::newRow("the coach box holds a quote") << false;
+}
+
+void TestTeam::failedTeamSaveKeepsTheDeletedPlayer()
+{
+    QFETCH(bool, readOnlyFolder);
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    if (!readOnlyFolder)
+        team->txtCoach->setText("Al \"Big\" Hale");
+    std::optional<ReadOnlyFolder> readOnly;
+    if (readOnlyFolder && !readOnly.emplace(m_app + "Team1").refusesNewFiles())
+        QSKIP("this file system lets every folder be written");
+    const QStringList files = QDir(m_app + "Team1").entryList(QDir::Files);
+    QMap<QString, QByteArray> bytes;
+    for (const QString &file : files)
+        bytes.insert(file, readBytes(m_app + "Team1/" + file));
+
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
+    team->cmdDelete[0]->click();
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QVERIFY(m_dialogs.messages[1].text.startsWith(
+        QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), files);
+    for (const QString &file : files)
+        QCOMPARE(readBytes(m_app + "Team1/" + file), bytes[file]);
+    QCOMPARE(team->lblPlayer[0]->text(), QString("Player1"));
+    QCOMPARE(team->lblPlayer[1]->text(), QString("Player2"));
+    QVERIFY(team->cmdDelete[0]->isVisibleTo(team));
+    QCOMPARE(team->roster()[0].RosterPlayer, QString("Player1"));
+    QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+}
+
 void TestTeam::teamNeedsAPlayer()
 {
     m_main->editTeam();
@@ -336,6 +383,57 @@ void TestTeam::importRefusals()
              QString("The roster is full: a team holds at most 27 players."));
 }
 
+void TestTeam::leftOverFilesRefuseANewPlayer_data()
+{
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QString>("leftOver");
+    QTest::newRow("add, stats file") << false << "Ghost.sta";
+    QTest::newRow("add, player file") << false << "Ghost.ply";
+    QTest::newRow("import, stats file") << true << "Ghost.sta";
+    QTest::newRow("import, player file") << true << "Ghost.ply";
+}
+
+// A file of the new player's name, not on the roster, is never replaced: the player is refused
+// before anything is written, and the message names that file.
+void TestTeam::leftOverFilesRefuseANewPlayer()
+{
+    QFETCH(bool, import);
+    QFETCH(QString, leftOver);
+    const QByteArray games = NewStatsFile + "1,2,4,1,0,1,0,0,1,0,2,9,3,1,5.1,0,4,30,12,0,"
+                                            "\"05/14/2004\",\"Team2\",\"Win\",\"\"\r\n";
+    const QByteArray profile = "\"Ghost\",\"Team1\",9,1,1,1,44,\"\",\"\",15,\"\"\r\n";
+    writeBytes(m_app + "Team1/" + leftOver, leftOver.endsWith(".sta") ? games : profile);
+    writeBytes(m_app + "Other/Ghost.ply", "\"Ghost\",\"Other\",1,1,1,1,2,\"\",\"\",12,\"\"\r\n");
+    writeBytes(m_app + "Other/Ghost.sta", NewStatsFile);
+    const QStringList files = QDir(m_app + "Team1").entryList(QDir::Files);
+    const QByteArray teamFile = readBytes(m_app + "Team1/Team1.tea");
+    const QByteArray leftBytes = readBytes(m_app + "Team1/" + leftOver);
+
+    m_main->editTeam();
+    frmTeamData *team = teamWindow();
+    if (import) {
+        m_dialogs.fileAnswers.enqueue(m_app + "Other/Ghost.ply");
+        m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+        team->cmdImport->click();
+    } else {
+        team->cmdAddPlayer->click();
+        QTest::keyClicks(playerWindow()->txtPlayerName, "Ghost");
+        playerWindow()->cmdSubmit->click();
+        QVERIFY(playerWindow());
+    }
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(
+        m_dialogs.messages[0].text,
+        QString("\"%1Team1/%2\" already exists, so Team1 cannot take a new player named Ghost.")
+            .arg(m_app, leftOver));
+    QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), files);
+    QCOMPARE(readBytes(m_app + "Team1/" + leftOver), leftBytes);
+    QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), teamFile);
+    QVERIFY(!team->lblPlayer[2]->isVisibleTo(team));
+    QCOMPARE(m_main->state().PlayerCount, qint16(2));
+    QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+}
+
 void TestTeam::editedPositionReachesTheRoster()
 {
     const QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
@@ -374,7 +472,7 @@ void TestTeam::playerWindowRefusals()
     frmPlayerData *player = playerWindow();
     const QList<QPair<QString, QString>> cases = {
         {"", "Enter the player's name."},
-        {"Player2", "Team1 already has a player named Player2."},
+        {"Player2", "Player2 is already a player of Team1."},
         {"Mo/Jo", "A name cannot contain any of these characters: / \\ : * ? \" < > |"},
     };
     for (const auto &[name, message] : cases) {
@@ -445,6 +543,39 @@ void TestTeam::keyFilters()
     QCOMPARE(teamWindow()->txtSeason->text(), QString("Spring 2026Spring 2026"));
     QTest::keyClicks(teamWindow()->txtCoach, "Al 2\"");
     QCOMPARE(teamWindow()->txtCoach->text(), QString("Coach HaleAl "));
+}
+
+void TestTeam::nameBoxesDropWhatANameCannotHold_data()
+{
+    QTest::addColumn<bool>("teamName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("team: emoji") << true << emoji << "Jo";
+    QTest::newRow("team: C1 control") << true << QStringLiteral("\u0081") << "Jo";
+    QTest::newRow("team: e acute")
+        << true << QStringLiteral("\u00e9") << QStringLiteral("Jo\u00e9");
+    QTest::newRow("team: N tilde")
+        << true << QStringLiteral("\u00d1") << QStringLiteral("Jo\u00d1");
+    QTest::newRow("player: emoji") << false << emoji << "Jo";
+}
+
+void TestTeam::nameBoxesDropWhatANameCannotHold()
+{
+    QFETCH(bool, teamName);
+    QFETCH(QString, typed);
+    QLineEdit *box = nullptr;
+    if (teamName) {
+        m_main->newTeam();
+        box = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"))->txtTeamName;
+    } else {
+        m_main->editTeam();
+        teamWindow()->cmdAddPlayer->click();
+        box = playerWindow()->txtPlayerName;
+    }
+    QTest::keyClicks(box, "Jo");
+    typeKeyText(box, typed);
+    QTEST(box->text(), "kept");
 }
 
 void TestTeam::failedTeamSaveIsReported()
