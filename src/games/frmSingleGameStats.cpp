@@ -163,8 +163,9 @@ void frmSingleGameStats::buildControls()
     txtDate->installEventFilter(this);
     txtOpponent = textBox("txtOpponent", 7920, 840, 2775);
     txtHighlights = textBox("txtHighlights", 1800, 6240, 8295);
-    // An old file's highlights can be longer than a line edit keeps by default; the box must hold
+    // An old file's texts can be longer than a line edit keeps by default; the boxes must hold
     // them whole, or storing the game would cut them.
+    txtOpponent->setMaxLength(std::numeric_limits<int>::max());
     txtHighlights->setMaxLength(std::numeric_limits<int>::max());
     // The record format cannot store a double quote.
     const auto noQuote = [](QChar c) { return c != QLatin1Char('"'); };

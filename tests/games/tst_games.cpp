@@ -68,7 +68,7 @@ private slots:
     void newGamesAreAppendedNumberedOn();
     void cancelAndUneditedSubmitWriteNothing();
     void everyEditedInputIsKept();
-    void longHighlightsAreKeptWhole();
+    void longTextsAreKeptWhole();
     void decisionOutsideTheListIsKept();
     void clearGameAndCalendar();
     void unreadableStatsFileClosesTheWindow();
@@ -456,12 +456,14 @@ void TestGames::everyEditedInputIsKept()
 
 // Highlights longer than a line edit's default limit, from an old file, survive an edit of
 // another box of their game.
-void TestGames::longHighlightsAreKeptWhole()
+void TestGames::longTextsAreKeptWhole()
 {
     QByteArray highlights(40000, 'h');
     highlights.replace(32767, 3, "end"); // a cut at the default limit loses these
-    const QByteArray game1 =
-        "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Team1\",\"\",\"" + highlights + "\"\r\n";
+    QByteArray opponent(33000, 'o');
+    opponent.replace(32767, 3, "end");
+    const QByteArray game1 = "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"" + opponent +
+                             "\",\"\",\"" + highlights + "\"\r\n";
     writeStats(NewStatsFile + game1 + gameLine(2));
     frmSingleGameStats *w = open();
     select(w, 1);
