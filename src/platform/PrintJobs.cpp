@@ -2,6 +2,7 @@
 
 #include "PainterCanvas.h"
 #include "Units.h"
+#include "WindowDrawing.h"
 
 #include <QPainter>
 
@@ -14,7 +15,7 @@ Outcome<void> PrintForm(QWidget &window, QPrinter &printer)
     // A screen pixel is 15 twips; keep the window's size on paper.
     const double scale = printer.resolution() / double(TwipsPerInch / TwipsPerPixel);
     painter.scale(scale, scale);
-    window.render(&painter);
+    drawWindow(painter, window);
     if (!painter.end())
         return Failure{
             QStringLiteral("The window could not be printed: the page could not be finished.")};

@@ -9,8 +9,8 @@
 #include <QPrinter>
 #include <QWidget>
 
-// Prints the window's client area with its controls, at screen size, at the page's top-left, on
-// one page.
+// Prints the window's client area with its controls as drawing, at screen size, at the page's
+// top-left, on one page.
 Outcome<void> PrintForm(QWidget &window, QPrinter &printer);
 
 // The print action of a report window: the print dialog, then the window. A cancelled dialog

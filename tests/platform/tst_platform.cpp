@@ -229,9 +229,15 @@ void TestPlatform::printWindowToPdf()
     QTemporaryDir dir;
     QWidget window;
     window.setFixedSize(twipsToPixels(10920), twipsToPixels(7515));
-    window.setStyleSheet("background: white");
+    const auto fill = [](QWidget &widget, const QColor &colour) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Window, colour);
+        widget.setPalette(palette);
+        widget.setAutoFillBackground(true);
+    };
+    fill(window, Qt::white);
     auto *block = new QLabel(&window); // a black block one inch square, one inch in and half down
-    block->setStyleSheet("background: black");
+    fill(*block, Qt::black);
     block->setGeometry(twipsRect(1440, 720, 1440, 1440));
 
     ScriptedDialogs dialogs;

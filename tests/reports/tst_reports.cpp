@@ -7,11 +7,13 @@
 #include "reports/TeamTables.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
 
 #include <QDir>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -300,7 +302,33 @@ void TestReports::printsToPdf()
         const QString pdf = m_dir->filePath(name + ".pdf");
         m_dialogs.printerAnswers.enqueue(pdf);
         table->cmdPrint->click();
+        // Drawn, not photographed: small, and every text where the window shows it.
         QVERIFY(QFileInfo(pdf).size() > 1000);
+        QVERIFY2(QFileInfo(pdf).size() < 200 * 1024,
+                 qPrintable(QString::number(QFileInfo(pdf).size())));
+        const QVector<PdfWord> words = pdfWords(pdf);
+        int placed = 0;
+        for (QLabel *label : table->findChildren<QLabel *>()) {
+            const QString text = label->text();
+            if (!label->isVisibleTo(table.get()) || text.isEmpty() || text.contains(' '))
+                continue;
+            // The screen pixel is three quarters of a point.
+            const QRect shown = QStyle::alignedRect(
+                Qt::LeftToRight, label->alignment(),
+                QSize(label->fontMetrics().horizontalAdvance(text), label->fontMetrics().height()),
+                label->contentsRect());
+            const QPointF at = QPointF(label->mapTo(table.get(), shown.topLeft())) * 0.75;
+            const bool found = std::any_of(words.cbegin(), words.cend(), [&](const PdfWord &w) {
+                return w.text == text && qAbs(w.xMin - at.x()) <= 1.0 &&
+                       qAbs(w.yMin - at.y()) <= 1.0;
+            });
+            QVERIFY2(found, qPrintable(QString("%1 \"%2\" at %3, %4")
+                                           .arg(label->objectName(), text)
+                                           .arg(at.x())
+                                           .arg(at.y())));
+            ++placed;
+        }
+        QVERIFY(placed > 30);
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
     QCOMPARE(m_dialogs.messages.size(), 0);
