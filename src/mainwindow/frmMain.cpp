@@ -16,6 +16,7 @@
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
+#include "reports/StatsExport.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
 #include "team/RosterRules.h"
@@ -28,6 +29,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 namespace {
 
@@ -90,7 +92,7 @@ const QVector<QVector<Pair>> PitchingRows = {
     {{"ERA:", "lblPERA"}},
 };
 
-const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
+const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
 const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto"};
 
@@ -130,6 +132,7 @@ void frmMain::buildMenus()
     QMenu *file = menu("mnuFile", "&File");
     item(file, "mnuNewTeam", "New &Team", true, &frmMain::newTeam);
     item(file, "mnuOpenTeam", "Open Tea&m", true, &frmMain::openTeam);
+    item(file, "mnuExport", "&Export Statistics...", false, &frmMain::exportStatistics);
     file->addSeparator();
     item(file, "mnuExit", "E&xit", true, &frmMain::exitProgram);
 
@@ -493,6 +496,28 @@ void frmMain::editPicture()
 void frmMain::cardOptions()
 {
     frmCardOptions::showFor(*this);
+}
+
+void frmMain::exportStatistics()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::optional<QString> folder =
+        m_dialogs.chooseFolder(QStringLiteral("Export Statistics"), documents);
+    if (!folder)
+        return;
+    Outcome<QStringList> written = [&] {
+        BusyPointer busy;
+        return StatsExport::exportTeam(m_appPath, m_state.TeamName, *folder);
+    }();
+    if (!written) {
+        tell(written.error());
+        return;
+    }
+    m_dialogs.message(QStringLiteral("The statistics of %1 are in \"%2\":\n\n%3")
+                          .arg(m_state.TeamName, QDir::toNativeSeparators(*folder),
+                               written->join(QLatin1Char('\n'))),
+                      QStringLiteral("Export Statistics"), MessageButtons::OK,
+                      MessageIcon::Information);
 }
 
 void frmMain::showHelp()

@@ -53,6 +53,7 @@ public slots:
     void pitchingByGame();
     void teamBatting();
     void teamPitching();
+    void exportStatistics();
     void editPicture();
     void viewCard();
     void cardOptions();

@@ -46,6 +46,10 @@ public:
     virtual std::optional<QString> openFile(const QString &filter, int filterIndex,
                                             const QString &title, const QString &initialFolder) = 0;
 
+    // A folder chosen by the user, or nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &title,
+                                                const QString &initialFolder) = 0;
+
     // The colour dialog with its custom colours shown; returns the chosen colour as an RGB Long, or
     // nothing when cancelled.
     virtual std::optional<qint32> chooseColor() = 0;

@@ -72,6 +72,15 @@ std::optional<QString> QtDialogs::openFile(const QString &filter, int filterInde
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtDialogs::chooseFolder(const QString &title, const QString &initialFolder)
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialFolder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 std::optional<qint32> QtDialogs::chooseColor()
 {
     // Qt's colour dialog always shows its custom colours.

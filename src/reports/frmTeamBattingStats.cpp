@@ -1,8 +1,6 @@
 #include "frmTeamBattingStats.h"
 
-namespace {
-
-TableLayout battingLayout()
+TableLayout teamBattingLayout()
 {
     TableLayout layout;
     layout.caption = "Team Batting Stats";
@@ -20,9 +18,8 @@ TableLayout battingLayout()
     return layout;
 }
 
-} // namespace
-
-frmTeamBattingStats::frmTeamBattingStats(WindowHost &main) : TeamTableWindow(main, battingLayout())
+frmTeamBattingStats::frmTeamBattingStats(WindowHost &main)
+    : TeamTableWindow(main, teamBattingLayout())
 {
     setObjectName("frmTeamBattingStats");
     FillTeamBattingTable();

@@ -2,6 +2,9 @@
 
 #include "TeamTableWindow.h"
 
+// The table's captions and places; the export takes its column captions from here too.
+TableLayout teamBattingLayout();
+
 // Every roster player's season batting line, and the team's.
 class frmTeamBattingStats : public TeamTableWindow
 {

@@ -1,8 +1,6 @@
 #include "frmTeamPitchingStats.h"
 
-namespace {
-
-TableLayout pitchingLayout()
+TableLayout teamPitchingLayout()
 {
     TableLayout layout;
     layout.caption = "Team Pitching Stats";
@@ -39,10 +37,8 @@ TableLayout pitchingLayout()
     return layout;
 }
 
-} // namespace
-
 frmTeamPitchingStats::frmTeamPitchingStats(WindowHost &main)
-    : TeamTableWindow(main, pitchingLayout())
+    : TeamTableWindow(main, teamPitchingLayout())
 {
     setObjectName("frmTeamPitchingStats");
     FillTeamPitchingTable();

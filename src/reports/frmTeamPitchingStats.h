@@ -2,6 +2,9 @@
 
 #include "TeamTableWindow.h"
 
+// The table's captions and places; the export takes its column captions from here too.
+TableLayout teamPitchingLayout();
+
 // The season pitching line of every roster player who pitched, and the team's.
 class frmTeamPitchingStats : public TeamTableWindow
 {

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro"};
+const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
 const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
                                  "mnuPhoto"};
 
@@ -90,6 +90,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuFile", "&File"},
         {"mnuNewTeam", "New &Team"},
         {"mnuOpenTeam", "Open Tea&m"},
+        {"mnuExport", "&Export Statistics..."},
         {"mnuExit", "E&xit"},
         {"mnuEdit", "&Profiles"},
         {"mnuPlyrPro", "Edit &Player Profie"},
@@ -113,7 +114,12 @@ void TestMainWindow::menusReadAsGiven()
         else
             QCOMPARE(window.findChild<QAction *>(name)->text(), caption);
     }
-    // Separators after Open Team, after the game entry and after the per-game lists, and in Help.
+    // The export comes right after Open Team; separators after it, after the game entry and after
+    // the per-game lists, and in Help.
+    const QList<QAction *> file = window.findChild<QMenu *>("mnuFile")->actions();
+    QCOMPARE(file.size(), 5);
+    QCOMPARE(file[2]->objectName(), QString("mnuExport"));
+    QVERIFY(file[3]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
     QCOMPARE(stats.size(), 7);
     QVERIFY(stats[1]->isSeparator() && stats[4]->isSeparator());

@@ -1,5 +1,6 @@
 // Team batting and pitching tables: their rows and team row, placing, load errors and printing.
 
+#include "core/Csv.h"
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
@@ -12,7 +13,9 @@
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
 
+#include <QAction>
 #include <QDir>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +41,46 @@ GameRecord pitching(float innings, int battersFaced, int earnedRuns,
     g.PRuns = qint16(earnedRuns);
     g.Decision = decision;
     return g;
+}
+
+// The rows of a CSV file, read by the rules any spreadsheet follows: a field in double quotes may
+// hold commas, line ends and doubled quotes.
+QVector<QStringList> readCsv(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QVector<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            row.append(field);
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            row.append(field);
+            rows.append(row);
+            row.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
 }
 
 // Record 0 and the games, numbered.
@@ -103,6 +146,9 @@ private slots:
     void loadErrorsShowNoFigures();
     void pitchingSumsConcernOnlyThePitchingTable();
     void printsToPdf();
+    void csvQuotesOnlyWhereNeeded();
+    void exportMatchesTheTables();
+    void exportIntoAFolderThatRefusesFiles();
 
 private:
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
@@ -332,6 +378,115 @@ void TestReports::printsToPdf()
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
     QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestReports::csvQuotesOnlyWhereNeeded()
+{
+    const QVector<QStringList> rows = {{"plain", "a,b", "say \"hi\"", "two\nlines", ""},
+                                       {QString::fromUtf8("Müller")}};
+    const QByteArray bytes = csvFile(rows);
+    QCOMPARE(bytes, QByteArray("\xEF\xBB\xBFplain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n"
+                               "M\xC3\xBCller\r\n"));
+    QCOMPARE(readCsv(bytes), rows);
+}
+
+// Every cell of both team tables and every game, as the windows and files hold them; names and
+// opponents with commas and apostrophes come back whole.
+void TestReports::exportMatchesTheTables()
+{
+    GameRecord first = batting(2, 4);
+    first.GameDate = "05/02/2026";
+    first.Opponent = "Sharks, O'Neill's";
+    first.Highlights = "Two hits, one to the gap";
+    GameRecord second = pitching(5.1f, 20, 3, "Win");
+    second.BHits = 1;
+    second.BAtBats = 3;
+    writeTeam({{"O'Brien, Jr", season({first, second})}, {"Casey", season({batting(0, 2)})}},
+              {6, 1});
+    QVERIFY(m_main->findChild<QAction *>("mnuExport")->isEnabled());
+
+    QTemporaryDir out;
+    m_dialogs.folderAnswers.enqueue(out.path());
+    m_main->findChild<QAction *>("mnuExport")->trigger();
+    QCOMPARE(m_dialogs.folders.size(), 1);
+    QCOMPARE(m_dialogs.folders[0].title, QString("Export Statistics"));
+    QCOMPARE(m_dialogs.folders[0].initialFolder,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::Information);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Team1 batting.csv", "Team1 games.csv", "Team1 pitching.csv"}));
+
+    const auto compareWithWindow = [&](StatsTableWindow &window, const TableLayout &layout,
+                                       const QString &file, int listed) {
+        const QVector<QStringList> rows = readCsv(readBytes(out.filePath(file)));
+        QCOMPARE(rows.size(), listed + 2); // the captions and the team row besides
+        for (int column = 0; column < layout.columns.size(); ++column) {
+            const TableColumn &c = layout.columns[column];
+            QCOMPARE(rows[0][column], window.findChild<QLabel *>(c.headerName)->text());
+            for (int row = 0; row <= listed; ++row) {
+                const int shownRow = row == listed ? RosterSlots : row; // the team row last
+                QCOMPARE(rows[row + 1][column], window.cell(c.cellName, shownRow)->text());
+            }
+        }
+    };
+    frmTeamBattingStats battingTable(*m_main);
+    compareWithWindow(battingTable, teamBattingLayout(), "Team1 batting.csv", 2);
+    frmTeamPitchingStats pitchingTable(*m_main);
+    compareWithWindow(pitchingTable, teamPitchingLayout(), "Team1 pitching.csv", 1);
+
+    const QVector<QStringList> games = readCsv(readBytes(out.filePath("Team1 games.csv")));
+    QCOMPARE(games.size(), 4);
+    QCOMPARE(games[0].mid(0, 5), QStringList({"Player", "Game", "Date", "Opponent", "H"}));
+    QCOMPARE(games[1], QStringList({"O'Brien, Jr",
+                                    "1",
+                                    "05/02/2026",
+                                    "Sharks, O'Neill's",
+                                    "2",
+                                    "4",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "",
+                                    "Two hits, one to the gap"}));
+    QCOMPARE(games[2][17], QString("5.1"));
+    QCOMPARE(games[2][23], QString("Win"));
+    QCOMPARE(games[3].mid(0, 2), QStringList({"Casey", "1"}));
+    for (const QStringList &row : games)
+        QCOMPARE(row.size(), 25);
+}
+
+void TestReports::exportIntoAFolderThatRefusesFiles()
+{
+    writeTeam({{"Casey", season({batting(1, 3)})}});
+    QTemporaryDir out;
+    m_dialogs.folderAnswers.enqueue(std::nullopt); // cancelled: nothing happens
+    m_main->exportStatistics();
+    QCOMPARE(m_dialogs.messages.size(), 0);
+
+    ReadOnlyFolder readOnly(out.path());
+    if (!readOnly.refusesNewFiles())
+        QSKIP("this file system lets every folder be written");
+    m_dialogs.folderAnswers.enqueue(out.path());
+    m_main->exportStatistics();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages[0].text.contains(out.path()),
+             qPrintable(m_dialogs.messages[0].text));
+    QVERIFY(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 QTEST_MAIN(TestReports)

@@ -20,6 +20,13 @@ std::optional<QString> ScriptedDialogs::openFile(const QString &filter, int filt
     return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::chooseFolder(const QString &title,
+                                                     const QString &initialFolder)
+{
+    folders.append({QString(), 0, title, initialFolder});
+    return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.dequeue();
+}
+
 std::optional<qint32> ScriptedDialogs::chooseColor()
 {
     ++colorDialogs;

@@ -1,8 +1,8 @@
 #pragma once
 
 // Dialogs answered from a queue, recording everything they were asked. A question with no answer
-// queued gets the safe one: OK for a lone OK button, otherwise No or Cancel; file, colour and
-// printer dialogs without an answer are cancelled.
+// queued gets the safe one: OK for a lone OK button, otherwise No or Cancel; file, folder, colour
+// and printer dialogs without an answer are cancelled.
 
 #include "platform/Dialogs.h"
 
@@ -33,12 +33,15 @@ public:
                           MessageIcon icon) override;
     std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
                                     const QString &initialFolder) override;
+    std::optional<QString> chooseFolder(const QString &title,
+                                        const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
     std::unique_ptr<QPrinter> choosePrinter() override;
 
     // Answers, taken in order.
     QQueue<MessageAnswer> messageAnswers;
     QQueue<std::optional<QString>> fileAnswers;
+    QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<qint32>> colorAnswers;
     // A PDF file path to print to, or nothing to cancel. The printer's page is Letter without
     // margins, so page and printable area share their top-left corner.
@@ -47,6 +50,7 @@ public:
     // What was asked.
     QVector<AskedMessage> messages;
     QVector<AskedFile> files;
+    QVector<AskedFile> folders; // title and initial folder
     int colorDialogs = 0;
     int printerDialogs = 0;
 };

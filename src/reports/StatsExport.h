@@ -1,0 +1,25 @@
+#pragma once
+
+// The current team's statistics as CSV files for a spreadsheet: "<Team> batting.csv" and
+// "<Team> pitching.csv" hold the team tables as they show (a header row of the column captions,
+// the team row last), "<Team> games.csv" every player's games, one line per game.
+
+#include "core/Outcome.h"
+#include "core/Records.h"
+
+#include <QStringList>
+#include <QVector>
+
+namespace StatsExport {
+
+using Rows = QVector<QStringList>;
+
+Outcome<Rows> battingRows(const QString &appPath, const TeamFile &team);
+Outcome<Rows> pitchingRows(const QString &appPath, const TeamFile &team);
+Outcome<Rows> gameRows(const QString &appPath, const TeamFile &team);
+
+// Reads everything first, then writes the three files into `folder`, each whole or not at all.
+// Returns the names of the files written.
+Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, const QString &folder);
+
+} // namespace StatsExport
