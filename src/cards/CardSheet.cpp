@@ -198,4 +198,16 @@ void drawBacks(Canvas &canvas, const BackSheet &sheet)
         drawBack(canvas, sheet, backOrigin(card, sheet.alignment));
 }
 
+void drawBothSheets(Canvas &canvas, const FrontSheet &front, const BackSheet &back,
+                    const std::function<void(Canvas &)> &onEachPage)
+{
+    drawFronts(canvas, front);
+    if (onEachPage)
+        onEachPage(canvas);
+    canvas.newPage();
+    drawBacks(canvas, back);
+    if (onEachPage)
+        onEachPage(canvas);
+}
+
 } // namespace CardSheet

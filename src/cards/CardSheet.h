@@ -12,6 +12,8 @@
 #include <QPoint>
 #include <QVector>
 
+#include <functional>
+
 namespace CardSheet {
 
 constexpr int MaxCards = 9;
@@ -52,5 +54,11 @@ struct BackSheet
 // Draws the page; the caller ends the document.
 void drawFronts(Canvas &canvas, const FrontSheet &sheet);
 void drawBacks(Canvas &canvas, const BackSheet &sheet);
+
+// Both sheets as one job, the fronts on the first page and the backs on the second: what the
+// preview shows, and what a printer printing both sides puts behind each other. `onEachPage`
+// adds to every page.
+void drawBothSheets(Canvas &canvas, const FrontSheet &front, const BackSheet &back,
+                    const std::function<void(Canvas &)> &onEachPage = {});
 
 } // namespace CardSheet

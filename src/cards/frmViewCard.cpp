@@ -16,6 +16,7 @@ constexpr int SmallTextHeight = 195;
 constexpr int CellWidth = 600; // room for a grid caption or value beside its edge
 constexpr int ProfileCaptionLeft = 240;
 const QPoint LogoPixel(185, 285);
+constexpr qint32 PrintableAreaGrey = 0xA0A0A0;
 
 QLabel *cardLabel(QWidget *surface, const QString &name, const QString &text, const QFont &font,
                   const QColor &colour, Qt::Alignment alignment, const QRect &twips)
@@ -71,10 +72,12 @@ frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m
     cmdPrintFront = button("cmdPrintFront", "Print Card &Front", 1320, 5400, 1335);
     cmdCardOptions = button("cmdCardOptions", "&Card Options", 3360, 5400, 1335);
     cmdPrintBack = button("cmdPrintBack", "Print Card &Back", 5400, 5400, 1335);
+    cmdPreview = button("cmdPreview", "Pre&view", 3840, 6240, 975);
     cmdRefresh = button("cmdRefresh", "&Refresh", 5280, 6240, 975);
     cmdExit = button("cmdExit", "&Exit", 6720, 6240, 975);
     connect(cmdPrintFront, &QPushButton::clicked, this, &frmViewCard::printFront);
     connect(cmdPrintBack, &QPushButton::clicked, this, &frmViewCard::printBack);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmViewCard::preview);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmViewCard::reload);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdCardOptions, &QPushButton::clicked, this,
@@ -233,7 +236,7 @@ void frmViewCard::showFill(const CardFill &fill)
     sPit->setVisible(fill.sPit == Shield::SolidWhite);
 }
 
-void frmViewCard::printFront()
+CardSheet::FrontSheet frmViewCard::frontSheet() const
 {
     const MainState &state = m_host.state();
     CardSheet::FrontSheet sheet;
@@ -243,18 +246,16 @@ void frmViewCard::printFront()
     sheet.hasPhotoPath = !state.PlayerPicturePath.isEmpty();
     sheet.cards = state.CardsPerPage;
     sheet.grayscale = state.PrintGrayscale;
-    print([&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
+    return sheet;
 }
 
-void frmViewCard::printBack()
+Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const
 {
     const MainState &state = m_host.state();
     // Every back carries the logo: without it no sheet is printed, rather than half a card.
     Outcome<QImage> logo = LoadPicture(state.ApplicationPath + QStringLiteral("logo2.bmp"));
-    if (!logo) {
-        tell(logo.error());
-        return;
-    }
+    if (!logo)
+        return Failure{logo.error()};
     CardSheet::BackSheet sheet;
     sheet.texts = elementTexts();
     sheet.logo = *logo;
@@ -263,7 +264,48 @@ void frmViewCard::printBack()
     sheet.showBatting = state.ShowBatting;
     sheet.showPitching = state.ShowPitching;
     sheet.grayscale = state.PrintGrayscale;
-    print([&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, sheet); });
+    return sheet;
+}
+
+void frmViewCard::printFront()
+{
+    const CardSheet::FrontSheet sheet = frontSheet();
+    print([&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
+}
+
+void frmViewCard::printBack()
+{
+    const Outcome<CardSheet::BackSheet> sheet = backSheet();
+    if (!sheet) {
+        tell(sheet.error());
+        return;
+    }
+    print([&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, *sheet); });
+}
+
+void frmViewCard::preview()
+{
+    const Outcome<CardSheet::BackSheet> back = backSheet();
+    if (!back) {
+        tell(back.error());
+        return;
+    }
+    const CardSheet::FrontSheet front = frontSheet();
+    m_host.dialogs().previewPrint(
+        QStringLiteral("Card Sheets"), [&](QPrinter &printer, bool previewing) {
+            PainterCanvas canvas(printer);
+            // The preview outlines the printable area, where the sheets begin; paper never gets it.
+            const QSizeF area = printer.pageRect(QPrinter::Inch).size() * TwipsPerInch;
+            const auto outline = [&area](Canvas &page) {
+                page.setDrawWidthTwips(10);
+                page.box(0, 0, int(area.width()), int(area.height()), PrintableAreaGrey);
+            };
+            CardSheet::drawBothSheets(canvas, front, *back,
+                                      previewing ? std::function<void(Canvas &)>(outline)
+                                                 : std::function<void(Canvas &)>());
+            if (Outcome<void> printed = canvas.endDoc(); !printed)
+                tell(printed.error());
+        });
 }
 
 void frmViewCard::print(const std::function<void(Canvas &)> &draw)

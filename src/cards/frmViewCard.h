@@ -3,6 +3,7 @@
 // The trading card of the current player on screen, front and back at real size, filled from the
 // shared state a moment after the window loads; its texts are what the card prints read.
 
+#include "CardSheet.h"
 #include "CardTexts.h"
 #include "CardWidgets.h"
 #include "frmLogoBlit.h"
@@ -41,6 +42,7 @@ public:
     QPushButton *cmdPrintFront;
     QPushButton *cmdCardOptions;
     QPushButton *cmdPrintBack;
+    QPushButton *cmdPreview;
     QPushButton *cmdRefresh;
     QPushButton *cmdExit;
     QTimer Timer1;
@@ -50,6 +52,9 @@ public:
     QLabel *element(const QString &name) const;
     // Every value element's text, by name, as the card shows it.
     CardElementTexts elementTexts() const;
+    // The sheets as they print now, with the options in force; the back needs the logo file.
+    CardSheet::FrontSheet frontSheet() const;
+    Outcome<CardSheet::BackSheet> backSheet() const;
 
 public slots:
     // Runs once per load: fills the texts and shields, paints the photo and the logo.
@@ -58,6 +63,8 @@ public slots:
     void reload();
     void printFront();
     void printBack();
+    // Both sheets in a print preview, from which they can be printed as one job.
+    void preview();
 
 private:
     void buildFront();

@@ -89,11 +89,20 @@ public:
         drawPicture(picture, target, source);
     }
 
-    // Ends the job: everything drawn comes out on one page.
+    // What is drawn next goes on a new page of the same job, from its top-left corner.
+    void newPage()
+    {
+        startPage();
+        m_state.currentX = 0;
+        m_state.currentY = 0;
+    }
+
+    // Ends the job: everything drawn since the last new page comes out on the last page.
     virtual Outcome<void> endDoc() = 0;
 
 protected:
     virtual void colorModeChanged() {}
+    virtual void startPage() = 0;
     virtual void drawText(const QString &text) = 0;
     virtual void drawLine(const QLine &line, qint32 rgb) = 0;
     virtual void drawBox(const QRect &rect, qint32 rgb, bool filled) = 0;

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,4 +57,10 @@ public:
 
     // Returns the printer chosen, set up as the user left it, or nothing when cancelled.
     virtual std::unique_ptr<QPrinter> choosePrinter() = 0;
+
+    // A print preview titled `title`: `draw` paints the pages on a printer, once to show them
+    // (`previewing` true) and again for each print the user starts from the preview.
+    virtual void
+    previewPrint(const QString &title,
+                 const std::function<void(QPrinter &printer, bool previewing)> &draw) = 0;
 };

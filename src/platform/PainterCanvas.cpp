@@ -39,6 +39,13 @@ void PainterCanvas::colorModeChanged()
                                                                          : QPrinter::Color);
 }
 
+void PainterCanvas::startPage()
+{
+    auto *printer = dynamic_cast<QPrinter *>(&m_device);
+    if (printer && painter())
+        printer->newPage();
+}
+
 QFont PainterCanvas::currentFont() const
 {
     QFont font(state().fontName);

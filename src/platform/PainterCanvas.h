@@ -21,6 +21,7 @@ public:
 
 protected:
     void colorModeChanged() override;
+    void startPage() override;
     void drawText(const QString &text) override;
     void drawLine(const QLine &line, qint32 rgb) override;
     void drawBox(const QRect &rect, qint32 rgb, bool filled) override;

@@ -6,7 +6,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 
 QStringList qtNameFilters(const QString &filter)
 {
@@ -98,4 +100,18 @@ std::unique_ptr<QPrinter> QtDialogs::choosePrinter()
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;
+}
+
+void QtDialogs::previewPrint(const QString &title,
+                             const std::function<void(QPrinter &printer, bool previewing)> &draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&draw](QPrinter *target) {
+                         // The preview records the pages through a picture engine.
+                         draw(*target, target->paintEngine()->type() == QPaintEngine::Picture);
+                     });
+    dialog.exec();
 }

@@ -18,6 +18,8 @@ public:
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
     std::unique_ptr<QPrinter> choosePrinter() override;
+    void previewPrint(const QString &title,
+                      const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
 };
 
 // "Team Files (*.tea)|*.tea" as the name filters of a Qt file dialog.

@@ -112,6 +112,8 @@ private slots:
     void missingLogoPrintsNothing_data();
     void missingLogoPrintsNothing();
     void printedSheetsPlaceTheirTexts();
+    void previewPagesAreTheTwoPrints();
+    void previewShowsBothSheets();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -864,6 +866,105 @@ void TestCards::printedSheetsPlaceTheirTexts()
     QVERIFY(is(720 + 400, 360 + 4750, Qt::red));    // band
     QVERIFY(is(720 + 2985, 360 + 4550, Qt::white)); // inside the disc
     QVERIFY(is(720 + 150, 360 + 2000, Qt::white));  // between the cut line and the frame
+}
+
+namespace {
+
+// Every operation with the state it was drawn in, in a form two recordings can be compared by.
+QStringList dump(const QVector<CanvasOp> &ops)
+{
+    QStringList lines;
+    for (const CanvasOp &o : ops) {
+        const CanvasState &st = o.state;
+        lines.append(QStringLiteral("%1 %2 %3,%4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14")
+                         .arg(int(o.kind))
+                         .arg(o.text)
+                         .arg(st.currentX)
+                         .arg(st.currentY)
+                         .arg(st.fontName)
+                         .arg(st.fontSize)
+                         .arg(st.fontBold)
+                         .arg(st.foreColor)
+                         .arg(st.drawWidth)
+                         .arg(st.drawWidthTwips)
+                         .arg(int(st.colorMode))
+                         .arg(QString::number(o.rect.x()) + ',' + QString::number(o.rect.y()) +
+                              ',' + QString::number(o.rect.width()) + ',' +
+                              QString::number(o.rect.height()))
+                         .arg(o.color)
+                         .arg(o.pictureSize.width()));
+    }
+    return lines;
+}
+
+} // namespace
+
+// With the options in force, the preview draws page for page what the two prints draw.
+void TestCards::previewPagesAreTheTwoPrints()
+{
+    MainState &s = m_host->s;
+    s.CardsPerPage = 4;
+    s.Alignment = -3;
+    s.ShowBatting = false;
+    s.PrintGrayscale = true;
+    s.PlayerPicturePath = "photo.bmp";
+    m_host->picture = solid(204, 270, Qt::blue);
+    m_view->Timer1Tick();
+
+    const CardSheet::FrontSheet front = m_view->frontSheet();
+    const Outcome<CardSheet::BackSheet> back = m_view->backSheet();
+    QVERIFY(back.ok());
+    RecordingCanvas preview;
+    CardSheet::drawBothSheets(preview, front, *back);
+    RecordingCanvas fronts;
+    CardSheet::drawFronts(fronts, front);
+    RecordingCanvas backs;
+    CardSheet::drawBacks(backs, *back);
+
+    const QVector<CanvasOp> &ops = preview.ops;
+    const auto pageBreak = std::find_if(
+        ops.cbegin(), ops.cend(), [](const CanvasOp &o) { return o.kind == CanvasOp::NewPage; });
+    QVERIFY(pageBreak != ops.cend());
+    QCOMPARE(dump(QVector<CanvasOp>(ops.cbegin(), pageBreak)), dump(fronts.ops));
+    QCOMPARE(dump(QVector<CanvasOp>(pageBreak + 1, ops.cend())), dump(backs.ops));
+    QCOMPARE(front.cards, 4);
+    QCOMPARE(back->alignment, -3);
+    QVERIFY(!back->showBatting && front.grayscale && back->grayscale);
+}
+
+// Through the button: two pages, the fronts and then the backs, each with the printable area
+// outlined; without the logo there is nothing to preview.
+void TestCards::previewShowsBothSheets()
+{
+    frmViewCard &view = *m_view;
+    QCOMPARE(view.cmdPreview->text(), QString("Pre&view"));
+    QCOMPARE(view.cmdPreview->geometry(), twipsRect(3840, 6240, 975, 375));
+    MainState &s = m_host->s;
+    s.PlayerName = "Casey";
+    s.CardsPerPage = 2;
+    view.Timer1Tick();
+    const QString pdf = m_dir->filePath("preview.pdf");
+    m_host->d.previewAnswers.enqueue(pdf);
+    view.cmdPreview->click();
+    QCOMPARE(m_host->d.previews, QStringList{"Card Sheets"});
+    QCOMPARE(m_host->d.messages.size(), 0);
+    QCOMPARE(pdfPageCount(pdf), 2);
+    const auto has = [](const QVector<PdfWord> &words, const QString &text) {
+        return std::any_of(words.cbegin(), words.cend(),
+                           [&text](const PdfWord &w) { return w.text == text; });
+    };
+    QVERIFY(has(pdfWords(pdf, 1), "Casey"));
+    QVERIFY(!has(pdfWords(pdf, 1), "Hometown:"));
+    QVERIFY(has(pdfWords(pdf, 2), "Hometown:"));
+    // The outline runs along the page's edge here, where the test printer's printable area ends.
+    const QImage page = renderPdfPage(pdf, m_dir->filePath("preview"), 72, 2);
+    QVERIFY(qGray(page.pixel(300, 0)) < 230);
+    QVERIFY(qGray(page.pixel(300, 10)) > 250);
+
+    QFile::remove(s.ApplicationPath + "logo2.bmp");
+    view.cmdPreview->click();
+    QCOMPARE(m_host->d.previews.size(), 1);
+    QCOMPARE(m_host->d.messages.size(), 1);
 }
 
 QTEST_MAIN(TestCards)

@@ -3,10 +3,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-QVector<PdfWord> pdfWords(const QString &pdf)
+QVector<PdfWord> pdfWords(const QString &pdf, int page)
 {
     QProcess process;
-    process.start("pdftotext", {"-bbox", pdf, "-"});
+    const QString number = QString::number(page);
+    process.start("pdftotext", {"-f", number, "-l", number, "-bbox", pdf, "-"});
     process.waitForFinished(20000);
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression pattern(
@@ -20,8 +21,19 @@ QVector<PdfWord> pdfWords(const QString &pdf)
     return words;
 }
 
-QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi)
+QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi, int page)
 {
-    QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, prefix});
+    const QString number = QString::number(page);
+    QProcess::execute("pdftoppm", {"-f", number, "-l", number, "-r", QString::number(dpi), "-png",
+                                   "-singlefile", pdf, prefix});
     return QImage(prefix + ".png");
+}
+
+int pdfPageCount(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdfinfo", {pdf});
+    process.waitForFinished(20000);
+    static const QRegularExpression pages("Pages:\\s+(\\d+)");
+    return pages.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).toInt();
 }

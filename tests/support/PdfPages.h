@@ -1,7 +1,7 @@
 #pragma once
 
-// What a printed PDF holds, read with the poppler tools: the words of its first page with their
-// boxes, and the page as pixels.
+// What a printed PDF holds, read with the poppler tools: the words of a page with their boxes,
+// and the page as pixels.
 
 #include <QImage>
 #include <QString>
@@ -13,7 +13,9 @@ struct PdfWord
     double xMin, yMin, xMax; // points from the page's top-left corner
 };
 
-QVector<PdfWord> pdfWords(const QString &pdf);
+QVector<PdfWord> pdfWords(const QString &pdf, int page = 1);
 
-// The first page at `dpi`, written beside `prefix` as "<prefix>.png" and read back.
-QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi);
+// A page at `dpi`, written beside `prefix` as "<prefix>.png" and read back.
+QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi, int page = 1);
+
+int pdfPageCount(const QString &pdf);

@@ -18,6 +18,7 @@ struct CanvasOp
         FilledBox,
         Circle,
         Picture,
+        NewPage,
         EndDoc
     };
     Kind kind;
@@ -42,6 +43,7 @@ public:
     QVector<CanvasOp> texts() const; // the Text operations only
 
 protected:
+    void startPage() override { ops.append(op(CanvasOp::NewPage)); }
     void drawText(const QString &text) override;
     void drawLine(const QLine &line, qint32 rgb) override;
     void drawBox(const QRect &rect, qint32 rgb, bool filled) override;

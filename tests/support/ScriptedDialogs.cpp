@@ -33,17 +33,32 @@ std::optional<qint32> ScriptedDialogs::chooseColor()
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }
 
+namespace {
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0)); // the printable area is the whole page
+    return printer;
+}
+
+} // namespace
+
 std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter()
 {
     ++printerDialogs;
     const std::optional<QString> pdf =
         printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
-    if (!pdf)
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(*pdf);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    printer->setPageMargins(QMarginsF(0, 0, 0, 0)); // the printable area is the whole page
-    return printer;
+    return pdf ? pdfPrinter(*pdf) : nullptr;
+}
+
+void ScriptedDialogs::previewPrint(
+    const QString &title, const std::function<void(QPrinter &printer, bool previewing)> &draw)
+{
+    previews.append(title);
+    if (!previewAnswers.isEmpty())
+        draw(*pdfPrinter(previewAnswers.dequeue()), true);
 }

@@ -37,6 +37,9 @@ public:
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
     std::unique_ptr<QPrinter> choosePrinter() override;
+    // Draws the preview into the PDF file queued in `previewAnswers`, as the preview shows it.
+    void previewPrint(const QString &title,
+                      const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
 
     // Answers, taken in order.
     QQueue<MessageAnswer> messageAnswers;
@@ -46,6 +49,7 @@ public:
     // A PDF file path to print to, or nothing to cancel. The printer's page is Letter without
     // margins, so page and printable area share their top-left corner.
     QQueue<std::optional<QString>> printerAnswers;
+    QQueue<QString> previewAnswers;
 
     // What was asked.
     QVector<AskedMessage> messages;
@@ -53,4 +57,5 @@ public:
     QVector<AskedFile> folders; // title and initial folder
     int colorDialogs = 0;
     int printerDialogs = 0;
+    QStringList previews; // their titles
 };
