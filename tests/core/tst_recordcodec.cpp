@@ -1,9 +1,12 @@
 // The record line encoding on bytes: how each field type is written and read back.
 
+#include "RecordCases.h"
 #include "core/RecordCodec.h"
 #include "core/Records.h"
+#include "support/TestFiles.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace RecordCodec;
@@ -23,6 +26,7 @@ private slots:
     void badFieldsNameTheLineAndField();
     void textsTheEncodingCannotHoldAreRefused_data();
     void textsTheEncodingCannotHoldAreRefused();
+    void readsAsTheRecordedRulesSay();
 };
 
 void TestRecordCodec::singlesAreShortestWithoutLeadingZero_data()
@@ -184,6 +188,25 @@ void TestRecordCodec::textsTheEncodingCannotHoldAreRefused()
     Outcome<QByteArray> line = encodeLine(game);
     QVERIFY(!line.ok());
     QCOMPARE(line.error(), message);
+}
+
+// 2000 lines, valid and damaged, read exactly as the recorded outcomes say: the same record, or
+// the same error naming the same line and field.
+void TestRecordCodec::readsAsTheRecordedRulesSay()
+{
+    QTemporaryDir dir;
+    copyFixture(QStringLiteral("codec"), dir.path());
+    const QList<QByteArray> expected = readBytes(dir.filePath("outcomes.txt")).split('\n');
+    const QVector<RecordCases::Case> cases = RecordCases::generate(2000);
+    const QList<QByteArray> actual = RecordCases::outcomes(cases).split('\n');
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < cases.size(); ++i)
+        QVERIFY2(
+            actual[i] == expected[i],
+            qPrintable(QStringLiteral("case %1, %2\n got      %3\n expected %4")
+                           .arg(i)
+                           .arg(QString::fromLatin1(cases[i].line.toPercentEncoding()),
+                                QString::fromLatin1(actual[i]), QString::fromLatin1(expected[i]))));
 }
 
 QTEST_GUILESS_MAIN(TestRecordCodec)
