@@ -2,6 +2,7 @@
 
 #include "AlignmentTestPages.h"
 #include "core/RecordFiles.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
@@ -115,6 +116,7 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     cmdSubmit = button("cmdSubmit", "&Submit", 4080, 3840, 975, 375);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmCardOptions::submit);
+    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
 
     Form_Load();
 }

@@ -3,6 +3,7 @@
 #include "CardLayout.h"
 #include "CardSheet.h"
 #include "frmCardOptions.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
 #include "platform/Pictures.h"
@@ -77,6 +78,7 @@ frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m
     connect(cmdPrintBack, &QPushButton::clicked, this, &frmViewCard::printBack);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmViewCard::reload);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdExit, cmdExit);
     connect(cmdCardOptions, &QPushButton::clicked, this,
             [this] { frmCardOptions::showFor(m_host); });
 

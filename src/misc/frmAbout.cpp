@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
 
@@ -33,4 +34,5 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
     cmdOK->setGeometry(twipsRect(4200, 1680, 1200, 420));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdOK, nullptr);
 }

@@ -1,5 +1,6 @@
 #include "StatsTableWindow.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
@@ -132,6 +133,7 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
                                      MessageIcon::Exclamation);
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdClose, cmdClose);
 }
 
 QLabel *StatsTableWindow::cell(const QString &column, int row) const

@@ -11,6 +11,7 @@
 #include "support/RecordingCanvas.h"
 #include "support/TestFiles.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,6 +113,8 @@ private slots:
     void missingLogoPrintsNothing_data();
     void missingLogoPrintsNothing();
     void printedSheetsPlaceTheirTexts();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -864,6 +867,29 @@ void TestCards::printedSheetsPlaceTheirTexts()
     QVERIFY(is(720 + 400, 360 + 4750, Qt::red));    // band
     QVERIFY(is(720 + 2985, 360 + 4550, Qt::white)); // inside the disc
     QVERIFY(is(720 + 150, 360 + 2000, Qt::white));  // between the cut line and the frame
+}
+
+void TestCards::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+// Enter and Esc both press Exit, even while Print Card Front has the focus.
+void TestCards::keysWorkAsInADialog()
+{
+    QFETCH(int, key);
+    frmViewCard &view = *m_view;
+    view.show();
+    QSignalSpy exitClicks(view.cmdExit, &QPushButton::clicked);
+    view.cmdPrintFront->setFocus();
+    QTest::keyClick(view.cmdPrintFront, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(exitClicks.count(), 1);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(m_host->d.printerDialogs, 0);
 }
 
 QTEST_MAIN(TestCards)

@@ -12,6 +12,7 @@
 #include "support/WindowTest.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +102,8 @@ private slots:
     void loadErrorsShowNoFigures();
     void pitchingSumsConcernOnlyThePitchingTable();
     void printsToPdf();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
@@ -304,6 +307,36 @@ void TestReports::printsToPdf()
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
     QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestReports::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<bool>("pitching");
+    QTest::addColumn<int>("key");
+    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
+    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
+    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
+    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+}
+
+// Enter and Esc both press Close, even while Print has the focus.
+void TestReports::keysWorkAsInADialog()
+{
+    QFETCH(bool, pitching);
+    QFETCH(int, key);
+    std::unique_ptr<StatsTableWindow> table;
+    if (pitching)
+        table = std::make_unique<frmTeamPitchingStats>(*m_main);
+    else
+        table = std::make_unique<frmTeamBattingStats>(*m_main);
+    table->show();
+    QSignalSpy closeClicks(table->cmdClose, &QPushButton::clicked);
+    table->cmdPrint->setFocus();
+    QTest::keyClick(table->cmdPrint, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(closeClicks.count(), 1);
+    QVERIFY(!table->isVisible());
+    QCOMPARE(m_dialogs.printerDialogs, 0);
 }
 
 QTEST_MAIN(TestReports)
