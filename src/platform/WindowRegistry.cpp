@@ -21,7 +21,7 @@ QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
     m_windows.insert(key, {window, owner});
     window->setParent(&m_mainWindow, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->adjustSize();
+    // Its size is the one it gave itself, its layout's: a size hint would only undo it.
     centreOnScreen(*window);
     window->show();
     return window;
