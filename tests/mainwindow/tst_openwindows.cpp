@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -515,7 +516,8 @@ void TestOpenWindows::windowsOpenAsTheirLayoutsSay_data()
     QTest::newRow("frmHelp") << "mnuIndex" << QSize(720, 600) << false;
 }
 
-// Each window opens at its layout's size.
+// Each window opens at its layout's size, over the main window and tied to it; one of fixed size
+// offers no Maximize.
 void TestOpenWindows::windowsOpenAsTheirLayoutsSay()
 {
     QFETCH(QString, item);
@@ -532,6 +534,14 @@ void TestOpenWindows::windowsOpenAsTheirLayoutsSay()
     QVERIFY(opened->isVisible());
     QTEST(opened->size(), "size");
     QCOMPARE(opened->minimumSize() == opened->maximumSize(), fixed);
+
+    QVERIFY(opened->isWindow());
+    QCOMPARE(opened->parentWidget(), m_main.get());
+    QCOMPARE(opened->windowHandle()->transientParent(), m_main->windowHandle());
+    const Qt::WindowFlags flags = opened->windowFlags();
+    QCOMPARE(opened->windowType(), fixed ? Qt::Dialog : Qt::Window);
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), !fixed);
 }
 
 QTEST_MAIN(TestOpenWindows)
