@@ -4,6 +4,8 @@ MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title
                                        MessageButtons buttons, MessageIcon icon)
 {
     messages.append({text, title, buttons, icon});
+    if (whenAsked)
+        whenAsked(messages.last());
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
     switch (buttons) {

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 struct AskedMessage
 {
     QString text;
@@ -46,6 +48,8 @@ public:
 
     // What was asked.
     QVector<AskedMessage> messages;
+    // Called as each message is asked, before it is answered: a test looks at the program then.
+    std::function<void(const AskedMessage &)> whenAsked;
     QVector<AskedFile> files;
     int colorDialogs = 0;
     int printerDialogs = 0;
