@@ -2,10 +2,10 @@
 
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 #include "platform/Units.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
@@ -16,7 +16,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName("picIcon");
-    picIcon->setPixmap(QPixmap(":/logo36.bmp"));
+    picIcon->setPixmap(smallLogo());
     picIcon->setGeometry(twipsRect(240, 240, 720, 720));
     picIcon->setAlignment(Qt::AlignCenter);
 

@@ -96,6 +96,10 @@ void TestMisc::aboutNamesThePlatform()
     QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QString("For Linux    Version 1.1"));
     // The logo is compiled into the program and reaches every program that links the windows.
     QCOMPARE(about.findChild<QLabel *>("picIcon")->pixmap().size(), QSize(36, 33));
+    // With its mask: the corner lets the window through, the middle shows the logo.
+    const QImage icon = about.findChild<QLabel *>("picIcon")->pixmap().toImage();
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(18, 16)), 255);
 }
 
 void TestMisc::keysWorkAsInADialog_data()

@@ -35,6 +35,7 @@ private slots:
     void naturalSizeFollowsTheStoredResolution();
     void photosLoadUpright();
     void maskedTransferDrawsTransparentParts();
+    void smallLogoShowsThroughItsMask();
     void printWindowToPdf();
 };
 
@@ -222,6 +223,38 @@ void TestPlatform::maskedTransferDrawsTransparentParts()
     QCOMPARE(surface.pixelColor(1, 0), QColor(0, 128, 0));
     QCOMPARE(surface.pixelColor(2, 0), QColor(200, 0, 0));
     QCOMPARE(surface.pixelColor(3, 0), QColor(0, 128, 0));
+}
+
+// Where the mask is white the background shows through (the logo is black there: without the mask
+// the icon is a black square); where it is black the logo shows as drawn.
+void TestPlatform::smallLogoShowsThroughItsMask()
+{
+    const QImage logo(":/logo36.bmp");
+    const QImage mask(":/logo36mask.bmp");
+    const QImage shown = smallLogo().toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), QSize(36, 33));
+    QCOMPARE(shown.size(), mask.size());
+    int clear = 0;
+    int covered = 0;
+    QStringList wrong;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            const QRgb m = mask.pixel(x, y) & RGB_MASK;
+            const QRgb pixel = shown.pixel(x, y);
+            if (m == 0xFFFFFF) {
+                ++clear;
+                if (qAlpha(pixel) != 0)
+                    wrong << QString("(%1, %2) is not transparent").arg(x).arg(y);
+            } else if (m == 0) {
+                ++covered;
+                if (pixel != (logo.pixel(x, y) | 0xFF000000))
+                    wrong << QString("(%1, %2) is not the logo's").arg(x).arg(y);
+            }
+        }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+    QVERIFY(clear > 200 && covered > 800);
+    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(shown.pixel(18, 16)), 255);
 }
 
 void TestPlatform::printWindowToPdf()
