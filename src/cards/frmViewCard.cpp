@@ -245,7 +245,8 @@ void frmViewCard::printFront()
     sheet.hasPhotoPath = !state.PlayerPicturePath.isEmpty();
     sheet.cards = state.CardsPerPage;
     sheet.grayscale = state.PrintGrayscale;
-    print([&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
+    print(QStringLiteral("Card Fronts"),
+          [&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
 }
 
 void frmViewCard::printBack()
@@ -265,12 +266,14 @@ void frmViewCard::printBack()
     sheet.showBatting = state.ShowBatting;
     sheet.showPitching = state.ShowPitching;
     sheet.grayscale = state.PrintGrayscale;
-    print([&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, sheet); });
+    print(QStringLiteral("Card Backs"),
+          [&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, sheet); });
 }
 
-void frmViewCard::print(const std::function<void(Canvas &)> &draw)
+void frmViewCard::print(const QString &what, const std::function<void(Canvas &)> &draw)
 {
-    if (Outcome<void> printed = printDrawing(m_host.dialogs(), draw); !printed)
+    const QString name = printDocumentName(m_host.state().PlayerName, what);
+    if (Outcome<void> printed = printDrawing(m_host.dialogs(), name, draw); !printed)
         tell(printed.error());
 }
 

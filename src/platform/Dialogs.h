@@ -51,5 +51,7 @@ public:
     virtual std::optional<qint32> chooseColor() = 0;
 
     // Returns the printer chosen, set up as the user left it, or nothing when cancelled.
-    virtual std::unique_ptr<QPrinter> choosePrinter() = 0;
+    // `documentName` says what is printed and for whom ("Tigers - Team Batting Stats"): the print
+    // job's name, and the PDF file suggested in the user's documents folder.
+    virtual std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) = 0;
 };

@@ -15,8 +15,12 @@ public:
     std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
                                     const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
-    std::unique_ptr<QPrinter> choosePrinter() override;
+    std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
 };
+
+// The printer the print dialog opens with: named `documentName`, with "<documentName>.pdf" in
+// the user's documents folder (his home folder when he has none) as the file it suggests.
+std::unique_ptr<QPrinter> suggestedPrinter(const QString &documentName);
 
 // "Team Files (*.tea)|*.tea" as the name filters of a Qt file dialog.
 QStringList qtNameFilters(const QString &filter);

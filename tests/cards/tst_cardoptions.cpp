@@ -511,6 +511,9 @@ void TestCardOptions::printedTestPages()
     d.printerAnswers.enqueue(backPdf);
     w.cmdPrintTestBack->click();
     QCOMPARE(d.printerDialogs, 3);
+    // The test pages belong to no player: named after what they are.
+    QCOMPARE(d.printedNames,
+             QStringList({"Card Front Test Page", "Card Front Test Page", "Card Back Test Page"}));
     QCOMPARE(d.messages.size(), 0);
     QVERIFY(w.isVisible());
 
@@ -564,7 +567,9 @@ void TestCardOptions::printedTestPages()
     sheet.texts = {{"lblPlayer", "Smith"}, {"lblTeam", "Cubs"}, {"lblPosition", "SS"}};
     sheet.borderColor = Red;
     d.printerAnswers.enqueue(sheetPdf);
-    QVERIFY(printDrawing(d, [&sheet](Canvas &c) { CardSheet::drawFronts(c, sheet); }).ok());
+    QVERIFY(printDrawing(d, "Card Fronts", [&sheet](Canvas &c) {
+                CardSheet::drawFronts(c, sheet);
+            }).ok());
     const QImage sheetPage = renderPdfPage(sheetPdf, m_dir->filePath("sheet"), 288);
     const auto blackAlong = [](const QImage &page, bool row, int at) {
         QVector<int> black;

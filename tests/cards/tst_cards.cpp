@@ -759,6 +759,7 @@ void TestCards::printingThatCannotGoOn()
     d.printerAnswers.enqueue(std::nullopt);
     view.cmdPrintBack->click();
     QCOMPARE(d.printerDialogs, 2);
+    QCOMPARE(d.printedNames, QStringList({"Smith - Card Fronts", "Smith - Card Backs"}));
     QCOMPARE(d.messages.size(), 0);
 
     // A printer that cannot start the page: the user is told, and no page appears.
@@ -817,6 +818,8 @@ void TestCards::printedSheetsPlaceTheirTexts()
     m_host->d.printerAnswers.enqueue(backPdf);
     m_view->cmdPrintBack->click();
     QCOMPARE(m_host->d.messages.size(), 0);
+    // Named after the player whose card is printed.
+    QCOMPARE(m_host->d.printedNames, QStringList({"Casey - Card Fronts", "Casey - Card Backs"}));
 
     // The test printer has no margins: the printable area starts at the page's corner. A point is
     // 20 twips.

@@ -334,6 +334,9 @@ void TestLists::printsToPdf()
     m_dialogs.printerAnswers.enqueue(m_dir->filePath("batting.pdf"));
     b->cmdPrint->click();
     QVERIFY(QFileInfo(m_dir->filePath("batting.pdf")).size() > 1000);
+    QCOMPARE(m_dialogs.printedNames,
+             QStringList({"Player1 - Season Pitching Stats", "Player1 - Season Pitching Stats",
+                          "Player1 - Season Batting Stats"}));
     QCOMPARE(m_dialogs.messages.size(), 0);
 }
 

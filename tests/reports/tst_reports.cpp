@@ -306,6 +306,8 @@ void TestReports::printsToPdf()
         QVERIFY(QFileInfo(pdf).size() > 1000);
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
+    QCOMPARE(m_dialogs.printedNames,
+             QStringList({"Team1 - Team Batting Stats", "Team1 - Team Pitching Stats"}));
     QCOMPARE(m_dialogs.messages.size(), 0);
 }
 

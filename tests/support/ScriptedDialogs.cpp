@@ -28,14 +28,16 @@ std::optional<qint32> ScriptedDialogs::chooseColor()
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }
 
-std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter()
+std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter(const QString &documentName)
 {
     ++printerDialogs;
+    printedNames.append(documentName);
     const std::optional<QString> pdf =
         printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
     if (!pdf)
         return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(documentName);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(*pdf);
     printer->setPageSize(QPageSize(QPageSize::Letter));

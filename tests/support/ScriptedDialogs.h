@@ -36,7 +36,7 @@ public:
     std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
                                     const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
-    std::unique_ptr<QPrinter> choosePrinter() override;
+    std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
 
     // Answers, taken in order.
     QQueue<MessageAnswer> messageAnswers;
@@ -53,4 +53,5 @@ public:
     QVector<AskedFile> files;
     int colorDialogs = 0;
     int printerDialogs = 0;
+    QStringList printedNames; // the document name each printer dialog was asked with, in order
 };
