@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 #include "misc/frmSplash.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 #include "platform/QtDialogs.h"
 #include "platform/Units.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     keepRunningPastFileSizeLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorebinder"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo36.bmp")));
+    QApplication::setWindowIcon(QIcon(smallLogo()));
     installFontSubstitutions();
 
     const QString folder =

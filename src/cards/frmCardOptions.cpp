@@ -2,6 +2,7 @@
 
 #include "AlignmentTestPages.h"
 #include "core/RecordFiles.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
@@ -107,14 +108,15 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
     label("Label6", "Alignment Test Print:", 600, 3240, 1455);
     cmdPrintTestFront = button("cmdPrintTestFront", "Print &Front", 2280, 3120, 975, 375);
     connect(cmdPrintTestFront, &QPushButton::clicked, this,
-            [this] { printTestPage(CardSheet::drawFrontTestPage); });
+            [this] { printTestPage("Card Front Test Page", CardSheet::drawFrontTestPage); });
     cmdPrintTestBack = button("cmdPrintTestBack", "Print &Back", 3360, 3120, 975, 375);
     connect(cmdPrintTestBack, &QPushButton::clicked, this,
-            [this] { printTestPage(CardSheet::drawBackTestPage); });
+            [this] { printTestPage("Card Back Test Page", CardSheet::drawBackTestPage); });
     cmdCancel = button("cmdCancel", "&Cancel", 2880, 3840, 975, 375);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     cmdSubmit = button("cmdSubmit", "&Submit", 4080, 3840, 975, 375);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmCardOptions::submit);
+    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
 
     Form_Load();
 }
@@ -227,9 +229,9 @@ bool frmCardOptions::rewriteFiles(qint32 borderColor)
     return true;
 }
 
-void frmCardOptions::printTestPage(void (*draw)(Canvas &))
+void frmCardOptions::printTestPage(const QString &name, void (*draw)(Canvas &))
 {
-    if (Outcome<void> printed = printDrawing(m_host.dialogs(), draw); !printed)
+    if (Outcome<void> printed = printDrawing(m_host.dialogs(), name, draw); !printed)
         tell(printed.error());
 }
 

@@ -69,7 +69,7 @@ private:
     void togglePitching();
     void chooseColor();
     void submit();
-    void printTestPage(void (*draw)(Canvas &));
+    void printTestPage(const QString &name, void (*draw)(Canvas &));
     Options chosen() const;
     // Stores the chosen options, then rewrites the player's and team's files; false when a file
     // could not be written (the user is told which).

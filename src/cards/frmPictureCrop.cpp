@@ -3,6 +3,7 @@
 #include "CropRules.h"
 #include "core/CodeTables.h"
 #include "core/RecordFiles.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
 #include "platform/Units.h"
@@ -107,6 +108,7 @@ frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
     connect(cmdBorderColor, &QPushButton::clicked, this, &frmPictureCrop::chooseBorderColor);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmPictureCrop::submit);
+    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
 
     lblScaleValue = new QLabel(CropRules::scaleText(m_zoomPercent), this);
     lblScaleValue->setObjectName("lblScaleValue");

@@ -3,6 +3,7 @@
 #include "CardLayout.h"
 #include "CardSheet.h"
 #include "frmCardOptions.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
 #include "platform/Pictures.h"
@@ -80,6 +81,7 @@ frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m
     connect(cmdPreview, &QPushButton::clicked, this, &frmViewCard::preview);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmViewCard::reload);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdExit, cmdExit);
     connect(cmdCardOptions, &QPushButton::clicked, this,
             [this] { frmCardOptions::showFor(m_host); });
 
@@ -270,7 +272,8 @@ Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const
 void frmViewCard::printFront()
 {
     const CardSheet::FrontSheet sheet = frontSheet();
-    print([&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
+    print(QStringLiteral("Card Fronts"),
+          [&sheet](Canvas &canvas) { CardSheet::drawFronts(canvas, sheet); });
 }
 
 void frmViewCard::printBack()
@@ -280,7 +283,8 @@ void frmViewCard::printBack()
         tell(sheet.error());
         return;
     }
-    print([&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, *sheet); });
+    print(QStringLiteral("Card Backs"),
+          [&sheet](Canvas &canvas) { CardSheet::drawBacks(canvas, *sheet); });
 }
 
 void frmViewCard::preview()
@@ -292,7 +296,8 @@ void frmViewCard::preview()
     }
     const CardSheet::FrontSheet front = frontSheet();
     m_host.dialogs().previewPrint(
-        QStringLiteral("Card Sheets"), [&](QPrinter &printer, bool previewing) {
+        printDocumentName(m_host.state().PlayerName, QStringLiteral("Card Sheets")),
+        [&](QPrinter &printer, bool previewing) {
             PainterCanvas canvas(printer);
             // The preview outlines the printable area, where the sheets begin; paper never gets it.
             const QSizeF area = printer.pageRect(QPrinter::Inch).size() * TwipsPerInch;
@@ -308,9 +313,10 @@ void frmViewCard::preview()
         });
 }
 
-void frmViewCard::print(const std::function<void(Canvas &)> &draw)
+void frmViewCard::print(const QString &what, const std::function<void(Canvas &)> &draw)
 {
-    if (Outcome<void> printed = printDrawing(m_host.dialogs(), draw); !printed)
+    const QString name = printDocumentName(m_host.state().PlayerName, what);
+    if (Outcome<void> printed = printDrawing(m_host.dialogs(), name, draw); !printed)
         tell(printed.error());
 }
 

@@ -72,7 +72,8 @@ private:
     QLabel *addElement(QWidget *surface, const char *name, const QFont &font, const QColor &colour,
                        Qt::Alignment alignment, const QRect &twips);
     void showFill(const CardFill &fill);
-    void print(const std::function<void(Canvas &)> &draw);
+    // `what` the sheet is, for the print job's name.
+    void print(const QString &what, const std::function<void(Canvas &)> &draw);
     void tell(const QString &text);
 
     WindowHost &m_host;

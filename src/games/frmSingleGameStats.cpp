@@ -4,6 +4,7 @@
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
 #include "platform/BusyPointer.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
@@ -229,6 +230,7 @@ void frmSingleGameStats::buildControls()
         close();
     });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmSingleGameStats::submit);
+    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
 
     for (QWidget *input : std::initializer_list<QWidget *>{CBGame, txtDate, txtOpponent,
                                                            txtHighlights, CBInnings, CBDecision}) {

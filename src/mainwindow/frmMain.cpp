@@ -31,6 +31,8 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 const QString Title = QStringLiteral("Scorebinder");
@@ -249,7 +251,8 @@ void frmMain::startUp()
         m_state.Alignment = settings->Alignment;
         m_state.TeamBorderColor = settings->TeamBorderColor;
     } else if (QFileInfo::exists(RecordFiles::settingsFilePath(m_appPath))) {
-        tell(settings.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
+        m_startUpProblems.append(settings.error() +
+                                 QStringLiteral("\n\nScorebinder starts without a current team."));
         m_keepSettingsFile = true;
     }
 
@@ -257,7 +260,8 @@ void frmMain::startUp()
     if (!m_state.TeamName.isEmpty()) {
         if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(m_appPath, m_state.TeamName);
             !header) {
-            tell(header.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
+            m_startUpProblems.append(
+                header.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
             m_unusedSettings = *settings;
             m_state.TeamName.clear();
             m_state.PlayerName.clear();
@@ -271,8 +275,9 @@ void frmMain::startUp()
         if (Outcome<void> refreshed = refreshPage(); refreshed) {
             enablePlayerItems();
         } else {
-            tell(refreshed.error() +
-                 QStringLiteral("\n\nScorebinder starts without a current player."));
+            m_startUpProblems.append(
+                refreshed.error() +
+                QStringLiteral("\n\nScorebinder starts without a current player."));
             m_unusedSettings = *settings;
             m_state.PlayerName.clear();
             m_state.NewPlayer = true;
@@ -281,6 +286,28 @@ void frmMain::startUp()
     m_startTeam = m_state.TeamName;
     m_startPlayer = m_state.PlayerName;
     Timer1.start();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Once the show is done, so that the messages stand over the main window.
+    if (!m_startUpProblems.isEmpty())
+        QTimer::singleShot(0, this, &frmMain::tellStartUpProblems);
+}
+
+void frmMain::tellStartUpProblems()
+{
+    const QStringList problems = std::exchange(m_startUpProblems, {});
+    if (problems.isEmpty())
+        return;
+    // The tip waits until the user has read them.
+    const bool tipDue = Timer1.isActive();
+    Timer1.stop();
+    for (const QString &problem : problems)
+        tell(problem);
+    if (tipDue)
+        Timer1.start();
 }
 
 void frmMain::enableTeamItems()

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -62,11 +63,13 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
     void buildSummaryPage();
     void startUp();
+    void tellStartUpProblems();
     Outcome<void> refreshPage();
     void showPage();
     void showPhoto();
@@ -92,6 +95,8 @@ private:
     bool m_keepSettingsFile = false;
     QString m_startTeam;
     QString m_startPlayer;
+    // What start-up could not read, told once the window is on screen rather than over the splash.
+    QStringList m_startUpProblems;
 
     QHash<QString, QAction *> m_items;
     QHash<QString, QLabel *> m_values;

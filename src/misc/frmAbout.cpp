@@ -1,10 +1,11 @@
 #include "frmAbout.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 #include "platform/Units.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
@@ -15,7 +16,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName("picIcon");
-    picIcon->setPixmap(QPixmap(":/logo36.bmp"));
+    picIcon->setPixmap(smallLogo());
     picIcon->setGeometry(twipsRect(240, 240, 720, 720));
     picIcon->setAlignment(Qt::AlignCenter);
 
@@ -33,4 +34,5 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent)
     cmdOK->setGeometry(twipsRect(4200, 1680, 1200, 420));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdOK, nullptr);
 }

@@ -1,5 +1,7 @@
 #include "frmHelp.h"
 
+#include "platform/DialogKeys.h"
+
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -15,4 +17,5 @@ frmHelp::frmHelp(const QString &helpFile, QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
+    behaveLikeDialog(*this, nullptr, nullptr);
 }

@@ -1,5 +1,6 @@
 #include "frmTip.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
 
@@ -50,6 +51,7 @@ frmTip::frmTip(const QString &applicationPath, QWidget *parent, std::function<do
     cmdNextTip->setObjectName("cmdNextTip");
     cmdNextTip->setGeometry(twipsRect(4920, 600, 960, 375));
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::DoNextTip);
+    behaveLikeDialog(*this, cmdOK, nullptr);
 
     if (!LoadTips(applicationPath + TipFile))
         lblTipText->setText("That the " + TipFile +

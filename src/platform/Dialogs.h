@@ -56,11 +56,13 @@ public:
     virtual std::optional<qint32> chooseColor() = 0;
 
     // Returns the printer chosen, set up as the user left it, or nothing when cancelled.
-    virtual std::unique_ptr<QPrinter> choosePrinter() = 0;
+    // `documentName` says what is printed and for whom ("Tigers - Team Batting Stats"): the print
+    // job's name, and the PDF file suggested in the user's documents folder.
+    virtual std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) = 0;
 
-    // A print preview titled `title`: `draw` paints the pages on a printer, once to show them
-    // (`previewing` true) and again for each print the user starts from the preview.
+    // A print preview of the document named as for choosePrinter: `draw` paints the pages on a
+    // printer, once to show them (`previewing` true) and again for each print started from it.
     virtual void
-    previewPrint(const QString &title,
+    previewPrint(const QString &documentName,
                  const std::function<void(QPrinter &printer, bool previewing)> &draw) = 0;
 };

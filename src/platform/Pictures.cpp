@@ -121,3 +121,20 @@ void bitBlt(QImage &target, QPoint at, const QImage &source, RasterOp op)
         }
     }
 }
+
+QPixmap smallLogo()
+{
+    QImage logo = QImage(QStringLiteral(":/logo36.bmp")).convertToFormat(QImage::Format_ARGB32);
+    const QImage mask =
+        QImage(QStringLiteral(":/logo36mask.bmp")).convertToFormat(QImage::Format_RGB32);
+    if (mask.size() != logo.size())
+        return QPixmap::fromImage(logo);
+    for (int y = 0; y < logo.height(); ++y) {
+        auto *pixels = reinterpret_cast<QRgb *>(logo.scanLine(y));
+        const auto *masked = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        for (int x = 0; x < logo.width(); ++x)
+            pixels[x] =
+                qRgba(qRed(pixels[x]), qGreen(pixels[x]), qBlue(pixels[x]), 255 - qGray(masked[x]));
+    }
+    return QPixmap::fromImage(logo);
+}

@@ -7,6 +7,7 @@
 #include "core/Outcome.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -37,3 +38,8 @@ enum class RasterOp
 // AND with a mask (white keeps, black clears), then OR with an image on black draws the image
 // with transparent parts.
 void bitBlt(QImage &target, QPoint at, const QImage &source, RasterOp op);
+
+// The small logo, compiled in with the windows, with its mask applied: transparent where the mask
+// is white, the logo where the mask is black, partly transparent along the mask's grey edge. The
+// program's window icon and the About box show it.
+QPixmap smallLogo();

@@ -22,17 +22,23 @@ Outcome<void> PrintForm(QWidget &window, QPrinter &printer)
     return {};
 }
 
-Outcome<void> printWindow(Dialogs &dialogs, QWidget &window)
+QString printDocumentName(const QString &whose, const QString &what)
 {
-    std::unique_ptr<QPrinter> printer = dialogs.choosePrinter();
+    return whose.isEmpty() ? what : whose + QStringLiteral(" - ") + what;
+}
+
+Outcome<void> printWindow(Dialogs &dialogs, QWidget &window, const QString &documentName)
+{
+    std::unique_ptr<QPrinter> printer = dialogs.choosePrinter(documentName);
     if (!printer)
         return {};
     return PrintForm(window, *printer);
 }
 
-Outcome<void> printDrawing(Dialogs &dialogs, const std::function<void(Canvas &)> &draw)
+Outcome<void> printDrawing(Dialogs &dialogs, const QString &documentName,
+                           const std::function<void(Canvas &)> &draw)
 {
-    std::unique_ptr<QPrinter> printer = dialogs.choosePrinter();
+    std::unique_ptr<QPrinter> printer = dialogs.choosePrinter(documentName);
     if (!printer)
         return {};
     PainterCanvas canvas(*printer);

@@ -13,10 +13,15 @@
 // top-left, on one page.
 Outcome<void> PrintForm(QWidget &window, QPrinter &printer);
 
+// The name a print job and its suggested file get: what is printed, after whose it is when that
+// is known ("Smith - Card Fronts").
+QString printDocumentName(const QString &whose, const QString &what);
+
 // The print action of a report window: the print dialog, then the window. A cancelled dialog
 // prints nothing and is no error.
-Outcome<void> printWindow(Dialogs &dialogs, QWidget &window);
+Outcome<void> printWindow(Dialogs &dialogs, QWidget &window, const QString &documentName);
 
 // The print dialog, then one page drawn by `draw` on the chosen printer. A cancelled dialog prints
 // nothing and is no error.
-Outcome<void> printDrawing(Dialogs &dialogs, const std::function<void(Canvas &)> &draw);
+Outcome<void> printDrawing(Dialogs &dialogs, const QString &documentName,
+                           const std::function<void(Canvas &)> &draw);

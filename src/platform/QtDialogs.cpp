@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QStandardPaths>
 
 QStringList qtNameFilters(const QString &filter)
 {
@@ -92,9 +95,24 @@ std::optional<qint32> QtDialogs::chooseColor()
     return rgbLongFromColor(dialog.selectedColor());
 }
 
-std::unique_ptr<QPrinter> QtDialogs::choosePrinter()
+std::unique_ptr<QPrinter> suggestedPrinter(const QString &documentName)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(documentName);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    printer->setOutputFileName(QDir(folder).filePath(documentName + QStringLiteral(".pdf")));
+    // The file name made the printer a PDF writer. Where there is a real printer it stays the one
+    // the dialog offers first, the file ready should the user choose PDF; without one this changes
+    // nothing.
+    printer->setOutputFormat(QPrinter::NativeFormat);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> QtDialogs::choosePrinter(const QString &documentName)
+{
+    std::unique_ptr<QPrinter> printer = suggestedPrinter(documentName);
     // Printing to a PDF file stays offered: without it a machine with no printer could not print.
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
@@ -102,12 +120,12 @@ std::unique_ptr<QPrinter> QtDialogs::choosePrinter()
     return printer;
 }
 
-void QtDialogs::previewPrint(const QString &title,
+void QtDialogs::previewPrint(const QString &documentName,
                              const std::function<void(QPrinter &printer, bool previewing)> &draw)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(title);
+    std::unique_ptr<QPrinter> printer = suggestedPrinter(documentName);
+    QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(documentName);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&draw](QPrinter *target) {
                          // The preview records the pages through a picture engine.

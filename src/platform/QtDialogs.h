@@ -17,10 +17,14 @@ public:
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
-    std::unique_ptr<QPrinter> choosePrinter() override;
-    void previewPrint(const QString &title,
+    std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
+    void previewPrint(const QString &documentName,
                       const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
 };
+
+// The printer the print dialog opens with: named `documentName`, with "<documentName>.pdf" in
+// the user's documents folder (his home folder when he has none) as the file it suggests.
+std::unique_ptr<QPrinter> suggestedPrinter(const QString &documentName);
 
 // "Team Files (*.tea)|*.tea" as the name filters of a Qt file dialog.
 QStringList qtNameFilters(const QString &filter);

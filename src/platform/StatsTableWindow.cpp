@@ -1,5 +1,6 @@
 #include "StatsTableWindow.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
@@ -127,11 +128,14 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
     cmdPrint = button("cmdPrint", "&Print", layout.printLeft);
     cmdClose = button("cmdClose", "&Close", layout.closeLeft);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
-        if (Outcome<void> printed = printWindow(m_main.dialogs(), *this); !printed)
+        // Named after the team or player the window shows.
+        const QString name = printDocumentName(nameLabel->text(), windowTitle());
+        if (Outcome<void> printed = printWindow(m_main.dialogs(), *this, name); !printed)
             m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK,
                                      MessageIcon::Exclamation);
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdClose, cmdClose);
 }
 
 QLabel *StatsTableWindow::cell(const QString &column, int row) const

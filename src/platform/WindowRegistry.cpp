@@ -19,9 +19,12 @@ QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
     if (!window)
         return nullptr;
     m_windows.insert(key, {window, owner});
-    window->setParent(&m_mainWindow, Qt::Window);
+    // A child of the main window stays above it. A window of fixed size opens as a dialog, which
+    // offers no Maximize; the others (help, team tables) keep every button of a window.
+    const bool fixedSize = window->minimumSize() == window->maximumSize();
+    window->setParent(&m_mainWindow, fixedSize ? Qt::Dialog : Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->adjustSize();
+    // Its size is the one it gave itself, its layout's: a size hint would only undo it.
     centreOnScreen(*window);
     window->show();
     return window;

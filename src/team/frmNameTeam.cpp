@@ -4,6 +4,7 @@
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
 #include "platform/BusyPointer.h"
+#include "platform/DialogKeys.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
@@ -39,6 +40,7 @@ frmNameTeam::frmNameTeam(WindowHost &main, QWidget *parent) : QWidget(parent), m
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(3345, 840, 1215, 420));
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, OKButton, cmdCancel);
 }
 
 void frmNameTeam::submit()

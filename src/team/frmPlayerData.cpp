@@ -7,6 +7,7 @@
 #include "core/RecordFiles.h"
 #include "frmTeamData.h"
 #include "platform/BusyPointer.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Pictures.h"
@@ -130,6 +131,7 @@ frmPlayerData::frmPlayerData(WindowHost &main)
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(6060, FirstRow + 9 * Row, 1140, 420));
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
 }
 
 bool frmPlayerData::LoadProfile()

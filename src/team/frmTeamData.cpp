@@ -7,6 +7,7 @@
 #include "frmPlayerData.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
+#include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
@@ -98,6 +99,8 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
     connect(cmdAddPlayer, &QPushButton::clicked, this, &frmTeamData::addPlayer);
     connect(cmdImport, &QPushButton::clicked, this, &frmTeamData::importPlayer);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmTeamData::submit);
+    // No Cancel here: Esc closes the window, as its frame does.
+    behaveLikeDialog(*this, cmdSubmit, nullptr);
 
     const QFont headingFont = windowFont("MS Sans Serif", 9.75, true, true);
     for (int column = 0; column < 3; ++column) {

@@ -14,6 +14,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,8 @@ private slots:
     void filesThatCannotBeRewritten();
     void withoutAPlayerOrTeam();
     void askedBeforeClosingWithChanges();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
     void frontTestPage();
     void backTestPage();
@@ -508,6 +511,9 @@ void TestCardOptions::printedTestPages()
     d.printerAnswers.enqueue(backPdf);
     w.cmdPrintTestBack->click();
     QCOMPARE(d.printerDialogs, 3);
+    // The test pages belong to no player: named after what they are.
+    QCOMPARE(d.printedNames,
+             QStringList({"Card Front Test Page", "Card Front Test Page", "Card Back Test Page"}));
     QCOMPARE(d.messages.size(), 0);
     QVERIFY(w.isVisible());
 
@@ -561,7 +567,9 @@ void TestCardOptions::printedTestPages()
     sheet.texts = {{"lblPlayer", "Smith"}, {"lblTeam", "Cubs"}, {"lblPosition", "SS"}};
     sheet.borderColor = Red;
     d.printerAnswers.enqueue(sheetPdf);
-    QVERIFY(printDrawing(d, [&sheet](Canvas &c) { CardSheet::drawFronts(c, sheet); }).ok());
+    QVERIFY(printDrawing(d, "Card Fronts", [&sheet](Canvas &c) {
+                CardSheet::drawFronts(c, sheet);
+            }).ok());
     const QImage sheetPage = renderPdfPage(sheetPdf, m_dir->filePath("sheet"), 288);
     const auto blackAlong = [](const QImage &page, bool row, int at) {
         QVector<int> black;
@@ -580,6 +588,40 @@ void TestCardOptions::printedTestPages()
     }
     QVERIFY(blackAlong(frontPage, true, 3000).contains(720 / 5));
     QVERIFY(blackAlong(frontPage, true, 3000).contains(4320 / 5));
+}
+
+void TestCardOptions::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<QString>("control"); // the key goes there
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Return in the cards list")
+        << "CBCardsPerPage" << int(Qt::Key_Return) << "cmdSubmit";
+    QTest::newRow("keypad Enter on the alignment bar")
+        << "HScroll1" << int(Qt::Key_Enter) << "cmdSubmit";
+    QTest::newRow("Esc in the cards list")
+        << "CBCardsPerPage" << int(Qt::Key_Escape) << "cmdCancel";
+}
+
+// Enter submits the options, Esc cancels them, through their buttons.
+void TestCardOptions::keysWorkAsInADialog()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    frmCardOptions &w = openWindow();
+    QSignalSpy clicks(w.findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    w.CBCardsPerPage->setCurrentIndex(3);
+    w.HScroll1->setValue(-2);
+    auto *target = w.findChild<QWidget *>(control);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(!w.isVisible());
+    const bool submitted = pressed == "cmdSubmit";
+    QCOMPARE(m_host->s.CardsPerPage, qint16(submitted ? 4 : 1));
+    QCOMPARE(m_host->s.Alignment, qint16(submitted ? -2 : 0));
 }
 
 QTEST_MAIN(TestCardOptions)

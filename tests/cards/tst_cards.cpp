@@ -11,6 +11,7 @@
 #include "support/RecordingCanvas.h"
 #include "support/TestFiles.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,6 +115,8 @@ private slots:
     void printedSheetsPlaceTheirTexts();
     void previewPagesAreTheTwoPrints();
     void previewShowsBothSheets();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -758,6 +761,7 @@ void TestCards::printingThatCannotGoOn()
     d.printerAnswers.enqueue(std::nullopt);
     view.cmdPrintBack->click();
     QCOMPARE(d.printerDialogs, 2);
+    QCOMPARE(d.printedNames, QStringList({"Smith - Card Fronts", "Smith - Card Backs"}));
     QCOMPARE(d.messages.size(), 0);
 
     // A printer that cannot start the page: the user is told, and no page appears.
@@ -816,6 +820,8 @@ void TestCards::printedSheetsPlaceTheirTexts()
     m_host->d.printerAnswers.enqueue(backPdf);
     m_view->cmdPrintBack->click();
     QCOMPARE(m_host->d.messages.size(), 0);
+    // Named after the player whose card is printed.
+    QCOMPARE(m_host->d.printedNames, QStringList({"Casey - Card Fronts", "Casey - Card Backs"}));
 
     // The test printer has no margins: the printable area starts at the page's corner. A point is
     // 20 twips.
@@ -946,7 +952,7 @@ void TestCards::previewShowsBothSheets()
     const QString pdf = m_dir->filePath("preview.pdf");
     m_host->d.previewAnswers.enqueue(pdf);
     view.cmdPreview->click();
-    QCOMPARE(m_host->d.previews, QStringList{"Card Sheets"});
+    QCOMPARE(m_host->d.previews, QStringList{"Casey - Card Sheets"});
     QCOMPARE(m_host->d.messages.size(), 0);
     QCOMPARE(pdfPageCount(pdf), 2);
     const auto has = [](const QVector<PdfWord> &words, const QString &text) {
@@ -965,6 +971,29 @@ void TestCards::previewShowsBothSheets()
     view.cmdPreview->click();
     QCOMPARE(m_host->d.previews.size(), 1);
     QCOMPARE(m_host->d.messages.size(), 1);
+}
+
+void TestCards::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+// Enter and Esc both press Exit, even while Print Card Front has the focus.
+void TestCards::keysWorkAsInADialog()
+{
+    QFETCH(int, key);
+    frmViewCard &view = *m_view;
+    view.show();
+    QSignalSpy exitClicks(view.cmdExit, &QPushButton::clicked);
+    view.cmdPrintFront->setFocus();
+    QTest::keyClick(view.cmdPrintFront, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(exitClicks.count(), 1);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(m_host->d.printerDialogs, 0);
 }
 
 QTEST_MAIN(TestCards)

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,6 +79,8 @@ private slots:
     void filesThatCannotBeWritten_data();
     void filesThatCannotBeWritten();
     void largePictureStaysQuick();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     frmPictureCrop &openWindow();
@@ -509,6 +512,33 @@ void TestPictureCrop::largePictureStaysQuick()
     // At 5 % the picture is 300 x 200 pixels; scrolled by 14000 twips it starts 35 pixels in.
     QCOMPARE(w.viewport->image().pixelColor(100, 100), QColor(Qt::darkGreen));
     QCOMPARE(w.viewport->image().pixelColor(300 - 35 + 2, 100), QColor(128, 128, 128));
+}
+
+void TestPictureCrop::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Return") << int(Qt::Key_Return) << "cmdSubmit";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "cmdSubmit";
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "cmdCancel";
+}
+
+// Right after choosing a colour, with Color still focused: Enter submits it, Esc cancels.
+void TestPictureCrop::keysWorkAsInADialog()
+{
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    frmPictureCrop &w = openWindow();
+    QSignalSpy clicks(w.findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    m_host->d.colorAnswers.enqueue(Green);
+    w.cmdBorderColor->setFocus();
+    w.cmdBorderColor->click();
+    QTest::keyClick(w.cmdBorderColor, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(RecordFiles::ReadTeamHeader(m_app, "Cubs")->TeamBorderColor,
+             pressed == "cmdSubmit" ? Green : Red);
 }
 
 QTEST_MAIN(TestPictureCrop)

@@ -9,6 +9,9 @@
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
 
+#include <QAbstractItemView>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +76,9 @@ private slots:
     void clearGameAndCalendar();
     void unreadableStatsFileClosesTheWindow();
     void failedWriteKeepsTheEdits();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
+    void listAndCalendarKeepTheirKeys();
 
 private:
     frmSingleGameStats *open();
@@ -557,6 +563,79 @@ void TestGames::failedWriteKeepsTheEdits()
     w->countBoxes[7]->setText("2");
     w->cmdSubmit->click();
     QVERIFY(readBytes(statsPath()).contains("\n1,1,39,0,0,0,0,0,2,"));
+}
+
+void TestGames::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<QString>("box"); // typed into, and the key sent there
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Return in a count box") << "txtBAtBats"
+                                           << "4" << int(Qt::Key_Return) << "cmdSubmit";
+    QTest::newRow("keypad Enter in Highlights") << "txtHighlights"
+                                                << "Walk-off" << int(Qt::Key_Enter) << "cmdSubmit";
+    QTest::newRow("Return in the game list") << "CBGame"
+                                             << "" << int(Qt::Key_Return) << "cmdSubmit";
+    QTest::newRow("Esc in a count box") << "txtBAtBats"
+                                        << "4" << int(Qt::Key_Escape) << "cmdCancel";
+}
+
+// Enter submits the games (the window gives Enter no meaning of its own), Esc cancels.
+void TestGames::keysWorkAsInADialog()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    const QByteArray before = NewStatsFile + gameLine(1);
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    QSignalSpy clicks(w->findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    auto *input = w->findChild<QWidget *>(box);
+    if (auto *edit = qobject_cast<QLineEdit *>(input)) {
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+    }
+    QTest::keyClick(input, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_main->openedWindow("frmSingleGameStats"));
+    const QByteArray after = readBytes(statsPath());
+    if (pressed == "cmdSubmit" && !typed.isEmpty())
+        QVERIFY2(after != before && after.contains(typed.toLatin1()), after.constData());
+    else
+        QCOMPARE(after, before);
+}
+
+// The calendar takes Enter to choose its day, an open list to choose its item or close: neither
+// submits nor cancels the window.
+void TestGames::listAndCalendarKeepTheirKeys()
+{
+    const QByteArray before = NewStatsFile + gameLine(1);
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    w->cmdCalendar->click();
+    w->Calendar1->setSelectedDate(QDate(2026, 4, 9));
+    auto *days = w->Calendar1->findChild<QTableView *>();
+    QVERIFY(days);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(w->txtDate->text(), QString("04/09/2026"));
+    QVERIFY(w->Calendar1->isHidden());
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        w->CBDecision->showPopup();
+        QAbstractItemView *list = w->CBDecision->view();
+        QTRY_VERIFY(list->isVisible());
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, key);
+        QTRY_VERIFY(!list->isVisible());
+    }
+    QCOMPARE(w->CBDecision->currentIndex(), 1); // chosen with Enter, kept through Esc
+    QCOMPARE(m_main->openedWindow("frmSingleGameStats"), w);
+    QVERIFY(w->isVisible());
+    QCOMPARE(readBytes(statsPath()), before);
 }
 
 QTEST_MAIN(TestGames)

@@ -12,6 +12,7 @@
 #include "support/WindowTest.h"
 
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +102,8 @@ private slots:
     void pitchingPages();
     void loadErrorShowsNoFigures();
     void printsToPdf();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     template <class W>
@@ -331,7 +334,40 @@ void TestLists::printsToPdf()
     m_dialogs.printerAnswers.enqueue(m_dir->filePath("batting.pdf"));
     b->cmdPrint->click();
     QVERIFY(QFileInfo(m_dir->filePath("batting.pdf")).size() > 1000);
+    QCOMPARE(m_dialogs.printedNames,
+             QStringList({"Player1 - Season Pitching Stats", "Player1 - Season Pitching Stats",
+                          "Player1 - Season Batting Stats"}));
     QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestLists::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<bool>("pitching");
+    QTest::addColumn<int>("key");
+    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
+    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
+    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
+    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+}
+
+// Enter and Esc both press Close, even while Print has the focus.
+void TestLists::keysWorkAsInADialog()
+{
+    QFETCH(bool, pitching);
+    QFETCH(int, key);
+    std::unique_ptr<GameListWindow> w;
+    if (pitching)
+        w.reset(open<frmSeasonPitchingStats>());
+    else
+        w.reset(open<frmSeasonBattingStats>());
+    w->show();
+    QSignalSpy closeClicks(w->cmdClose, &QPushButton::clicked);
+    w->cmdPrint->setFocus();
+    QTest::keyClick(w->cmdPrint, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(closeClicks.count(), 1);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(m_dialogs.printerDialogs, 0);
 }
 
 QTEST_MAIN(TestLists)

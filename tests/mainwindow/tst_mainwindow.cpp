@@ -176,16 +176,31 @@ void TestMainWindow::startUpStates()
         QCOMPARE(window.state().NewPlayer, window.state().PlayerName.isEmpty());
         QCOMPARE(window.state().CardsPerPage, qint16(1));
         QVERIFY(window.state().ShowBatting && window.state().ShowPitching);
+        // A message waits until the window is on screen (the splash is gone by then), and the tip
+        // waits until the message is read.
+        QCOMPARE(m_dialogs.messages.size(), 0);
+        bool shownWhenAsked = false;
+        bool tipWhenAsked = true;
+        m_dialogs.whenAsked = [&](const AskedMessage &) {
+            shownWhenAsked = window.isVisible();
+            tipWhenAsked = window.Timer1.isActive();
+        };
+        window.show();
         if (message.isEmpty()) {
+            QCoreApplication::processEvents();
             QCOMPARE(m_dialogs.messages.size(), 0);
         } else {
-            QCOMPARE(m_dialogs.messages.size(), 1);
+            QTRY_COMPARE(m_dialogs.messages.size(), 1);
             QVERIFY2(m_dialogs.messages[0].text.startsWith(message.arg(m_app)),
                      qPrintable(m_dialogs.messages[0].text));
             QCOMPARE(m_dialogs.messages[0].title, QString("Scorebinder"));
+            QVERIFY(shownWhenAsked);
+            QVERIFY(!tipWhenAsked);
         }
+        QVERIFY(window.Timer1.isActive());
         QCOMPARE(text(window, "lblPlayerName"),
                  window.state().PlayerName.isEmpty() ? QString() : QString("Player1  #7"));
+        m_dialogs.whenAsked = nullptr;
         window.close();
     }
     // A remembered team or player that could not be read is remembered still.

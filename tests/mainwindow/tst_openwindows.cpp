@@ -8,6 +8,7 @@
 #include "games/frmSingleGameStats.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "platform/Units.h"
 #include "reports/frmTeamBattingStats.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -76,6 +78,8 @@ private slots:
     void editedPictureReachesTheSummaryAndTheCard();
     void teamFilesThatLeadOutOfTheFolder();
     void photoThatIsAPipe();
+    void windowsOpenAsTheirLayoutsSay_data();
+    void windowsOpenAsTheirLayoutsSay();
 
 private:
     template <class Window>
@@ -485,6 +489,59 @@ void TestOpenWindows::photoThatIsAPipe()
     QCOMPARE(m_main->state().PlayerPicturePath, pipe);
     QVERIFY(m_main->playerPicture().isNull());
     QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+void TestOpenWindows::windowsOpenAsTheirLayoutsSay_data()
+{
+    QTest::addColumn<QString>("item"); // the menu item that opens it; "" for the tip's timer
+    QTest::addColumn<QSize>("size");   // in pixels
+    QTest::addColumn<bool>("fixed");
+    const auto twips = [](int width, int height) {
+        return QSize(twipsToPixels(width), twipsToPixels(height));
+    };
+    QTest::newRow("frmNameTeam") << "mnuNewTeam" << twips(4800, 1500) << true;
+    QTest::newRow("frmTeamData") << "mnuTeamPro" << twips(9600, 6900) << true;
+    QTest::newRow("frmPlayerData") << "mnuPlyrPro" << twips(7440, 5280) << true;
+    QTest::newRow("frmSingleGameStats") << "mnuSingle" << twips(10815, 7530) << true;
+    QTest::newRow("frmSeasonBattingStats") << "mnuSeasonBatting" << twips(10920, 7515) << true;
+    QTest::newRow("frmSeasonPitchingStats") << "mnuSeasonPitching" << twips(10920, 7515) << true;
+    QTest::newRow("frmTeamBattingStats") << "mnuTeamBat" << twips(10920, 7515) << false;
+    QTest::newRow("frmTeamPitchingStats") << "mnuTeamPit" << twips(10920, 7590) << false;
+    QTest::newRow("frmPictureCrop") << "mnuPhoto" << twips(11880, 7770) << true;
+    QTest::newRow("frmViewCard") << "mnuViewCard" << twips(8010, 6735) << true;
+    QTest::newRow("frmCardOptions") << "mnuOptions" << twips(5190, 4275) << true;
+    QTest::newRow("frmAbout") << "mnuAbout" << twips(5640, 2400) << true;
+    QTest::newRow("frmTip") << "" << twips(6000, 3390) << true;
+    // The help has no layout in twips: it asks for its own size and may be resized.
+    QTest::newRow("frmHelp") << "mnuIndex" << QSize(720, 600) << false;
+}
+
+// Each window opens at its layout's size, over the main window and tied to it; one of fixed size
+// offers no Maximize.
+void TestOpenWindows::windowsOpenAsTheirLayoutsSay()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, fixed);
+    writeBytes(m_app + "Scorebinder Baseball.html", "<html><body><p>Index</p></body></html>");
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    if (item.isEmpty())
+        m_main->showTip();
+    else
+        trigger(qPrintable(item));
+    QWidget *opened = m_main->openedWindow(QTest::currentDataTag());
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
+    QTEST(opened->size(), "size");
+    QCOMPARE(opened->minimumSize() == opened->maximumSize(), fixed);
+
+    QVERIFY(opened->isWindow());
+    QCOMPARE(opened->parentWidget(), m_main.get());
+    QCOMPARE(opened->windowHandle()->transientParent(), m_main->windowHandle());
+    const Qt::WindowFlags flags = opened->windowFlags();
+    QCOMPARE(opened->windowType(), fixed ? Qt::Dialog : Qt::Window);
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint) && flags.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), !fixed);
 }
 
 QTEST_MAIN(TestOpenWindows)

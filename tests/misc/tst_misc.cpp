@@ -2,14 +2,19 @@
 
 #include "core/ApplicationFolder.h"
 #include "misc/frmAbout.h"
+#include "misc/frmHelp.h"
 #include "misc/frmSplash.h"
 #include "misc/frmTip.h"
 #include "support/TestFiles.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+#include <optional>
 
 class TestMisc : public QObject
 {
@@ -20,6 +25,8 @@ private slots:
     void missingTipFileSaysHowToMakeOne();
     void tipsAreTheFileLines();
     void aboutNamesThePlatform();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
     void unwritableProgramFolderUsesTheUserFolder();
 };
 
@@ -89,6 +96,61 @@ void TestMisc::aboutNamesThePlatform()
     QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QString("For Linux    Version 1.1"));
     // The logo is compiled into the program and reaches every program that links the windows.
     QCOMPARE(about.findChild<QLabel *>("picIcon")->pixmap().size(), QSize(36, 33));
+    // With its mask: the corner lets the window through, the middle shows the logo.
+    const QImage icon = about.findChild<QLabel *>("picIcon")->pixmap().toImage();
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(18, 16)), 255);
+}
+
+void TestMisc::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("target"); // the control the key goes to; "" for the window
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("okPressed");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("about, Return") << "about"
+                                   << "" << int(Qt::Key_Return) << true << true;
+    QTest::newRow("about, Esc") << "about"
+                                << "cmdOK" << int(Qt::Key_Escape) << false << true;
+    // Enter is OK's even while Next Tip has the focus; only Space presses Next Tip.
+    QTest::newRow("tip, Return") << "tip"
+                                 << "cmdNextTip" << int(Qt::Key_Return) << true << true;
+    QTest::newRow("tip, keypad Enter") << "tip"
+                                       << "cmdNextTip" << int(Qt::Key_Enter) << true << true;
+    QTest::newRow("tip, Esc") << "tip"
+                              << "cmdNextTip" << int(Qt::Key_Escape) << false << true;
+    // The help has no buttons: Enter means nothing to it, Esc closes it.
+    QTest::newRow("help, Return") << "help"
+                                  << "browser" << int(Qt::Key_Return) << false << false;
+    QTest::newRow("help, Esc") << "help"
+                               << "browser" << int(Qt::Key_Escape) << false << true;
+}
+
+void TestMisc::keysWorkAsInADialog()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, target);
+    QFETCH(int, key);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("help.html"), "<html><body><p>Help</p></body></html>");
+    std::unique_ptr<QWidget> shown;
+    if (window == "about")
+        shown = std::make_unique<frmAbout>();
+    else if (window == "tip")
+        shown = std::make_unique<frmTip>(dir.path() + '/');
+    else
+        shown = std::make_unique<frmHelp>(dir.filePath("help.html"));
+    std::optional<QSignalSpy> pressed;
+    if (auto *ok = shown->findChild<QPushButton *>("cmdOK"))
+        pressed.emplace(ok, &QPushButton::clicked);
+    shown->show();
+    QWidget *receiver = target.isEmpty() ? shown.get() : shown->findChild<QWidget *>(target);
+    receiver->setFocus();
+    QTest::keyClick(receiver, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTEST(pressed && pressed->count() == 1, "okPressed");
+    QTEST(!shown->isVisible(), "closed");
 }
 
 void TestMisc::unwritableProgramFolderUsesTheUserFolder()

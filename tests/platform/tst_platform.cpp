@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +36,9 @@ private slots:
     void naturalSizeFollowsTheStoredResolution();
     void photosLoadUpright();
     void maskedTransferDrawsTransparentParts();
+    void smallLogoShowsThroughItsMask();
     void printWindowToPdf();
+    void printerSuggestsAFileInTheDocumentsFolder();
 };
 
 void TestPlatform::twipsAndColours()
@@ -224,6 +227,38 @@ void TestPlatform::maskedTransferDrawsTransparentParts()
     QCOMPARE(surface.pixelColor(3, 0), QColor(0, 128, 0));
 }
 
+// Where the mask is white the background shows through (the logo is black there: without the mask
+// the icon is a black square); where it is black the logo shows as drawn.
+void TestPlatform::smallLogoShowsThroughItsMask()
+{
+    const QImage logo(":/logo36.bmp");
+    const QImage mask(":/logo36mask.bmp");
+    const QImage shown = smallLogo().toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), QSize(36, 33));
+    QCOMPARE(shown.size(), mask.size());
+    int clear = 0;
+    int covered = 0;
+    QStringList wrong;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            const QRgb m = mask.pixel(x, y) & RGB_MASK;
+            const QRgb pixel = shown.pixel(x, y);
+            if (m == 0xFFFFFF) {
+                ++clear;
+                if (qAlpha(pixel) != 0)
+                    wrong << QString("(%1, %2) is not transparent").arg(x).arg(y);
+            } else if (m == 0) {
+                ++covered;
+                if (pixel != (logo.pixel(x, y) | 0xFF000000))
+                    wrong << QString("(%1, %2) is not the logo's").arg(x).arg(y);
+            }
+        }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+    QVERIFY(clear > 200 && covered > 800);
+    QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(shown.pixel(18, 16)), 255);
+}
+
 void TestPlatform::printWindowToPdf()
 {
     QTemporaryDir dir;
@@ -242,12 +277,12 @@ void TestPlatform::printWindowToPdf()
 
     ScriptedDialogs dialogs;
     dialogs.printerAnswers.enqueue(std::nullopt); // cancelled: nothing printed, no error
-    QVERIFY(printWindow(dialogs, window).ok());
+    QVERIFY(printWindow(dialogs, window, "Window").ok());
     QVERIFY(QDir(dir.path()).isEmpty());
 
     const QString pdf = dir.filePath("window.pdf");
     dialogs.printerAnswers.enqueue(pdf);
-    QVERIFY(printWindow(dialogs, window).ok());
+    QVERIFY(printWindow(dialogs, window, "Window").ok());
     QCOMPARE(dialogs.printerDialogs, 2);
 
     // At 72 dpi a pixel is a point, 20 twips: the block lies at 72..144 across, 36..108 down.
@@ -258,6 +293,37 @@ void TestPlatform::printWindowToPdf()
     const auto isDark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 64; };
     QVERIFY(isDark(74, 38) && isDark(142, 106) && isDark(108, 72));
     QVERIFY(!isDark(69, 72) && !isDark(147, 72) && !isDark(108, 33) && !isDark(108, 111));
+}
+
+// The print dialog opens with the document's name and its PDF file in the user's documents
+// folder, or in his home folder when he has none.
+void TestPlatform::printerSuggestsAFileInTheDocumentsFolder()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        if (oldConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    QVERIFY(QDir(home.path()).mkdir("Documents"));
+
+    const std::unique_ptr<QPrinter> printer = suggestedPrinter("Tigers - Team Batting Stats");
+    QCOMPARE(printer->docName(), QString("Tigers - Team Batting Stats"));
+    QCOMPARE(printer->outputFileName(), home.filePath("Documents/Tigers - Team Batting Stats.pdf"));
+
+    QVERIFY(QDir(home.path()).rmdir("Documents"));
+    QCOMPARE(suggestedPrinter("Smith - Card Fronts")->outputFileName(),
+             home.filePath("Smith - Card Fronts.pdf"));
+
+    // A window that shows no team or player names only what it prints.
+    QCOMPARE(printDocumentName("Smith", "Card Backs"), QString("Smith - Card Backs"));
+    QCOMPARE(printDocumentName("", "Season Batting Stats"), QString("Season Batting Stats"));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -149,6 +150,8 @@ private slots:
     void csvQuotesOnlyWhereNeeded();
     void exportMatchesTheTables();
     void exportIntoAFolderThatRefusesFiles();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
@@ -377,6 +380,8 @@ void TestReports::printsToPdf()
         QVERIFY(placed > 30);
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
+    QCOMPARE(m_dialogs.printedNames,
+             QStringList({"Team1 - Team Batting Stats", "Team1 - Team Pitching Stats"}));
     QCOMPARE(m_dialogs.messages.size(), 0);
 }
 
@@ -487,6 +492,36 @@ void TestReports::exportIntoAFolderThatRefusesFiles()
     QVERIFY2(m_dialogs.messages[0].text.contains(out.path()),
              qPrintable(m_dialogs.messages[0].text));
     QVERIFY(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestReports::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<bool>("pitching");
+    QTest::addColumn<int>("key");
+    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
+    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
+    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
+    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+}
+
+// Enter and Esc both press Close, even while Print has the focus.
+void TestReports::keysWorkAsInADialog()
+{
+    QFETCH(bool, pitching);
+    QFETCH(int, key);
+    std::unique_ptr<StatsTableWindow> table;
+    if (pitching)
+        table = std::make_unique<frmTeamPitchingStats>(*m_main);
+    else
+        table = std::make_unique<frmTeamBattingStats>(*m_main);
+    table->show();
+    QSignalSpy closeClicks(table->cmdClose, &QPushButton::clicked);
+    table->cmdPrint->setFocus();
+    QTest::keyClick(table->cmdPrint, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(closeClicks.count(), 1);
+    QVERIFY(!table->isVisible());
+    QCOMPARE(m_dialogs.printerDialogs, 0);
 }
 
 QTEST_MAIN(TestReports)

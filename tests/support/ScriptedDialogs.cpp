@@ -4,6 +4,8 @@ MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title
                                        MessageButtons buttons, MessageIcon icon)
 {
     messages.append({text, title, buttons, icon});
+    if (whenAsked)
+        whenAsked(messages.last());
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
     switch (buttons) {
@@ -35,9 +37,10 @@ std::optional<qint32> ScriptedDialogs::chooseColor()
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf)
+std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf, const QString &documentName)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(documentName);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);
     printer->setPageSize(QPageSize(QPageSize::Letter));
@@ -47,18 +50,20 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf)
 
 } // namespace
 
-std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter()
+std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter(const QString &documentName)
 {
     ++printerDialogs;
+    printedNames.append(documentName);
     const std::optional<QString> pdf =
         printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
-    return pdf ? pdfPrinter(*pdf) : nullptr;
+    return pdf ? pdfPrinter(*pdf, documentName) : nullptr;
 }
 
 void ScriptedDialogs::previewPrint(
-    const QString &title, const std::function<void(QPrinter &printer, bool previewing)> &draw)
+    const QString &documentName,
+    const std::function<void(QPrinter &printer, bool previewing)> &draw)
 {
-    previews.append(title);
+    previews.append(documentName);
     if (!previewAnswers.isEmpty())
-        draw(*pdfPrinter(previewAnswers.dequeue()), true);
+        draw(*pdfPrinter(previewAnswers.dequeue(), documentName), true);
 }

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 struct AskedMessage
 {
     QString text;
@@ -36,9 +38,9 @@ public:
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
-    std::unique_ptr<QPrinter> choosePrinter() override;
+    std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
     // Draws the preview into the PDF file queued in `previewAnswers`, as the preview shows it.
-    void previewPrint(const QString &title,
+    void previewPrint(const QString &documentName,
                       const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
 
     // Answers, taken in order.
@@ -53,9 +55,12 @@ public:
 
     // What was asked.
     QVector<AskedMessage> messages;
+    // Called as each message is asked, before it is answered: a test looks at the program then.
+    std::function<void(const AskedMessage &)> whenAsked;
     QVector<AskedFile> files;
     QVector<AskedFile> folders; // title and initial folder
     int colorDialogs = 0;
     int printerDialogs = 0;
-    QStringList previews; // their titles
+    QStringList printedNames; // the document name each printer dialog was asked with, in order
+    QStringList previews;     // their document names
 };

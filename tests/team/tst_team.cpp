@@ -14,6 +14,7 @@
 #include "team/frmTeamData.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,8 @@ private slots:
     void nameBoxesDropWhatANameCannotHold_data();
     void nameBoxesDropWhatANameCannotHold();
     void failedTeamSaveIsReported();
+    void keysWorkAsInADialog_data();
+    void keysWorkAsInADialog();
 
 private:
     frmTeamData *teamWindow()
@@ -592,6 +595,78 @@ void TestTeam::failedTeamSaveIsReported()
     QVERIFY(teamWindow());
     QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), saved);
     QCOMPARE(m_main->state().Coach, QString("Coach Hale"));
+}
+
+void TestTeam::keysWorkAsInADialog_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box"); // typed into, and the key sent there
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed"); // the button the key presses; "" for none
+    QTest::addColumn<bool>("stored");
+    const int Return = Qt::Key_Return;
+    const int Esc = Qt::Key_Escape;
+    QTest::newRow("new team, Return") << "frmNameTeam"
+                                      << "txtTeamName"
+                                      << "Team3" << Return << "OKButton" << true;
+    QTest::newRow("new team, keypad Enter") << "frmNameTeam"
+                                            << "txtTeamName"
+                                            << "Team3" << int(Qt::Key_Enter) << "OKButton" << true;
+    QTest::newRow("new team, Esc") << "frmNameTeam"
+                                   << "txtTeamName"
+                                   << "Team3" << Esc << "cmdCancel" << false;
+    QTest::newRow("player, Return") << "frmPlayerData"
+                                    << "txtHomeTown"
+                                    << "Elm" << Return << "cmdSubmit" << true;
+    QTest::newRow("player, Esc") << "frmPlayerData"
+                                 << "txtHomeTown"
+                                 << "Elm" << Esc << "cmdCancel" << false;
+    QTest::newRow("team, Return") << "frmTeamData"
+                                  << "txtCoach"
+                                  << "Coach Lee" << Return << "cmdSubmit" << true;
+    // The team profile has no Cancel: Esc closes it as its frame does, the edit dropped.
+    QTest::newRow("team, Esc") << "frmTeamData"
+                               << "txtCoach"
+                               << "Coach Lee" << Esc << "" << false;
+}
+
+// Enter and Esc typed in a box of the window do what clicking its button does.
+void TestTeam::keysWorkAsInADialog()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    if (window == "frmNameTeam")
+        m_main->newTeam();
+    else if (window == "frmPlayerData")
+        m_main->editPlayer();
+    else
+        m_main->editTeam();
+    QWidget *opened = m_main->openedWindow(window);
+    QVERIFY(opened);
+    std::optional<QSignalSpy> clicks;
+    if (!pressed.isEmpty())
+        clicks.emplace(opened->findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    auto *edit = opened->findChild<QLineEdit *>(box);
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    if (clicks)
+        QCOMPARE(clicks->count(), 1);
+    deleteClosedWindows();
+    QVERIFY(!m_main->openedWindow(window));
+
+    bool stored = false;
+    if (window == "frmNameTeam")
+        stored = QFile::exists(m_app + "Team3/Team3.tea");
+    else if (window == "frmPlayerData")
+        stored = RecordFiles::ReadPlayerFile(m_app, "Team1", "Player1")->HomeTown == typed;
+    else
+        stored = RecordFiles::ReadTeamFile(m_app, "Team1")->header.Coach == typed;
+    QTEST(stored, "stored");
 }
 
 QTEST_MAIN(TestTeam)

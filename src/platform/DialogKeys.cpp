@@ -1,0 +1,63 @@
+#include "DialogKeys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+// Watches the window itself: a key arrives there only when the control with the focus (and every
+// widget between it and the window) left it unused.
+class DialogKeys : public QObject
+{
+public:
+    DialogKeys(QWidget &window, QAbstractButton *defaultButton, QAbstractButton *cancelButton)
+        : QObject(&window), m_window(window), m_default(defaultButton), m_cancel(cancelButton)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_window || event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Shift, Ctrl or Alt with the key is some other command.
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!m_default)
+                return false;
+            m_default->click();
+            return true;
+        case Qt::Key_Escape:
+            if (m_cancel)
+                m_cancel->click();
+            else
+                m_window.close();
+            return true;
+        default: return false;
+        }
+    }
+
+private:
+    QWidget &m_window;
+    QPointer<QAbstractButton> m_default;
+    QPointer<QAbstractButton> m_cancel;
+};
+
+} // namespace
+
+void behaveLikeDialog(QWidget &window, QAbstractButton *defaultButton,
+                      QAbstractButton *cancelButton)
+{
+    // Drawn as the default, so the user sees which button Enter presses.
+    if (auto *button = qobject_cast<QPushButton *>(defaultButton))
+        button->setDefault(true);
+    new DialogKeys(window, defaultButton, cancelButton);
+}
