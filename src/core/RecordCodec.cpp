@@ -1,12 +1,14 @@
 #include "RecordCodec.h"
 
 #include "Statistics.h"
-
-#include <QStringEncoder>
+#include "Windows1252.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace RecordCodec {
 
@@ -30,60 +32,67 @@ Outcome<QByteArray> textField(const QString &text, const char *fieldName)
         return refuse(QStringLiteral("a double quote (\")"));
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
         return refuse(QStringLiteral("a line break"));
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QString character = text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1);
-            QStringEncoder single("windows-1252");
-            (void)QByteArray(single.encode(character));
-            if (single.hasError())
-                return refuse(QStringLiteral("the character \"%1\"").arg(character));
-        }
-        return refuse(QStringLiteral("a character outside Windows-1252"));
+    Windows1252::Encoded encoded = Windows1252::encode(text);
+    if (encoded.refusedAt) {
+        const qsizetype at = *encoded.refusedAt;
+        const bool pair = text.at(at).isHighSurrogate() && at + 1 < text.size() &&
+                          text.at(at + 1).isLowSurrogate();
+        return refuse(QStringLiteral("the character \"%1\"").arg(text.mid(at, pair ? 2 : 1)));
     }
-    bytes.prepend('"');
-    bytes.append('"');
+    QByteArray bytes;
+    bytes.reserve(encoded.bytes.size() + 2);
+    bytes += '"';
+    bytes += encoded.bytes;
+    bytes += '"';
     return bytes;
 }
 
 namespace {
 
-QByteArray numberText(const RawField &raw)
+// A number's text: leading blanks were passed over with the separator, trailing ones go here.
+QByteArray numberText(RawField raw)
 {
-    QByteArray text = raw.bytes;
-    while (text.endsWith(' '))
-        text.chop(1);
-    return text;
-}
-
-bool isWholeNumber(const QByteArray &text)
-{
-    const qsizetype start = text.startsWith('-') ? 1 : 0;
-    if (text.size() == start)
-        return false;
-    for (qsizetype i = start; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
+    qsizetype size = raw.size;
+    while (size > 0 && raw.begin[size - 1] == ' ')
+        --size;
+    return QByteArray::fromRawData(raw.begin, size);
 }
 
 template <typename Int>
-Outcome<void> decodeInteger(const RawField &raw, const char *name, Int &out, const char *typeName)
+Failure notAWholeNumber(const char *name, const QByteArray &text)
+{
+    return Failure{QStringLiteral("%1 is \"%2\", which is not a whole number from %3 to %4.")
+                       .arg(QString::fromLatin1(name), QString::fromLatin1(text))
+                       .arg(std::numeric_limits<Int>::min())
+                       .arg(std::numeric_limits<Int>::max())};
+}
+
+// An optional minus and decimal digits, nothing else, within the type's range; empty reads 0.
+template <typename Int>
+Outcome<void> decodeInteger(RawField raw, const char *name, Int &out)
 {
     const QByteArray text = numberText(raw);
     if (text.isEmpty()) {
         out = 0;
         return {};
     }
-    bool ok = false;
-    const qlonglong value = isWholeNumber(text) ? text.toLongLong(&ok) : 0;
-    if (!ok || value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
-        return Failure{QStringLiteral("%1 is \"%2\", which is not %3 from %4 to %5.")
-                           .arg(QString::fromLatin1(name), QString::fromLatin1(text),
-                                QString::fromLatin1(typeName))
-                           .arg(std::numeric_limits<Int>::min())
-                           .arg(std::numeric_limits<Int>::max())};
+    const bool negative = text[0] == '-';
+    qsizetype i = negative ? 1 : 0;
+    if (i == text.size())
+        return notAWholeNumber<Int>(name, text);
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return notAWholeNumber<Int>(name, text);
+        value = value * 10 + (c - '0');
+        if (value > qint64(std::numeric_limits<Int>::max()) + 1) // leading zeros only stay small
+            return notAWholeNumber<Int>(name, text);
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
+        return notAWholeNumber<Int>(name, text);
     out = Int(value);
     return {};
 }
@@ -118,42 +127,57 @@ bool isDecimalNumber(const QByteArray &text)
     return i == text.size();
 }
 
+// The nearest double, then the nearest float; a value beyond the float's range, or one that only
+// rounds to zero, is no number a record holds.
+std::optional<float> singleValue(const QByteArray &text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.cbegin(), text.cend(), value);
+    if (error != std::errc() || end != text.cend() || !std::isfinite(value))
+        return std::nullopt;
+    if (std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    if (value != 0 && float(value) == 0)
+        return std::nullopt;
+    return float(value);
+}
+
 } // namespace
 
-Outcome<void> decodeField(const RawField &raw, const char *, QString &out, QStringDecoder &decoder)
+Outcome<void> decodeField(RawField raw, const char *, QString &out)
 {
-    out = decoder.decode(raw.bytes);
+    out = Windows1252::decode(raw.begin, raw.size);
     return {};
 }
 
-Outcome<void> decodeField(const RawField &raw, const char *name, qint16 &out, QStringDecoder &)
+Outcome<void> decodeField(RawField raw, const char *name, qint16 &out)
 {
-    return decodeInteger(raw, name, out, "a whole number");
+    return decodeInteger(raw, name, out);
 }
 
-Outcome<void> decodeField(const RawField &raw, const char *name, qint32 &out, QStringDecoder &)
+Outcome<void> decodeField(RawField raw, const char *name, qint32 &out)
 {
-    return decodeInteger(raw, name, out, "a whole number");
+    return decodeInteger(raw, name, out);
 }
 
-Outcome<void> decodeField(const RawField &raw, const char *name, float &out, QStringDecoder &)
+Outcome<void> decodeField(RawField raw, const char *name, float &out)
 {
     const QByteArray text = numberText(raw);
     if (text.isEmpty()) {
         out = 0;
         return {};
     }
-    bool ok = false;
-    const float value = isDecimalNumber(text) ? text.toFloat(&ok) : 0.0f;
-    if (!ok || !std::isfinite(value))
+    const std::optional<float> value =
+        isDecimalNumber(text) ? singleValue(text) : std::optional<float>();
+    if (!value)
         return Failure{QStringLiteral("%1 is \"%2\", which is not a decimal number.")
                            .arg(QString::fromLatin1(name), QString::fromLatin1(text))};
-    out = value;
+    out = *value;
     return {};
 }
 
 Reader::Reader(QByteArray data, QString filePath)
-    : m_data(std::move(data)), m_path(std::move(filePath)), m_decoder("windows-1252")
+    : m_data(std::move(data)), m_path(std::move(filePath))
 {
 }
 
@@ -173,48 +197,48 @@ Failure Reader::failure(int lineNumber, const QString &problem) const
         QStringLiteral("Cannot read \"%1\", line %2: %3").arg(m_path).arg(lineNumber).arg(problem)};
 }
 
-Outcome<QVector<RawField>> Reader::nextLine(int maxFields, const char *kind)
+Outcome<void> Reader::nextLine(Fields &fields, int maxFields, const char *kind)
 {
     const int lineNumber = m_line;
     if (m_pos >= m_data.size())
         return failure(lineNumber, QStringLiteral("the file ends before this line."));
+    const char *const data = m_data.constData();
     const qsizetype size = m_data.size();
     const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    QVector<RawField> fields;
-    fields.reserve(maxFields);
     // Fields past the last the record allows are only counted, for the message.
     int count = 0;
     for (;;) {
-        while (m_pos < size && m_data[m_pos] == ' ')
+        while (m_pos < size && data[m_pos] == ' ')
             ++m_pos;
         qsizetype start = m_pos;
         qsizetype end;
-        if (m_pos < size && m_data[m_pos] == '"') {
-            const qsizetype close = m_data.indexOf('"', m_pos + 1);
-            if (close < 0)
+        if (m_pos < size && data[m_pos] == '"') {
+            const auto *close = static_cast<const char *>(
+                std::memchr(data + m_pos + 1, '"', std::size_t(size - m_pos - 1)));
+            if (!close)
                 return failure(lineNumber, QStringLiteral("a quoted text has no closing quote."));
             start = m_pos + 1;
-            end = close;
-            m_line += int(std::count(m_data.cbegin() + start, m_data.cbegin() + end, '\n'));
-            m_pos = close + 1;
+            end = close - data;
+            m_line += int(std::count(data + start, data + end, '\n'));
+            m_pos = end + 1;
             // Whatever stands between the closing quote and the next separator is not part of the
             // text.
-            while (m_pos < size && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
+            while (m_pos < size && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
                 ++m_pos;
         } else {
-            while (m_pos < size && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
+            while (m_pos < size && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
                 ++m_pos;
             end = m_pos;
         }
         if (++count <= maxFields)
-            fields.append(RawField{m_data.mid(start, end - start)});
-        if (m_pos < size && m_data[m_pos] == ',') {
+            fields.append(RawField{data + start, end - start});
+        if (m_pos < size && data[m_pos] == ',') {
             ++m_pos;
             continue;
         }
-        if (m_pos < size && m_data[m_pos] == '\r')
+        if (m_pos < size && data[m_pos] == '\r')
             ++m_pos;
-        if (m_pos < size && m_data[m_pos] == '\n')
+        if (m_pos < size && data[m_pos] == '\n')
             ++m_pos;
         ++m_line;
         if (count > maxFields)
@@ -222,7 +246,7 @@ Outcome<QVector<RawField>> Reader::nextLine(int maxFields, const char *kind)
                                            .arg(count)
                                            .arg(QString::fromLatin1(kind))
                                            .arg(maxFields));
-        return fields;
+        return {};
     }
 }
 

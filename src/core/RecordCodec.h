@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <type_traits>
@@ -52,27 +52,34 @@ Outcome<QByteArray> encodeLine(const Record &record)
     return line + "\r\n";
 }
 
-// One field as found on a line, before it is converted to its type.
+// One field as found on a line, before it is converted to its type: a view into the file's bytes.
 struct RawField
 {
-    QByteArray bytes;
+    const char *begin = nullptr;
+    qsizetype size = 0;
 };
 
 // Converts the raw fields to their types; fails with a message naming the field.
-Outcome<void> decodeField(const RawField &raw, const char *name, QString &out,
-                          QStringDecoder &decoder);
-Outcome<void> decodeField(const RawField &raw, const char *name, qint16 &out, QStringDecoder &);
-Outcome<void> decodeField(const RawField &raw, const char *name, qint32 &out, QStringDecoder &);
-Outcome<void> decodeField(const RawField &raw, const char *name, float &out, QStringDecoder &);
+Outcome<void> decodeField(RawField raw, const char *name, QString &out);
+Outcome<void> decodeField(RawField raw, const char *name, qint16 &out);
+Outcome<void> decodeField(RawField raw, const char *name, qint32 &out);
+Outcome<void> decodeField(RawField raw, const char *name, float &out);
 
 template <class Record>
 int fieldCount()
 {
-    int count = 0;
-    Record record;
-    Record::visit(record, [&](const char *, auto &) { ++count; });
+    static const int count = [] {
+        int fields = 0;
+        Record record;
+        Record::visit(record, [&](const char *, auto &) { ++fields; });
+        return fields;
+    }();
     return count;
 }
+
+// More than any record has: a line's fields are kept on the stack.
+constexpr int MaxFields = 32;
+using Fields = QVarLengthArray<RawField, MaxFields>;
 
 // Reads the records of one file line by line. Errors name the file and the line.
 class Reader
@@ -89,12 +96,12 @@ public:
     {
         const int lineNumber = m_line;
         const int expected = fieldCount<Record>();
-        Outcome<QVector<RawField>> fields = nextLine(expected, kind);
-        if (!fields)
-            return Failure{fields.error()};
-        if (fields->size() != expected)
+        Fields fields;
+        if (Outcome<void> line = nextLine(fields, expected, kind); !line)
+            return Failure{line.error()};
+        if (fields.size() != expected)
             return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
-                                           .arg(fields->size())
+                                           .arg(fields.size())
                                            .arg(QString::fromLatin1(kind))
                                            .arg(expected));
         Record record;
@@ -102,7 +109,7 @@ public:
         QString error;
         Record::visit(record, [&](const char *name, auto &value) {
             if (error.isEmpty()) {
-                Outcome<void> decoded = decodeField(fields->at(index), name, value, m_decoder);
+                Outcome<void> decoded = decodeField(fields[index], name, value);
                 if (!decoded)
                     error = decoded.error();
             }
@@ -117,13 +124,12 @@ public:
     Failure failure(int lineNumber, const QString &problem) const;
 
 private:
-    // The fields of the next line; a line with more than `maxFields` is refused, and only counted
-    // past them, so a damaged file cannot fill the memory with fields.
-    Outcome<QVector<RawField>> nextLine(int maxFields, const char *kind);
+    // The fields of the next line into `fields`; a line with more than `maxFields` is refused, and
+    // only counted past them, so a damaged file cannot fill the memory with fields.
+    Outcome<void> nextLine(Fields &fields, int maxFields, const char *kind);
 
     QByteArray m_data;
     QString m_path;
-    QStringDecoder m_decoder;
     qsizetype m_pos = 0;
     int m_line = 1;
 };

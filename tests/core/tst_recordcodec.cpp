@@ -3,9 +3,12 @@
 #include "RecordCases.h"
 #include "core/RecordCodec.h"
 #include "core/Records.h"
+#include "core/Windows1252.h"
 #include "support/TestFiles.h"
 
 #include <QLocale>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +30,7 @@ private slots:
     void textsTheEncodingCannotHoldAreRefused_data();
     void textsTheEncodingCannotHoldAreRefused();
     void readsAsTheRecordedRulesSay();
+    void windows1252TablesMatchTheConverter();
 };
 
 void TestRecordCodec::singlesAreShortestWithoutLeadingZero_data()
@@ -207,6 +211,33 @@ void TestRecordCodec::readsAsTheRecordedRulesSay()
                            .arg(i)
                            .arg(QString::fromLatin1(cases[i].line.toPercentEncoding()),
                                 QString::fromLatin1(actual[i]), QString::fromLatin1(expected[i]))));
+}
+
+// Every byte reads, and every character of the basic plane writes, exactly as the platform's
+// Windows-1252 converter has it.
+void TestRecordCodec::windows1252TablesMatchTheConverter()
+{
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        QStringDecoder decoder("windows-1252");
+        QCOMPARE(Windows1252::decode(&byte, 1), decoder.decode(QByteArray(1, byte)));
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        const QString character = QString(QChar(char16_t(u)));
+        QStringEncoder encoder("windows-1252");
+        const QByteArray expected = encoder.encode(character);
+        const Windows1252::Encoded encoded = Windows1252::encode(character);
+        if (encoder.hasError() || expected.size() != 1)
+            QVERIFY2(encoded.refusedAt.has_value(), qPrintable(QString::number(u, 16)));
+        else
+            QVERIFY2(!encoded.refusedAt && encoded.bytes == expected,
+                     qPrintable(QString::number(u, 16)));
+    }
+    const QString emoji = QString::fromUtf8("ab\xF0\x9F\x98\x80");
+    QCOMPARE(Windows1252::encode(emoji).refusedAt, std::optional<qsizetype>(2));
+    QCOMPARE(textField(emoji, "Opponent").error(),
+             QString::fromUtf8("Opponent holds the character \"\xF0\x9F\x98\x80\", which a "
+                               "record file cannot store."));
 }
 
 QTEST_GUILESS_MAIN(TestRecordCodec)

@@ -1,0 +1,25 @@
+#pragma once
+
+// Windows-1252, the encoding of every record file, by table: each byte stands for one UTF-16
+// character (the five bytes the code page leaves undefined for the C1 controls of the same
+// value), and a character is written only as the one byte that reads back as it.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace Windows1252 {
+
+QString decode(const char *bytes, qsizetype size);
+
+// The bytes of `text`, or the index of the first character (a surrogate pair counts as one, at
+// its first half) that has no byte.
+struct Encoded
+{
+    QByteArray bytes;
+    std::optional<qsizetype> refusedAt;
+};
+Encoded encode(const QString &text);
+
+} // namespace Windows1252
