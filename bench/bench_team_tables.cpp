@@ -1,15 +1,14 @@
-// Filling the team tables for a full roster of 27 players with 200 games each, against reading and
-// splitting the same 27 stats files raw (the least any fill must do).
+// Filling the team tables for a full roster of 27 players with 200 games each, against reading
+// and decoding the same 27 stats files in plain C++ (the floor).
 
-#include "core/RecordFiles.h"
+#include "BenchSupport.h"
+#include "Floor.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 class BenchTeamTables : public QObject
@@ -18,92 +17,43 @@ class BenchTeamTables : public QObject
 
 private slots:
     void initTestCase();
-    void rawReadAndSplit();
     void fillTeamBatting();
     void fillTeamPitching();
 
 private:
-    QTemporaryDir m_dir;
-    QString m_app;
+    std::unique_ptr<BenchTeam> m_team;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<frmMain> m_main;
-    QStringList m_statsFiles;
+    std::vector<std::string> m_floorFiles;
 };
 
 void BenchTeamTables::initTestCase()
 {
     installFontSubstitutions();
-    m_app = m_dir.path() + '/';
-    QDir().mkpath(m_app + "Team1");
-    TeamFile team;
-    team.header = {"Team1", "Coach", "Asst", "Season", "", 0};
-    for (int p = 0; p < RosterSlots; ++p) {
-        const QString name = QStringLiteral("Player %1").arg(p + 1);
-        team.roster[p] = {name, qint16(p % 10 + 1)};
-        GameRecords records{GameRecord{}};
-        for (int g = 1; g <= MaxGames; ++g) {
-            GameRecord r;
-            r.GameNumber = qint16(g);
-            r.BHits = qint16(g % 3);
-            r.BAtBats = 4;
-            r.BWalks = qint16(g % 2);
-            r.BDoubles = qint16(g % 5 == 0);
-            r.PAtBats = qint16(p % 3 == 0 ? 12 : 0);
-            r.PHits = qint16(p % 3 == 0 ? 3 : 0);
-            r.PInnings = p % 3 == 0 ? 3.1f : 0.0f;
-            r.PStrikes = qint16(p % 3 == 0 ? 15 : 0); // the team's sum stays within 16 bits
-            r.GameDate = QStringLiteral("05/%1/2026").arg(g % 28 + 1, 2, 10, QLatin1Char('0'));
-            r.Opponent = QStringLiteral("Opponent %1").arg(g);
-            r.Decision = p % 3 == 0 ? QStringLiteral("Win") : QString();
-            r.Highlights = QStringLiteral("Two hits, one a double to the gap");
-            records.append(r);
-        }
-        QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", name, records).ok());
-        m_statsFiles << RecordFiles::statsFilePath(m_app, "Team1", name);
-    }
-    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", team).ok());
-    QVERIFY(RecordFiles::WriteSettings(m_app, Settings{"Team1", "", 0, 0}).ok());
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
+    m_team = std::make_unique<BenchTeam>();
+    m_main = std::make_unique<frmMain>(m_team->app, m_dialogs);
     m_main->Timer1.stop();
-}
-
-void BenchTeamTables::rawReadAndSplit()
-{
-    qsizetype fields = 0;
-    QBENCHMARK
-    {
-        fields = 0;
-        for (const QString &path : std::as_const(m_statsFiles)) {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            const QByteArray data = file.readAll();
-            for (const QByteArray &line : data.split('\n'))
-                fields += line.split(',').size();
-        }
-    }
-    QVERIFY(fields > RosterSlots * MaxGames * 24);
+    m_floorFiles = Floor::nativePaths(m_team->statsFiles);
 }
 
 void BenchTeamTables::fillTeamBatting()
 {
     frmTeamBattingStats window(*m_main);
-    QBENCHMARK
-    {
-        window.FillTeamBattingTable();
-    }
+    const PairedTimes times = timePaired(
+        40, [&] { window.FillTeamBattingTable(); }, [&] { Floor::decodeFiles(m_floorFiles); });
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));
     QCOMPARE(window.cell("lblBGames", 27)->text(), QString("200"));
+    reportRatio("team batting fill / floor", times);
 }
 
 void BenchTeamTables::fillTeamPitching()
 {
     frmTeamPitchingStats window(*m_main);
-    QBENCHMARK
-    {
-        window.FillTeamPitchingTable();
-    }
+    const PairedTimes times = timePaired(
+        40, [&] { window.FillTeamPitchingTable(); }, [&] { Floor::decodeFiles(m_floorFiles); });
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));
     QCOMPARE(window.cell("lblPGames", 27)->text(), QString("200"));
+    reportRatio("team pitching fill / floor", times);
 }
 
 QTEST_MAIN(BenchTeamTables)

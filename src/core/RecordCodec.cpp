@@ -22,29 +22,41 @@ QByteArray singleField(float value)
     return text;
 }
 
-Outcome<QByteArray> textField(const QString &text, const char *fieldName)
+Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName)
 {
     const auto refuse = [&](const QString &what) {
         return Failure{QStringLiteral("%1 holds %2, which a record file cannot store.")
                            .arg(QString::fromLatin1(fieldName), what)};
     };
-    if (text.contains(QLatin1Char('"')))
-        return refuse(QStringLiteral("a double quote (\")"));
-    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        return refuse(QStringLiteral("a line break"));
-    Windows1252::Encoded encoded = Windows1252::encode(text);
-    if (encoded.refusedAt) {
-        const qsizetype at = *encoded.refusedAt;
-        const bool pair = text.at(at).isHighSurrogate() && at + 1 < text.size() &&
-                          text.at(at + 1).isLowSurrogate();
-        return refuse(QStringLiteral("the character \"%1\"").arg(text.mid(at, pair ? 2 : 1)));
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            return refuse(QStringLiteral("a double quote (\")"));
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return refuse(QStringLiteral("a line break"));
     }
+    out += '"';
+    if (const std::optional<qsizetype> at = Windows1252::appendEncoded(out, text)) {
+        const bool pair = text.at(*at).isHighSurrogate() && *at + 1 < text.size() &&
+                          text.at(*at + 1).isLowSurrogate();
+        return refuse(QStringLiteral("the character \"%1\"").arg(text.mid(*at, pair ? 2 : 1)));
+    }
+    out += '"';
+    return {};
+}
+
+Outcome<QByteArray> textField(const QString &text, const char *fieldName)
+{
     QByteArray bytes;
-    bytes.reserve(encoded.bytes.size() + 2);
-    bytes += '"';
-    bytes += encoded.bytes;
-    bytes += '"';
+    if (Outcome<void> appended = appendTextField(bytes, text, fieldName); !appended)
+        return Failure{appended.error()};
     return bytes;
+}
+
+void appendInteger(QByteArray &out, qint64 value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr - digits);
 }
 
 namespace {
@@ -71,28 +83,30 @@ Failure notAWholeNumber(const char *name, const QByteArray &text)
 template <typename Int>
 Outcome<void> decodeInteger(RawField raw, const char *name, Int &out)
 {
-    const QByteArray text = numberText(raw);
-    if (text.isEmpty()) {
+    const char *p = raw.begin;
+    const char *end = raw.begin + raw.size;
+    while (end > p && end[-1] == ' ')
+        --end;
+    if (p == end) {
         out = 0;
         return {};
     }
-    const bool negative = text[0] == '-';
-    qsizetype i = negative ? 1 : 0;
-    if (i == text.size())
-        return notAWholeNumber<Int>(name, text);
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
     qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9')
-            return notAWholeNumber<Int>(name, text);
-        value = value * 10 + (c - '0');
-        if (value > qint64(std::numeric_limits<Int>::max()) + 1) // leading zeros only stay small
-            return notAWholeNumber<Int>(name, text);
+    bool valid = p != end;
+    for (; valid && p != end; ++p) {
+        const unsigned digit = unsigned(*p - '0');
+        // Past the type's range the digits stop counting: leading zeros keep it small.
+        valid = digit <= 9 && value <= qint64(std::numeric_limits<Int>::max()) + 1;
+        value = value * 10 + digit;
     }
     if (negative)
         value = -value;
-    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
-        return notAWholeNumber<Int>(name, text);
+    if (!valid || value < std::numeric_limits<Int>::min() ||
+        value > std::numeric_limits<Int>::max())
+        return notAWholeNumber<Int>(name, numberText(raw));
     out = Int(value);
     return {};
 }

@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 #include <QVector>
 
+#include <cstring>
 #include <type_traits>
 
 namespace RecordCodec {
@@ -20,36 +21,47 @@ QByteArray singleField(float value);
 // A text as it is stored: quoted Windows-1252 bytes. Fails, naming the field, for a text that the
 // encoding cannot hold (a double quote, CR, LF or a character outside Windows-1252).
 Outcome<QByteArray> textField(const QString &text, const char *fieldName);
+// The same, appended to `out`; on failure `out` holds part of the field.
+Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName);
 
-// One record as a whole line, CR LF included.
+void appendInteger(QByteArray &out, qint64 value);
+
+// One record as a whole line, CR LF included, appended to `out`; on failure `out` holds part of
+// the line.
 template <class Record>
-Outcome<QByteArray> encodeLine(const Record &record)
+Outcome<void> appendLine(QByteArray &out, const Record &record)
 {
-    QByteArray line;
     QString error;
     bool first = true;
     Record::visit(record, [&](const char *name, const auto &value) {
         if (!error.isEmpty())
             return;
         if (!first)
-            line += ',';
+            out += ',';
         first = false;
         using Field = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<Field, QString>) {
-            Outcome<QByteArray> text = textField(value, name);
-            if (text)
-                line += *text;
-            else
+            if (Outcome<void> text = appendTextField(out, value, name); !text)
                 error = text.error();
         } else if constexpr (std::is_same_v<Field, float>) {
-            line += singleField(value);
+            out += singleField(value);
         } else {
-            line += QByteArray::number(value);
+            appendInteger(out, value);
         }
     });
     if (!error.isEmpty())
         return Failure{error};
-    return line + "\r\n";
+    out += "\r\n";
+    return {};
+}
+
+template <class Record>
+Outcome<QByteArray> encodeLine(const Record &record)
+{
+    QByteArray line;
+    if (Outcome<void> appended = appendLine(line, record); !appended)
+        return Failure{appended.error()};
+    return line;
 }
 
 // One field as found on a line, before it is converted to its type: a view into the file's bytes.
@@ -90,6 +102,10 @@ public:
     // True when nothing but blank lines is left.
     bool atEnd() const;
 
+    // From now on the text fields other than `name` are checked but left empty: for a reader
+    // that needs only the figures, a line costs no text it would throw away.
+    void keepOnlyText(const char *name) { m_keptText = name; }
+
     // The next line as a record of the given type; `kind` names it in errors ("a game record").
     template <class Record>
     Outcome<Record> read(const char *kind)
@@ -108,6 +124,12 @@ public:
         int index = 0;
         QString error;
         Record::visit(record, [&](const char *name, auto &value) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>) {
+                if (m_keptText && std::strcmp(name, m_keptText) != 0) {
+                    ++index;
+                    return;
+                }
+            }
             if (error.isEmpty()) {
                 Outcome<void> decoded = decodeField(fields[index], name, value);
                 if (!decoded)
@@ -130,6 +152,7 @@ private:
 
     QByteArray m_data;
     QString m_path;
+    const char *m_keptText = nullptr;
     qsizetype m_pos = 0;
     int m_line = 1;
 };

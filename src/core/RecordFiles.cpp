@@ -79,15 +79,7 @@ Outcome<Record> readSingleRecord(const QString &path, const char *kind)
     return reader.read<Record>(kind);
 }
 
-template <class Record>
-Outcome<void> appendLine(QByteArray &bytes, const Record &record)
-{
-    Outcome<QByteArray> line = RecordCodec::encodeLine(record);
-    if (!line)
-        return Failure{line.error()};
-    bytes += *line;
-    return {};
-}
+using RecordCodec::appendLine;
 
 Failure refusedSave(const QString &path, const QString &problem)
 {
@@ -237,13 +229,19 @@ Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const
     return WriteGameRecords(appPath, team, player, GameRecords{GameRecord{}});
 }
 
-Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
+namespace {
+
+Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
 {
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
         return Failure{data.error()};
     RecordCodec::Reader reader(*data, path);
+    if (figuresOnly)
+        reader.keepOnlyText("Decision");
     GameRecords records;
+    // A game's line is rarely shorter than 48 bytes; a guess that spares most regrowing.
+    records.reserve(std::min<qsizetype>(data->size() / 48 + 1, MaxStatsRecords));
     while (!reader.atEnd()) {
         if (records.size() == MaxStatsRecords)
             return reader.failure(
@@ -254,9 +252,16 @@ Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
         Outcome<GameRecord> record = reader.read<GameRecord>(GameKind);
         if (!record)
             return Failure{record.error()};
-        records.append(*record);
+        records.append(std::move(*record));
     }
     return records;
+}
+
+} // namespace
+
+Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
+{
+    return readGames(path, false);
 }
 
 Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
@@ -265,7 +270,16 @@ Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team
     const QString path = statsFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return Failure{names.error()};
-    return ReadGameRecordsAt(path);
+    return readGames(path, false);
+}
+
+Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    const QString path = statsFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return Failure{names.error()};
+    return readGames(path, true);
 }
 
 namespace {
@@ -277,6 +291,7 @@ Outcome<QByteArray> encodeGameRecords(const GameRecords &records)
                            .arg(MaxStatsRecords)
                            .arg(MaxGames)};
     QByteArray bytes;
+    bytes.reserve(records.size() * 128); // a game's line with short texts
     for (int index = 0; index < records.size(); ++index) {
         if (Outcome<void> encoded = appendLine(bytes, records[index]); !encoded)
             return Failure{QStringLiteral("game %1: %2").arg(index).arg(encoded.error())};

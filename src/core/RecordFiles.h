@@ -44,6 +44,10 @@ Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const
 // Records 0 to N; an empty file gives no records at all.
 Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
                                      const QString &player);
+// The same records with only the figures a season's totals take: every number and the decision,
+// the other texts left empty. Errors are those of ReadGameRecords.
+Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team,
+                                     const QString &player);
 Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
                                const GameRecords &records);
 

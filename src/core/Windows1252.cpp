@@ -40,6 +40,8 @@ const Tables &tables()
 
 QString decode(const char *bytes, qsizetype size)
 {
+    if (size == 0)
+        return QString();
     const Tables &t = tables();
     QString text(size, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -48,22 +50,30 @@ QString decode(const char *bytes, qsizetype size)
     return text;
 }
 
-Encoded encode(const QString &text)
+std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text)
 {
     const Tables &t = tables();
-    Encoded result;
-    result.bytes.resize(text.size());
-    char *out = result.bytes.data();
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *bytes = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // No byte reads as half of a surrogate pair: such a character lies outside the page.
         const qint16 byte = t.toByte[text[i].unicode()];
         if (byte < 0) {
-            result.bytes.clear();
-            result.refusedAt = i;
-            return result;
+            out.truncate(start + i);
+            return i;
         }
-        out[i] = char(byte);
+        bytes[i] = char(byte);
     }
+    return std::nullopt;
+}
+
+Encoded encode(const QString &text)
+{
+    Encoded result;
+    result.refusedAt = appendEncoded(result.bytes, text);
+    if (result.refusedAt)
+        result.bytes.clear();
     return result;
 }
 

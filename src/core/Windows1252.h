@@ -13,8 +13,10 @@ namespace Windows1252 {
 
 QString decode(const char *bytes, qsizetype size);
 
-// The bytes of `text`, or the index of the first character (a surrogate pair counts as one, at
-// its first half) that has no byte.
+// Appends the bytes of `text` to `out`; or gives the index of the first character that has no
+// byte (a surrogate pair at its first half), `out` then holding the bytes before it.
+std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text);
+
 struct Encoded
 {
     QByteArray bytes;

@@ -45,7 +45,7 @@ Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
     // The player file names the team whose folder holds his stats.
     const QString statsTeam = page.profile.TeamName;
     const QString statsPath = RecordFiles::statsFilePath(appPath, statsTeam, player);
-    Outcome<GameRecords> records = RecordFiles::ReadGameRecords(appPath, statsTeam, player);
+    Outcome<GameRecords> records = RecordFiles::ReadGameFigures(appPath, statsTeam, player);
     if (!records)
         return Failure{records.error()};
     Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records);

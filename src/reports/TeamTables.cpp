@@ -81,7 +81,7 @@ Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const T
         if (entry.RosterPlayer.isEmpty())
             continue;
         Outcome<GameRecords> records =
-            RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer);
+            RecordFiles::ReadGameFigures(appPath, folder, entry.RosterPlayer);
         if (!records)
             return Failure{
                 QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};

@@ -1,0 +1,87 @@
+#include "BenchSupport.h"
+
+#include "core/RecordFiles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void written(const Outcome<void> &saved)
+{
+    if (!saved)
+        qFatal("the benchmark's team could not be written: %s", qPrintable(saved.error()));
+}
+
+} // namespace
+
+BenchTeam::BenchTeam()
+{
+    app = dir.path() + '/';
+    QDir().mkpath(app + "Team1");
+    TeamFile team;
+    team.header = {"Team1", "Coach", "Asst", "Season", "", 0};
+    for (int p = 0; p < RosterSlots; ++p) {
+        const QString name = QStringLiteral("Player %1").arg(p + 1);
+        team.roster[p] = {name, qint16(p % 10 + 1)};
+        GameRecords records{GameRecord{}};
+        for (int g = 1; g <= MaxGames; ++g) {
+            GameRecord r;
+            r.GameNumber = qint16(g);
+            r.BHits = qint16(g % 3);
+            r.BAtBats = 4;
+            r.BWalks = qint16(g % 2);
+            r.BDoubles = qint16(g % 5 == 0);
+            r.PAtBats = qint16(p % 3 == 0 ? 12 : 0);
+            r.PHits = qint16(p % 3 == 0 ? 3 : 0);
+            r.PInnings = p % 3 == 0 ? 3.1f : 0.0f;
+            r.PStrikes = qint16(p % 3 == 0 ? 15 : 0); // the team's sum stays within 16 bits
+            r.GameDate = QStringLiteral("05/%1/2026").arg(g % 28 + 1, 2, 10, QLatin1Char('0'));
+            r.Opponent = QStringLiteral("Opponent %1").arg(g);
+            r.Decision = p % 3 == 0 ? QStringLiteral("Win") : QString();
+            r.Highlights = QStringLiteral("Two hits, one a double to the gap");
+            records.append(r);
+        }
+        const PlayerProfile profile{
+            name, "Team1", qint16(p % 10 + 1), 0, 1, 2, qint16(p), "Springfield", "IL", 12, ""};
+        written(RecordFiles::WriteGameRecords(app, "Team1", name, records));
+        written(RecordFiles::WritePlayerFile(app, "Team1", name, profile));
+        statsFiles << RecordFiles::statsFilePath(app, "Team1", name);
+    }
+    written(RecordFiles::WriteTeamFile(app, "Team1", team));
+    written(RecordFiles::WriteSettings(app, Settings{"Team1", "Player 1", 0, 0}));
+}
+
+PairedTimes timePaired(int runs, const std::function<void()> &subject,
+                       const std::function<void()> &floor)
+{
+    std::vector<double> subjectTimes, floorTimes;
+    QElapsedTimer timer;
+    const auto time = [&timer](const std::function<void()> &run) {
+        timer.start();
+        run();
+        return timer.nsecsElapsed() / 1e6;
+    };
+    subject(); // warm the caches for both
+    floor();
+    for (int i = 0; i < runs; ++i) {
+        subjectTimes.push_back(time(subject));
+        floorTimes.push_back(time(floor));
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    return {median(subjectTimes), median(floorTimes)};
+}
+
+void reportRatio(const char *what, const PairedTimes &times)
+{
+    std::printf("%s: %.3f ms, floor %.3f ms\n", what, times.subject, times.floor);
+    std::printf("ratio %s: %.2fx\n", what, times.ratio());
+    std::fflush(stdout);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// What the benchmarks share: a team of 27 players with 200 games each in a temporary program
+// folder, and timing a subject against its floor in alternating runs, so that both meet the same
+// moments of a noisy machine.
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+struct BenchTeam
+{
+    BenchTeam();
+    QTemporaryDir dir;
+    QString app; // with its trailing "/"
+    QStringList statsFiles;
+};
+
+struct PairedTimes
+{
+    double subject; // medians, in milliseconds
+    double floor;
+    double ratio() const { return subject / floor; }
+};
+
+PairedTimes timePaired(int runs, const std::function<void()> &subject,
+                       const std::function<void()> &floor);
+
+// Prints "<what>: subject x ms, floor y ms" and "ratio <what>: <n>x".
+void reportRatio(const char *what, const PairedTimes &times);
