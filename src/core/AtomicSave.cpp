@@ -1,6 +1,5 @@
 #include "AtomicSave.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -8,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,13 +88,24 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+// Scanned with the system's own calls: a save runs this for every file it writes.
 void removeLeftovers(const QString &folder, const QString &fileName)
 {
-    QDir dir(folder);
-    const QStringList leftovers =
-        dir.entryList({leftoverPattern(fileName)}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : leftovers)
-        dir.remove(name);
+    const QByteArray prefix = QFile::encodeName(fileName) + TempMarker;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.constData(), std::size_t(prefix.size())) != 0)
+            continue;
+        struct stat info
+        {
+        };
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 QString randomSuffix()

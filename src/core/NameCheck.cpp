@@ -1,11 +1,14 @@
 #include "NameCheck.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -88,6 +91,9 @@ namespace {
 // appended. Empty when that part is a link to nothing.
 QString resolvedPath(const QString &path)
 {
+    char resolved[PATH_MAX];
+    if (::realpath(QFile::encodeName(path).constData(), resolved))
+        return QFile::decodeName(resolved);
     QString existing = QDir::cleanPath(path);
     QString rest;
     for (;;) {
@@ -104,6 +110,18 @@ QString resolvedPath(const QString &path)
     return canonical.isEmpty() ? QString() : canonical + rest;
 }
 
+// The data folder is asked about for every file read or written; its own links are resolved once.
+QString resolvedFolder(const QString &folder)
+{
+    static QString asked;
+    static QString resolved;
+    if (folder != asked || resolved.isEmpty()) {
+        asked = folder;
+        resolved = resolvedPath(folder);
+    }
+    return resolved;
+}
+
 } // namespace
 
 bool isInsideFolder(const QString &folder, const QString &path)
@@ -111,7 +129,6 @@ bool isInsideFolder(const QString &folder, const QString &path)
     const QString base = QDir::cleanPath(folder) + QLatin1Char('/');
     if (!QDir::cleanPath(path).startsWith(base))
         return false;
-    const QString resolvedFolder = resolvedPath(folder);
     const QString resolved = resolvedPath(path);
-    return !resolved.isEmpty() && resolved.startsWith(resolvedFolder + QLatin1Char('/'));
+    return !resolved.isEmpty() && resolved.startsWith(resolvedFolder(folder) + QLatin1Char('/'));
 }

@@ -12,13 +12,31 @@
 
 namespace RecordCodec {
 
+void appendSingle(QByteArray &out, float value)
+{
+    if (value == 0.0f) {
+        out += '0';
+        return;
+    }
+    // Fixed notation without a precision is the shortest form that reads back as the same float.
+    char digits[64];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    const char *begin = digits;
+    if (result.ptr - digits >= 2 && digits[0] == '0' && digits[1] == '.') {
+        begin = digits + 1; // ".2"
+    } else if (result.ptr - digits >= 3 && digits[0] == '-' && digits[1] == '0' &&
+               digits[2] == '.') {
+        digits[1] = '-'; // "-.5"
+        begin = digits + 1;
+    }
+    out.append(begin, result.ptr - begin);
+}
+
 QByteArray singleField(float value)
 {
-    QByteArray text = Stats::formatSingle(value).toLatin1();
-    if (text.startsWith("0."))
-        text.remove(0, 1);
-    else if (text.startsWith("-0."))
-        text.remove(1, 1);
+    QByteArray text;
+    appendSingle(text, value);
     return text;
 }
 

@@ -17,6 +17,7 @@ namespace RecordCodec {
 
 // A Single in its shortest round-trip form with "." and without a leading zero: "0", "5.1", ".2".
 QByteArray singleField(float value);
+void appendSingle(QByteArray &out, float value);
 
 // A text as it is stored: quoted Windows-1252 bytes. Fails, naming the field, for a text that the
 // encoding cannot hold (a double quote, CR, LF or a character outside Windows-1252).
@@ -44,7 +45,7 @@ Outcome<void> appendLine(QByteArray &out, const Record &record)
             if (Outcome<void> text = appendTextField(out, value, name); !text)
                 error = text.error();
         } else if constexpr (std::is_same_v<Field, float>) {
-            out += singleField(value);
+            appendSingle(out, value);
         } else {
             appendInteger(out, value);
         }
