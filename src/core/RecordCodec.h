@@ -111,17 +111,26 @@ public:
     template <class Record>
     Outcome<Record> read(const char *kind)
     {
+        Record record;
+        if (Outcome<void> done = readInto(record, kind); !done)
+            return Failure{done.error()};
+        return record;
+    }
+
+    // The same into a record the caller holds (a default one), sparing a copy per line.
+    template <class Record>
+    Outcome<void> readInto(Record &record, const char *kind)
+    {
         const int lineNumber = m_line;
         const int expected = fieldCount<Record>();
         Fields fields;
         if (Outcome<void> line = nextLine(fields, expected, kind); !line)
-            return Failure{line.error()};
+            return line;
         if (fields.size() != expected)
             return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
                                            .arg(fields.size())
                                            .arg(QString::fromLatin1(kind))
                                            .arg(expected));
-        Record record;
         int index = 0;
         QString error;
         Record::visit(record, [&](const char *name, auto &value) {
@@ -140,7 +149,7 @@ public:
         });
         if (!error.isEmpty())
             return failure(lineNumber, error);
-        return record;
+        return {};
     }
 
     int lineNumber() const { return m_line; }

@@ -249,10 +249,9 @@ Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
                 QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
                     .arg(MaxStatsRecords)
                     .arg(MaxGames));
-        Outcome<GameRecord> record = reader.read<GameRecord>(GameKind);
-        if (!record)
+        records.emplace_back();
+        if (Outcome<void> record = reader.readInto(records.back(), GameKind); !record)
             return Failure{record.error()};
-        records.append(std::move(*record));
     }
     return records;
 }
