@@ -17,7 +17,7 @@ constexpr int SmallTextHeight = 195;
 constexpr int CellWidth = 600; // room for a grid caption or value beside its edge
 constexpr int ProfileCaptionLeft = 240;
 const QPoint LogoPixel(185, 285);
-constexpr qint32 PrintableAreaGrey = 0xA0A0A0;
+constexpr qint32 PrintableAreaGrey = 0x909090;
 
 QLabel *cardLabel(QWidget *surface, const QString &name, const QString &text, const QFont &font,
                   const QColor &colour, Qt::Alignment alignment, const QRect &twips)
@@ -302,7 +302,7 @@ void frmViewCard::preview()
             // The preview outlines the printable area, where the sheets begin; paper never gets it.
             const QSizeF area = printer.pageRect(QPrinter::Inch).size() * TwipsPerInch;
             const auto outline = [&area](Canvas &page) {
-                page.setDrawWidthTwips(10);
+                page.setDrawWidth(1); // one pixel of the screen at any zoom
                 page.box(0, 0, int(area.width()), int(area.height()), PrintableAreaGrey);
             };
             CardSheet::drawBothSheets(canvas, front, *back,
