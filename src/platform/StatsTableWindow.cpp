@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -69,7 +70,8 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
         l->setFont(font);
         setTextColour(l, DarkBlue);
         l->setAlignment(align | Qt::AlignTop);
-        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        placeFitted(l, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        fitToText(l);
         return l;
     };
     const QFont boldSmall = windowFont("MS Sans Serif", 9.75, true);
@@ -102,10 +104,10 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
             if (column.cellWidth == 0) {
                 const int left = last && firstAutoColumn ? layout.lastRowNameLeft : column.cellLeft;
                 c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                c->setGeometry(twipsRect(left, top, AutoCellWidth, AutoCellHeight));
+                placeFitted(c, twipsRect(left, top, AutoCellWidth, AutoCellHeight));
             } else {
                 c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                c->setGeometry(twipsRect(column.cellLeft, top, column.cellWidth, CellHeight));
+                placeFitted(c, twipsRect(column.cellLeft, top, column.cellWidth, CellHeight));
             }
             if (last) {
                 c->setFont(bold);
@@ -145,21 +147,21 @@ QLabel *StatsTableWindow::cell(const QString &column, int row) const
 void StatsTableWindow::setRow(int row, const QStringList &texts)
 {
     for (int c = 0; c < m_cells.size(); ++c)
-        m_cells[c][row]->setText(texts.value(c));
+        showWhole(m_cells[c][row], texts.value(c));
 }
 
 void StatsTableWindow::clearRows(int from, int to)
 {
     for (const QVector<QLabel *> &column : std::as_const(m_cells))
         for (int row = from; row <= to; ++row)
-            column[row]->clear();
+            showWhole(column[row], QString());
 }
 
 void StatsTableWindow::clearAll()
 {
     clearRows(0, lastRow());
-    nameLabel->clear();
-    lblSeason->clear();
+    showWhole(nameLabel, QString());
+    showWhole(lblSeason, QString());
 }
 
 void StatsTableWindow::placeLastRow(int top, int lineY)
