@@ -247,6 +247,9 @@ void frmSingleGameStats::buildControls()
     // The calendar's box is small: single-letter day names and no week numbers keep it legible.
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Its layout's box holds only five weeks and a half: from the same corner, it takes the room
+    // its navigation bar, day names and six weeks need.
+    Calendar1->resize(Calendar1->size().expandedTo(Calendar1->sizeHint()));
     Calendar1->hide();
     connect(Calendar1, &QCalendarWidget::clicked, this, &frmSingleGameStats::chooseDate);
     connect(Calendar1, &QCalendarWidget::activated, this, &frmSingleGameStats::chooseDate);
