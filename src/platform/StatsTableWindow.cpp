@@ -9,6 +9,7 @@
 namespace {
 
 const QColor DarkBlue(0, 0, 192);
+const QColor DisabledGrey(128, 128, 128);
 constexpr int CellHeight = 255;
 constexpr int AutoCellHeight = 195;
 constexpr int AutoCellWidth = 1560;
@@ -48,6 +49,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, colour);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    // The window's black text covers every state; a disabled label must look disabled instead.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledGrey);
     widget->setPalette(palette);
 }
 

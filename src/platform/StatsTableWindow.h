@@ -89,5 +89,5 @@ private:
 // The batting count columns, AB to Slug, as the per-game list and the team table both place them.
 QVector<TableColumn> battingCountColumns();
 
-// The text colour of an enabled label; a disabled one keeps the greyed look.
+// The text colour of an enabled label; a disabled one is grey.
 void setTextColour(QWidget *widget, const QColor &colour);

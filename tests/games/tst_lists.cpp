@@ -97,6 +97,18 @@ QHash<QString, QPoint> labelPlaces(const QWidget &window)
     return places;
 }
 
+// The colour a label's text is drawn in: the darkest pixel of its place in the window.
+QColor ink(QWidget &window, const QWidget &label)
+{
+    const QImage image = window.grab(label.geometry()).toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                darkest = image.pixelColor(x, y);
+    return darkest;
+}
+
 } // namespace
 
 class TestLists : public WindowTest
@@ -120,6 +132,7 @@ private slots:
     void printsToPdf();
     void longestValuesShowWhole_data();
     void longestValuesShowWhole();
+    void disabledArrowIsGrey();
 
 private:
     template <class W>
@@ -388,6 +401,22 @@ void TestLists::longestValuesShowWhole()
     const QStringList overlapping = TextsInSight::overlappingTexts(*w);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
     QCOMPARE(labelPlaces(*w), designed);
+}
+
+// The arrow that cannot page is drawn grey, the one that can keeps its navy.
+void TestLists::disabledArrowIsGrey()
+{
+    writeGames(QVector<Game>(26, batting(1, 3)));
+    std::unique_ptr<frmSeasonBattingStats> w(open<frmSeasonBattingStats>());
+    QVERIFY(!w->lblPrevious->isEnabled() && w->lblNext->isEnabled());
+    const QColor enabled = ink(*w, *w->lblNext);
+    const QColor disabled = ink(*w, *w->lblPrevious);
+    QCOMPARE(enabled, QColor(0, 0, 128));
+    QVERIFY2(disabled.hsvSaturation() < 40 && disabled.value() > 80 && disabled.value() < 200,
+             qPrintable(disabled.name()));
+    emit w->lblNext->clicked();
+    QCOMPARE(ink(*w, *w->lblPrevious), enabled);
+    QCOMPARE(ink(*w, *w->lblNext), disabled);
 }
 
 QTEST_MAIN(TestLists)
