@@ -6,6 +6,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -133,6 +134,10 @@ void frmSingleGameStats::buildControls()
     lblPlayerName = label("lblPlayerName", m_player, 5160, 120);
     lblPlayerName->setFont(windowFont("Comic Sans MS", 14.25));
     lblPlayerName->adjustSize();
+    // Sized to the name; a name longer than the room up to the opponent box's right edge takes a
+    // second line above the game's row rather than running off the window.
+    placeFitted(lblPlayerName, QRect(lblPlayerName->pos(), QSize(0, lblPlayerName->height())));
+    fitToLines(lblPlayerName, twipsToPixels(7920 + 2775) - lblPlayerName->x());
     label("Label2", "Game:", 600, 840, 975, 375);
     label("Label1", "Date:", 3360, 840, 975, 375);
     QLabel *hint = label("Label4", DateHint, 3960, 1275, 1575, 375);

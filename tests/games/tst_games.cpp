@@ -76,6 +76,8 @@ private slots:
     void clearGameAndCalendar();
     void calendarShowsWholeMonths_data();
     void calendarShowsWholeMonths();
+    void longPlayerNameShowsWhole_data();
+    void longPlayerNameShowsWhole();
     void unreadableStatsFileClosesTheWindow();
     void failedWriteKeepsTheEdits();
 
@@ -558,6 +560,28 @@ void TestGames::calendarShowsWholeMonths()
         QVERIFY(days->columnWidth(column) >= metrics.horizontalAdvance("31"));
     const QStringList cut = TextsInSight::cutTexts(*w);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+}
+
+void TestGames::longPlayerNameShowsWhole_data()
+{
+    QTest::addColumn<QString>("player");
+    QTest::newRow("one line") << "Maximilian Montgomery-Worth";
+    QTest::newRow("two lines") << "WWWWWWWWWWWWW WWWWWWWWWWWWW";
+}
+
+// The player's name shows whole above the game's row, from the place the layout gives it, on a
+// second line when the room up to the opponent box's edge does not hold it.
+void TestGames::longPlayerNameShowsWhole()
+{
+    QFETCH(QString, player);
+    writeBytes(m_app + "Team1/" + player + ".sta", NewStatsFile + gameLine(1));
+    m_main->state().PlayerName = player;
+    frmSingleGameStats *w = open();
+    QVERIFY(w);
+    QCOMPARE(w->lblPlayerName->text(), player);
+    QCOMPARE(w->lblPlayerName->pos(), QPoint(twipsToPixels(5160), twipsToPixels(120)));
+    const QStringList problems = TextsInSight::cutTexts(*w) + TextsInSight::overlappingTexts(*w);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 void TestGames::unreadableStatsFileClosesTheWindow()
