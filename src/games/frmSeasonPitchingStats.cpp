@@ -1,6 +1,7 @@
 #include "frmSeasonPitchingStats.h"
 
 #include "platform/Fonts.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 
 namespace {
@@ -36,7 +37,8 @@ frmSeasonPitchingStats::frmSeasonPitchingStats(WindowHost &main)
         label->setObjectName(name);
         label->setFont(windowFont("MS Sans Serif", 8.25, true));
         setTextColour(label, QColor(0, 0, 192));
-        label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        placeFitted(label, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        fitToText(label);
         return label;
     };
     Label4 = recordLabel("Label4", "W-L-S:", QRect(2160, 6360, 705, 345));
@@ -44,12 +46,12 @@ frmSeasonPitchingStats::frmSeasonPitchingStats(WindowHost &main)
     load([this](const GameRecords &records) -> Outcome<void> {
         Outcome<GameLists::PitchingList> list = GameLists::pitchingList(records);
         if (!list) {
-            lblPRecord->clear();
+            showWhole(lblPRecord, QString());
             return Failure{list.error()};
         }
         m_rows = list->games;
         m_season = list->season;
-        lblPRecord->setText(list->record);
+        showWhole(lblPRecord, list->record);
         return {};
     });
 }

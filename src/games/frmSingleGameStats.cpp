@@ -7,6 +7,7 @@
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -134,6 +135,10 @@ void frmSingleGameStats::buildControls()
     lblPlayerName = label("lblPlayerName", m_player, 5160, 120);
     lblPlayerName->setFont(windowFont("Comic Sans MS", 14.25));
     lblPlayerName->adjustSize();
+    // Sized to the name; a name longer than the room up to the opponent box's right edge takes a
+    // second line above the game's row rather than running off the window.
+    placeFitted(lblPlayerName, QRect(lblPlayerName->pos(), QSize(0, lblPlayerName->height())));
+    fitToLines(lblPlayerName, twipsToPixels(7920 + 2775) - lblPlayerName->x());
     label("Label2", "Game:", 600, 840, 975, 375);
     label("Label1", "Date:", 3360, 840, 975, 375);
     QLabel *hint = label("Label4", DateHint, 3960, 1275, 1575, 375);
@@ -249,6 +254,9 @@ void frmSingleGameStats::buildControls()
     // The calendar's box is small: single-letter day names and no week numbers keep it legible.
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Its layout's box holds only five weeks and a half: from the same corner, it takes the room
+    // its navigation bar, day names and six weeks need.
+    Calendar1->resize(Calendar1->size().expandedTo(Calendar1->sizeHint()));
     Calendar1->hide();
     connect(Calendar1, &QCalendarWidget::clicked, this, &frmSingleGameStats::chooseDate);
     connect(Calendar1, &QCalendarWidget::activated, this, &frmSingleGameStats::chooseDate);

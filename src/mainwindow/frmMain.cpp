@@ -15,6 +15,7 @@
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "reports/StatsExport.h"
 #include "reports/frmTeamBattingStats.h"
@@ -32,6 +33,8 @@
 #include <QStandardPaths>
 
 #include <utility>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +96,16 @@ const QVector<QVector<Pair>> PitchingRows = {
     {{"", ""}, {"", ""}, {"", ""}, {"Wild Pitches:", "lblWildPitches"}},
     {{"ERA:", "lblPERA"}},
 };
+
+// A value whose text reaches past the page's right edge widens the page rather than being cut
+// there.
+void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
+{
+    int right = twipsToPixels(PageWidth);
+    for (const QLabel *value : values)
+        right = std::max(right, value->x() + value->width());
+    page->setFixedWidth(right);
+}
 
 const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
 const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
@@ -179,7 +192,8 @@ void frmMain::buildSummaryPage()
             l->setObjectName(name);
         l->setFont(f);
         l->setAlignment(align);
-        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        placeFitted(l, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        fitToText(l);
         return l;
     };
 
@@ -211,6 +225,8 @@ void frmMain::buildSummaryPage()
     picPlayer->setFrameShape(QFrame::Box);
     picPlayer->setGeometry(
         twipsRect(PageWidth - PhotoWidth - 240, HeaderTop, PhotoWidth, PhotoHeight));
+    // A header text longer than the room beside the photo runs over it, not under it.
+    picPlayer->lower();
 
     const QFont title = windowFont("Arial", 12, true, true);
     const QFont stats = windowFont("MS Sans Serif", 12, true);
@@ -351,7 +367,8 @@ bool frmMain::UpdateMainPage()
 void frmMain::showPage()
 {
     for (const auto &[name, text] : summaryTexts(m_state))
-        m_values[name]->setText(text);
+        showWhole(m_values[name], text);
+    fitPageWidth(centralWidget(), m_values);
     showPhoto();
 }
 
@@ -371,7 +388,8 @@ void frmMain::showPhoto()
 void frmMain::clearPlayerPage()
 {
     for (QLabel *value : std::as_const(m_values))
-        value->clear();
+        showWhole(value, QString());
+    fitPageWidth(centralWidget(), m_values);
     clearPlayerPicture();
 }
 
@@ -436,8 +454,9 @@ void frmMain::openTeam()
     // No player, or one whose files cannot be read: the team is open without a current player.
     m_state.PlayerName.clear();
     clearPlayerPage();
-    m_values["lblTeamName"]->setText(m_state.TeamName);
-    m_values["lblSeason"]->setText(m_state.Season);
+    showWhole(m_values["lblTeamName"], m_state.TeamName);
+    showWhole(m_values["lblSeason"], m_state.Season);
+    fitPageWidth(centralWidget(), m_values);
     if (!firstPlayer.isEmpty())
         tell(page.error() +
              QStringLiteral("\n\n%1 is open without a current player.").arg(m_state.TeamName));

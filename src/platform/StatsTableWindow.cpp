@@ -3,12 +3,14 @@
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
 namespace {
 
 const QColor DarkBlue(0, 0, 192);
+const QColor DisabledGrey(128, 128, 128);
 constexpr int CellHeight = 255;
 constexpr int AutoCellHeight = 195;
 constexpr int AutoCellWidth = 1560;
@@ -48,6 +50,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, colour);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    // The window's black text covers every state; a disabled label must look disabled instead.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledGrey);
     widget->setPalette(palette);
 }
 
@@ -70,7 +74,8 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
         l->setFont(font);
         setTextColour(l, DarkBlue);
         l->setAlignment(align | Qt::AlignTop);
-        l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        placeFitted(l, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        fitToText(l);
         return l;
     };
     const QFont boldSmall = windowFont("MS Sans Serif", 9.75, true);
@@ -103,10 +108,10 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
             if (column.cellWidth == 0) {
                 const int left = last && firstAutoColumn ? layout.lastRowNameLeft : column.cellLeft;
                 c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                c->setGeometry(twipsRect(left, top, AutoCellWidth, AutoCellHeight));
+                placeFitted(c, twipsRect(left, top, AutoCellWidth, AutoCellHeight));
             } else {
                 c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                c->setGeometry(twipsRect(column.cellLeft, top, column.cellWidth, CellHeight));
+                placeFitted(c, twipsRect(column.cellLeft, top, column.cellWidth, CellHeight));
             }
             if (last) {
                 c->setFont(bold);
@@ -149,21 +154,21 @@ QLabel *StatsTableWindow::cell(const QString &column, int row) const
 void StatsTableWindow::setRow(int row, const QStringList &texts)
 {
     for (int c = 0; c < m_cells.size(); ++c)
-        m_cells[c][row]->setText(texts.value(c));
+        showWhole(m_cells[c][row], texts.value(c));
 }
 
 void StatsTableWindow::clearRows(int from, int to)
 {
     for (const QVector<QLabel *> &column : std::as_const(m_cells))
         for (int row = from; row <= to; ++row)
-            column[row]->clear();
+            showWhole(column[row], QString());
 }
 
 void StatsTableWindow::clearAll()
 {
     clearRows(0, lastRow());
-    nameLabel->clear();
-    lblSeason->clear();
+    showWhole(nameLabel, QString());
+    showWhole(lblSeason, QString());
 }
 
 void StatsTableWindow::placeLastRow(int top, int lineY)

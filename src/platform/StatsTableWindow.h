@@ -2,7 +2,8 @@
 
 // What the per-game lists and the team tables share: a white window with a heading, a name and a
 // season label, columns of cell labels under their headers, a line above the last row (the season
-// or team row), and Print and Close buttons.
+// or team row), and Print and Close buttons. A cell, the name or the season label whose text is
+// wider than its layout widens as far as the text needs (see TextFit.h).
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,7 @@ struct TableColumn
     int headerLeft;
     const char *cellName;
     int cellLeft;
-    int cellWidth;            // 0: sized to the text, left-aligned (game numbers, player names)
+    int cellWidth;            // 0: left-aligned, at least 1560 wide (game numbers, names)
     int lastRowTop = 0;       // design-time top of its last-row cell; 0: the layout's
     bool lastRowMoves = true; // whether its last-row cell follows the rows shown
 };
@@ -88,5 +89,5 @@ private:
 // The batting count columns, AB to Slug, as the per-game list and the team table both place them.
 QVector<TableColumn> battingCountColumns();
 
-// The text colour of an enabled label; a disabled one keeps the greyed look.
+// The text colour of an enabled label; a disabled one is grey.
 void setTextColour(QWidget *widget, const QColor &colour);

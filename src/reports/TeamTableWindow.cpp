@@ -2,6 +2,7 @@
 
 #include "core/RecordFiles.h"
 #include "platform/BusyPointer.h"
+#include "platform/TextFit.h"
 #include "platform/WindowHost.h"
 
 using namespace TeamTables;
@@ -52,6 +53,6 @@ void TeamTableWindow::fill(
         setRow(row, table->rows[row]);
     setRow(lastRow(), table->team);
     placeLastRow(teamRowTop(listed), teamLineY(listed));
-    lblTeamName->setText(team->header.TeamName);
-    lblSeason->setText(team->header.Season);
+    showWhole(lblTeamName, team->header.TeamName);
+    showWhole(lblSeason, team->header.Season);
 }

@@ -11,6 +11,7 @@
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
 #include "platform/Pictures.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -92,6 +93,9 @@ frmPlayerData::frmPlayerData(WindowHost &main)
     lblTeamName = new QLabel(m_team, this);
     lblTeamName->setObjectName("lblTeamName");
     place("Team Name:", lblTeamName);
+    placeFitted(lblTeamName, lblTeamName->geometry());
+    // A long team name takes a second line of its row rather than running under the photo.
+    fitToLines(lblTeamName, lblTeamName->width());
     CBPlayerPos[0] = list("CBPlayerPos0", Codes::positionChoices());
     CBPlayerPos[1] = list("CBPlayerPos1", Codes::positionChoices());
     place("Position:", CBPlayerPos[0], InputWidth / 2 - 30);

@@ -10,6 +10,7 @@
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/KeyFilter.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -25,6 +26,8 @@ constexpr int RosterHeadingTop = 2100;
 constexpr int RosterTop = 2460;
 constexpr int RosterRow = 480;
 constexpr int SlotsPerColumn = 9;
+constexpr int NameWidth = 1980;
+constexpr int ButtonsLeft = 6960;
 
 QPoint slotOrigin(int slot)
 {
@@ -75,7 +78,7 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
     lblTeamName = new QLabel(this);
     lblTeamName->setObjectName("lblTeamName");
     lblTeamName->setFont(windowFont("MS Sans Serif", 9.75, true));
-    lblTeamName->setGeometry(twipsRect(1800, 240, 3600, 345));
+    placeFitted(lblTeamName, twipsRect(1800, 240, 3600, 345));
     caption("Head Coach:", 720);
     txtCoach = textBox("txtCoach", 720);
     caption("Asst. Coach:", 1200);
@@ -90,7 +93,7 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
     const auto button = [&](const char *name, const QString &text, int top) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(name);
-        b->setGeometry(twipsRect(6960, top, 2040, 420));
+        b->setGeometry(twipsRect(ButtonsLeft, top, 2040, 420));
         return b;
     };
     cmdAddPlayer = button("cmdAddPlayer", "&Add Player", 240);
@@ -124,7 +127,7 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
         lblPlayer[slot]->setObjectName(QStringLiteral("lblPlayer%1").arg(slot));
         lblPlayer[slot]->setFont(slotFont);
         lblPlayer[slot]->setCursor(Qt::PointingHandCursor);
-        lblPlayer[slot]->setGeometry(twipsRect(origin.x() + 360, origin.y(), 1980, 300));
+        placeFitted(lblPlayer[slot], twipsRect(origin.x() + 360, origin.y(), NameWidth, 300));
         connect(lblPlayer[slot], &ClickLabel::clicked, this, [this, slot] { selectPlayer(slot); });
 
         lblPosition[slot] = new QLabel(this);
@@ -161,6 +164,8 @@ bool frmTeamData::LoadTeam(bool followCurrentPlayer)
     state.Asst = m_stored.Asst;
     state.Season = m_stored.Season;
     lblTeamName->setText(m_team);
+    // The team's name may reach the buttons, then take a second line above the coach's box.
+    fitToLines(lblTeamName, twipsToPixels(ButtonsLeft - 60) - lblTeamName->x());
     txtCoach->setText(state.Coach);
     txtAsst->setText(state.Asst);
     txtSeason->setText(state.Season);
@@ -172,6 +177,8 @@ void frmTeamData::showSlot(int slot)
     const RosterEntry &entry = m_roster[slot];
     const bool occupied = !entry.RosterPlayer.isEmpty();
     lblPlayer[slot]->setText(entry.RosterPlayer);
+    // A long name takes a second line of its row rather than running into its position.
+    fitToLines(lblPlayer[slot], twipsToPixels(NameWidth));
     showPosition(lblPosition[slot], entry.RosterPosition);
     lblPlayer[slot]->setVisible(occupied);
     lblPosition[slot]->setVisible(occupied);

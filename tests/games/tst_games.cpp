@@ -5,8 +5,10 @@
 #include "games/frmSingleGameStats.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "platform/Units.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 
 #include <QAbstractItemView>
@@ -74,6 +76,10 @@ private slots:
     void longTextsAreKeptWhole();
     void decisionOutsideTheListIsKept();
     void clearGameAndCalendar();
+    void calendarShowsWholeMonths_data();
+    void calendarShowsWholeMonths();
+    void longPlayerNameShowsWhole_data();
+    void longPlayerNameShowsWhole();
     void unreadableStatsFileClosesTheWindow();
     void failedWriteKeepsTheEdits();
     void keysWorkAsInADialog_data();
@@ -523,6 +529,64 @@ void TestGames::clearGameAndCalendar()
     QCOMPARE(w->txtDate->text(), QString("04/09/2026"));
     QVERIFY(w->Calendar1->isHidden());
     QVERIFY(w->GameChanged());
+}
+
+void TestGames::calendarShowsWholeMonths_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::newRow("31 days from a Saturday") << "08/20/2026";
+    QTest::newRow("31 days from a Sunday") << "03/01/2026";
+    QTest::newRow("30 days from a Sunday") << "11/30/2025";
+    QTest::newRow("28 days from a Monday") << "02/09/2015";
+}
+
+// Opened on any month, the calendar shows its navigation, its day names and all six weeks whole,
+// from the corner the layout gives it and inside the window.
+void TestGames::calendarShowsWholeMonths()
+{
+    QFETCH(QString, date);
+    frmSingleGameStats *w = open();
+    w->txtDate->setText(date);
+    w->cmdCalendar->click();
+    QCOMPARE(w->Calendar1->selectedDate(), QDate::fromString(date, "MM/dd/yyyy"));
+    QCOMPARE(w->Calendar1->pos(), QPoint(twipsToPixels(3720), twipsToPixels(1280)));
+    QVERIFY(w->rect().contains(w->Calendar1->geometry()));
+    auto *days = w->Calendar1->findChild<QTableView *>("qt_calendar_calendarview");
+    QVERIFY(days);
+    QCOMPARE(days->model()->rowCount(), 7); // the day names and six weeks
+    const QFontMetrics metrics(days->font());
+    for (int row = 0; row < 7; ++row) {
+        const int top = days->rowViewportPosition(row);
+        QVERIFY2(top >= 0 && top + days->rowHeight(row) <= days->viewport()->height(),
+                 qPrintable(QString("row %1").arg(row)));
+        QVERIFY(days->rowHeight(row) >= metrics.height());
+    }
+    for (int column = 0; column < 7; ++column)
+        QVERIFY(days->columnWidth(column) >= metrics.horizontalAdvance("31"));
+    const QStringList cut = TextsInSight::cutTexts(*w);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+}
+
+void TestGames::longPlayerNameShowsWhole_data()
+{
+    QTest::addColumn<QString>("player");
+    QTest::newRow("one line") << "Maximilian Montgomery-Worth";
+    QTest::newRow("two lines") << "WWWWWWWWWWWWW WWWWWWWWWWWWW";
+}
+
+// The player's name shows whole above the game's row, from the place the layout gives it, on a
+// second line when the room up to the opponent box's edge does not hold it.
+void TestGames::longPlayerNameShowsWhole()
+{
+    QFETCH(QString, player);
+    writeBytes(m_app + "Team1/" + player + ".sta", NewStatsFile + gameLine(1));
+    m_main->state().PlayerName = player;
+    frmSingleGameStats *w = open();
+    QVERIFY(w);
+    QCOMPARE(w->lblPlayerName->text(), player);
+    QCOMPARE(w->lblPlayerName->pos(), QPoint(twipsToPixels(5160), twipsToPixels(120)));
+    const QStringList problems = TextsInSight::cutTexts(*w) + TextsInSight::overlappingTexts(*w);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 void TestGames::unreadableStatsFileClosesTheWindow()

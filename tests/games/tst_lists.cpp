@@ -7,8 +7,10 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
+#include "support/LongestGames.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 
 #include <QProcess>
@@ -81,6 +83,33 @@ int twipsTop(QWidget *w)
     return w->y();
 }
 
+// A stats file of the placeholder and one game, from the game's fields after its number.
+QByteArray oneGame(const QByteArray &fields)
+{
+    return NewStatsFile + "1," + fields + ",\"12/31/2026\",\"Tigers\",\"Win\",\"\"\r\n";
+}
+
+// Where every label of a window stands, by name.
+QHash<QString, QPoint> labelPlaces(const QWidget &window)
+{
+    QHash<QString, QPoint> places;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        places.insert(label->objectName(), label->pos());
+    return places;
+}
+
+// The colour a label's text is drawn in: the darkest pixel of its place in the window.
+QColor ink(QWidget &window, const QWidget &label)
+{
+    const QImage image = window.grab(label.geometry()).toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                darkest = image.pixelColor(x, y);
+    return darkest;
+}
+
 } // namespace
 
 class TestLists : public WindowTest
@@ -104,6 +133,9 @@ private slots:
     void printsToPdf();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
+    void longestValuesShowWhole_data();
+    void longestValuesShowWhole();
+    void disabledArrowIsGrey();
 
 private:
     template <class W>
@@ -368,6 +400,59 @@ void TestLists::keysWorkAsInADialog()
     QCOMPARE(closeClicks.count(), 1);
     QVERIFY(!w->isVisible());
     QCOMPARE(m_dialogs.printerDialogs, 0);
+}
+
+void TestLists::longestValuesShowWhole_data()
+{
+    QTest::addColumn<bool>("pitching");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("text");
+    for (const LongestGame &game : longestGames())
+        QTest::newRow(game.name) << game.pitching << game.fields << game.cell << game.text;
+}
+
+// Every cell of the game row and the season row shows its text whole, clear of its neighbours,
+// and every label keeps the place the layout gives it.
+void TestLists::longestValuesShowWhole()
+{
+    QFETCH(bool, pitching);
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, cell);
+    const auto open = [this](bool pitching) -> std::unique_ptr<GameListWindow> {
+        if (pitching)
+            return std::unique_ptr<GameListWindow>(this->open<frmSeasonPitchingStats>());
+        return std::unique_ptr<GameListWindow>(this->open<frmSeasonBattingStats>());
+    };
+    writeBytes(m_app + "Team1/Player1.sta", oneGame("1,3,0,0,0,0,0,0,0,0,3,1,0,1,0,0,0,0,0"));
+    const QHash<QString, QPoint> designed = labelPlaces(*open(pitching));
+
+    writeBytes(m_app + "Team1/Player1.sta", oneGame(fields));
+    std::unique_ptr<GameListWindow> w = open(pitching);
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QTEST(w->cell(cell, 0)->text(), "text");
+    QTEST(w->cell(cell, 25)->text(), "text");
+    const QStringList cut = TextsInSight::cutTexts(*w);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    const QStringList overlapping = TextsInSight::overlappingTexts(*w);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
+    QCOMPARE(labelPlaces(*w), designed);
+}
+
+// The arrow that cannot page is drawn grey, the one that can keeps its navy.
+void TestLists::disabledArrowIsGrey()
+{
+    writeGames(QVector<Game>(26, batting(1, 3)));
+    std::unique_ptr<frmSeasonBattingStats> w(open<frmSeasonBattingStats>());
+    QVERIFY(!w->lblPrevious->isEnabled() && w->lblNext->isEnabled());
+    const QColor enabled = ink(*w, *w->lblNext);
+    const QColor disabled = ink(*w, *w->lblPrevious);
+    QCOMPARE(enabled, QColor(0, 0, 128));
+    QVERIFY2(disabled.hsvSaturation() < 40 && disabled.value() > 80 && disabled.value() < 200,
+             qPrintable(disabled.name()));
+    emit w->lblNext->clicked();
+    QCOMPARE(ink(*w, *w->lblPrevious), enabled);
+    QCOMPARE(ink(*w, *w->lblNext), disabled);
 }
 
 QTEST_MAIN(TestLists)

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 
 #include <QAction>
 #include <QLabel>
@@ -68,6 +69,8 @@ private slots:
     void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
     void helpOpensAtItsIndex();
+    void longestValuesShowWhole_data();
+    void longestValuesShowWhole();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -502,6 +505,95 @@ void TestMainWindow::openTeamWithAnUnreadableFirstPlayer()
         window.close();
     }
     QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team2\",\"\",0,0\r\n"));
+}
+
+void TestMainWindow::longestValuesShowWhole_data()
+{
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QByteArray>("profile"); // positions, sides and jersey
+    QTest::addColumn<QByteArray>("season");
+    QTest::addColumn<QByteArray>("game"); // game 1's fields after its number
+    QTest::addColumn<QString>("label");   // the value the row is about
+    QTest::addColumn<QString>("text");
+
+    const QByteArray noGame = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+    // The largest counts a season can sum without passing 32767, and the longest rate texts.
+    QTest::newRow("counts, earned run average")
+        << "Team1"
+        << "Player1" << QByteArray("3,0,3,2,7") << QByteArray("Spring 2026")
+        << QByteArray("32767,32767,32767,0,0,0,0,32767,32767,32767,32767,32767,32767,0.1,32767,"
+                      "32767,32767,32767,32767")
+        << "lblPERA"
+        << "884709.000";
+    QTest::newRow("innings") << "Team1"
+                             << "Player1" << QByteArray("3,0,3,2,7") << QByteArray("Spring 2026")
+                             << QByteArray("0,0,0,0,0,0,0,0,0,0,32767,32767,32767,32767.2,32767,"
+                                           "32767,32767,32767,32767")
+                             << "lblPInnings"
+                             << "32767   2 / 3";
+    QTest::newRow("slugging") << "Team1"
+                              << "Player1" << QByteArray("3,0,3,2,7") << QByteArray("Spring 2026")
+                              << QByteArray("0,1,0,0,32767,0,0,0,0,0,0,0,0,0,0,0,0,0,0")
+                              << "lblBSlug"
+                              << "32767.000";
+    QTest::newRow("long texts") << "Springfield Riverside Little League Reds"
+                                << "Maximilian Montgomery-Worth" << QByteArray("8,8,3,2,32767")
+                                << QByteArray("Spring and Summer Season 2026") << noGame
+                                << "lblPlayerName"
+                                << "Maximilian Montgomery-Worth  #32767";
+}
+
+// The summary page shows every value whole, clear of the captions and of the photo, each in the
+// place the layout gives it; a value reaching past the page's edge widens the page.
+void TestMainWindow::longestValuesShowWhole()
+{
+    QFETCH(QString, team);
+    QFETCH(QString, player);
+    QFETCH(QByteArray, profile);
+    QFETCH(QByteArray, season);
+    QFETCH(QByteArray, game);
+    QFETCH(QString, label);
+    // A value label by its name, a caption by its text.
+    const auto places = [](const frmMain &w) {
+        QHash<QString, QPoint> places;
+        for (const QLabel *l : w.findChildren<QLabel *>())
+            places.insert(l->objectName().isEmpty() ? l->text() : l->objectName(), l->pos());
+        return places;
+    };
+    QHash<QString, QPoint> designed;
+    {
+        frmMain fixture(m_app, m_dialogs);
+        designed = places(fixture);
+    }
+    const QByteArray t = team.toLatin1();
+    const QByteArray p = player.toLatin1();
+    QByteArray teamFile = "\"" + t + "\",\"Coach Hale\",\"Pat Kim\",\"" + season +
+                          "\",\"\",255\r\n\"" + p + "\",8\r\n";
+    for (int slot = 1; slot < RosterSlots; ++slot)
+        teamFile += "\"\",0\r\n";
+    writeBytes(m_app + team + "/" + team + ".tea", teamFile);
+    writeBytes(m_app + team + "/" + player + ".ply",
+               "\"" + p + "\",\"" + t + "\"," + profile + ",\"Springfield\",\"IL\",12,\"\"\r\n");
+    writeBytes(m_app + team + "/" + player + ".sta",
+               NewStatsFile + "1," + game + ",\"04/02/2026\",\"Tigers\",\"Win\",\"\"\r\n");
+    writeBytes(m_app + "settings.dft", "\"" + t + "\",\"" + p + "\",0,255\r\n");
+
+    frmMain window(m_app, m_dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QTEST(text(window, qPrintable(label)), "text");
+    if (label == "lblPlayerName") {
+        QCOMPARE(text(window, "lblTeamName"), team);
+        QCOMPARE(text(window, "lblPositionName"), QString("Center Field Center Field"));
+    }
+    const QStringList cut = TextsInSight::cutTexts(window);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    const QStringList overlapping = TextsInSight::overlappingTexts(window);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
+    QCOMPARE(places(window), designed);
+    window.close();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -8,9 +8,11 @@
 #include "reports/TeamTables.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
+#include "support/LongestGames.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 
 #include <QAction>
@@ -152,10 +154,13 @@ private slots:
     void exportIntoAFolderThatRefusesFiles();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
+    void longestValuesShowWhole_data();
+    void longestValuesShowWhole();
+    void longNamesShowWhole();
 
 private:
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
-                   const QVector<int> &positions = {});
+                   const QVector<int> &positions = {}, const QString &teamName = "Team1");
 };
 
 void TestReports::init()
@@ -173,18 +178,19 @@ void TestReports::cleanup()
 }
 
 void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players,
-                            const QVector<int> &positions)
+                            const QVector<int> &positions, const QString &teamName)
 {
+    QDir().mkpath(m_app + teamName);
     TeamFile team;
-    team.header = {"Team1", "", "", "Fall 2026", "", 0};
+    team.header = {teamName, "", "", "Fall 2026", "", 0};
     for (int i = 0; i < players.size(); ++i) {
         team.roster[i] = {players[i].first, qint16(positions.value(i, 1))};
         if (!players[i].first.isEmpty())
             QVERIFY(
-                RecordFiles::WriteGameRecords(m_app, "Team1", players[i].first, players[i].second)
+                RecordFiles::WriteGameRecords(m_app, teamName, players[i].first, players[i].second)
                     .ok());
     }
-    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", team).ok());
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, teamName, team).ok());
 }
 
 void TestReports::battingRowsAndTeamRow()
@@ -522,6 +528,73 @@ void TestReports::keysWorkAsInADialog()
     QCOMPARE(closeClicks.count(), 1);
     QVERIFY(!table->isVisible());
     QCOMPARE(m_dialogs.printerDialogs, 0);
+}
+
+void TestReports::longestValuesShowWhole_data()
+{
+    QTest::addColumn<bool>("pitchingTable");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("text");
+    for (const LongestGame &game : longestGames())
+        QTest::newRow(game.name) << game.pitching << game.fields << game.cell << game.text;
+}
+
+// A player's row and the team row show their longest texts whole, clear of their neighbours, and
+// every label keeps the place the layout gives it.
+void TestReports::longestValuesShowWhole()
+{
+    QFETCH(bool, pitchingTable);
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, cell);
+    const auto open = [this](bool pitchingTable) -> std::unique_ptr<TeamTableWindow> {
+        if (pitchingTable)
+            return std::make_unique<frmTeamPitchingStats>(*m_main);
+        return std::make_unique<frmTeamBattingStats>(*m_main);
+    };
+    const auto places = [](const QWidget &w) {
+        QHash<QString, QPoint> places;
+        for (const QLabel *label : w.findChildren<QLabel *>())
+            places.insert(label->objectName(), label->pos());
+        return places;
+    };
+    writeTeam({{"Player1", season({pitching(1.0f, 3, 1)})}});
+    const QHash<QString, QPoint> designed = places(*open(pitchingTable));
+
+    writeBytes(m_app + "Team1/Player1.sta",
+               NewStatsFile + "1," + fields + ",\"04/02/2026\",\"Tigers\",\"Win\",\"\"\r\n");
+    std::unique_ptr<TeamTableWindow> w = open(pitchingTable);
+    QCOMPARE(m_dialogs.messages.size(), 0);
+    QTEST(w->cell(cell, 0)->text(), "text");
+    QTEST(w->cell(cell, RosterSlots)->text(), "text");
+    const QStringList cut = TextsInSight::cutTexts(*w);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    const QStringList overlapping = TextsInSight::overlappingTexts(*w);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
+    QCOMPARE(places(*w), designed);
+}
+
+// A long team name and full-length player names show whole, from the left their labels have. The
+// name column is as wide as the layout gives it; a longer name runs on over the next columns.
+void TestReports::longNamesShowWhole()
+{
+    const QString team = "Springfield Riverside Little League Reds";
+    QVector<QPair<QString, GameRecords>> players;
+    for (int i = 0; i < RosterSlots; ++i)
+        players.append({QString("Maximilian Montgomery-Wort") + QChar(i < 26 ? 'a' + i : 'Z'),
+                        season({pitching(1.0f, 3, 1)})});
+    writeTeam(players, {}, team);
+    m_main->state().TeamName = team;
+    frmTeamBattingStats batting(*m_main);
+    frmTeamPitchingStats pitching(*m_main);
+    for (TeamTableWindow *w : std::initializer_list<TeamTableWindow *>{&batting, &pitching}) {
+        QCOMPARE(w->lblTeamName->text(), team);
+        QCOMPARE(w->cell("lblPlayer", 26)->text(), players[26].first);
+        const QStringList cut = TextsInSight::cutTexts(*w);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+    QCOMPARE(batting.cell("lblPlayer", 0)->x(), twipsToPixels(1440));
+    QCOMPARE(pitching.cell("lblPlayer", 0)->x(), twipsToPixels(720));
 }
 
 QTEST_MAIN(TestReports)

@@ -5,9 +5,11 @@
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "platform/Units.h"
 #include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
@@ -65,6 +67,9 @@ private slots:
     void failedTeamSaveIsReported();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
+    void longNamesShowWhole_data();
+    void longNamesShowWhole();
+    void longTeamNameInThePlayerWindow();
 
 private:
     frmTeamData *teamWindow()
@@ -76,6 +81,7 @@ private:
         return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData"));
     }
     void addPlayer(const QString &name);
+    QStringList writeLongTeam(const QString &team, const QString &player);
 };
 
 void TestTeam::init()
@@ -667,6 +673,80 @@ void TestTeam::keysWorkAsInADialog()
     else
         stored = RecordFiles::ReadTeamFile(m_app, "Team1")->header.Coach == typed;
     QTEST(stored, "stored");
+}
+
+// A team of 27 players, each named `player` and a letter of his own, written straight to its
+// files; the team becomes current with its first player.
+QStringList TestTeam::writeLongTeam(const QString &team, const QString &player)
+{
+    QByteArray teamFile =
+        "\"" + team.toLatin1() + "\",\"Coach Hale\",\"Pat Kim\",\"Spring 2026\",\"\",255\r\n";
+    QStringList names;
+    for (int slot = 0; slot < RosterSlots; ++slot) {
+        names << player + QChar(slot < 26 ? 'a' + slot : 'Z');
+        const QByteArray name = names.last().toLatin1();
+        teamFile += "\"" + name + "\"," + QByteArray::number(slot % 11) + "\r\n";
+        const QString base = m_app + team + "/" + names.last();
+        writeBytes(base + ".ply",
+                   "\"" + name + "\",\"" + team.toLatin1() + "\",6,0,1,1,5,\"\",\"\",12,\"\"\r\n");
+        writeBytes(base + ".sta", NewStatsFile);
+    }
+    writeBytes(m_app + team + "/" + team + ".tea", teamFile);
+    m_main->state().TeamName = team;
+    m_main->state().PlayerName = names[0];
+    return names;
+}
+
+void TestTeam::longNamesShowWhole_data()
+{
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("player"); // 26 characters; each player adds a letter of his own
+    QTest::newRow("40-character team, 27-character players")
+        << "Springfield Riverside Little League Reds"
+        << "Maximilian Montgomery-Wort";
+    QTest::newRow("wide letters") << "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM"
+                                  << "Wolfgang Maximilian Murrow";
+    QTest::newRow("three words") << "The Northwest Suburban Youth League Nine"
+                                 << "Anna-Katharina von Hohenbe";
+}
+
+// The team profile shows the longest names whole: the team's on its row or on a second line above
+// the coach's box, each roster name in its slot or on a second line of its row, clear of the
+// positions, the buttons, the boxes and the headings; nothing moves.
+void TestTeam::longNamesShowWhole()
+{
+    QFETCH(QString, team);
+    QFETCH(QString, player);
+    const QStringList names = writeLongTeam(team, player);
+    m_main->editTeam();
+    frmTeamData *w = teamWindow();
+    QVERIFY(w);
+    QCOMPARE(w->lblTeamName->text(), team);
+    const QStringList problems = TextsInSight::cutTexts(*w) + TextsInSight::overlappingTexts(*w);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    QCOMPARE(w->lblTeamName->pos(), QPoint(twipsToPixels(1800), twipsToPixels(240)));
+    for (int slot = 0; slot < RosterSlots; ++slot) {
+        QCOMPARE(w->lblPlayer[slot]->text(), names[slot]);
+        const QPoint origin(240 + slot / 9 * 3120, 2460 + slot % 9 * 480);
+        QCOMPARE(w->lblPlayer[slot]->pos(),
+                 QPoint(twipsToPixels(origin.x() + 360), twipsToPixels(origin.y())));
+        QCOMPARE(w->lblPosition[slot]->pos(),
+                 QPoint(twipsToPixels(origin.x() + 2400), twipsToPixels(origin.y())));
+    }
+}
+
+// The player window shows a 40-character team name whole, on two lines beside the photo.
+void TestTeam::longTeamNameInThePlayerWindow()
+{
+    const QString team = "Springfield Riverside Little League Reds";
+    writeLongTeam(team, "Maximilian Montgomery-Wort");
+    m_main->editPlayer();
+    frmPlayerData *p = playerWindow();
+    QVERIFY(p);
+    QCOMPARE(p->lblTeamName->text(), team);
+    const QStringList problems = TextsInSight::cutTexts(*p) + TextsInSight::overlappingTexts(*p);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    QCOMPARE(p->lblTeamName->pos(), QPoint(twipsToPixels(1800), twipsToPixels(720)));
 }
 
 QTEST_MAIN(TestTeam)
