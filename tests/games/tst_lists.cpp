@@ -9,12 +9,12 @@
 #include "platform/Units.h"
 #include "support/LongestGames.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TableKeys.h"
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -392,14 +392,7 @@ void TestLists::keysWorkAsInADialog()
         w.reset(open<frmSeasonPitchingStats>());
     else
         w.reset(open<frmSeasonBattingStats>());
-    w->show();
-    QSignalSpy closeClicks(w->cmdClose, &QPushButton::clicked);
-    w->cmdPrint->setFocus();
-    QTest::keyClick(w->cmdPrint, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(closeClicks.count(), 1);
-    QVERIFY(!w->isVisible());
-    QCOMPARE(m_dialogs.printerDialogs, 0);
+    checkKeyPressesClose(*w, key, m_dialogs);
 }
 
 void TestLists::longestValuesShowWhole_data()

@@ -11,13 +11,13 @@
 #include "support/LongestGames.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TableKeys.h"
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
 #include "support/WindowTest.h"
 
 #include <QAction>
 #include <QDir>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -520,14 +520,7 @@ void TestReports::keysWorkAsInADialog()
         table = std::make_unique<frmTeamPitchingStats>(*m_main);
     else
         table = std::make_unique<frmTeamBattingStats>(*m_main);
-    table->show();
-    QSignalSpy closeClicks(table->cmdClose, &QPushButton::clicked);
-    table->cmdPrint->setFocus();
-    QTest::keyClick(table->cmdPrint, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(closeClicks.count(), 1);
-    QVERIFY(!table->isVisible());
-    QCOMPARE(m_dialogs.printerDialogs, 0);
+    checkKeyPressesClose(*table, key, m_dialogs);
 }
 
 void TestReports::longestValuesShowWhole_data()

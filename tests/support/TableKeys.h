@@ -1,0 +1,23 @@
+#pragma once
+
+// Enter and Esc in a list or table window: sent while Print has the focus, either presses Close,
+// and nothing is printed.
+
+#include "platform/StatsTableWindow.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+inline void checkKeyPressesClose(StatsTableWindow &window, int key, const ScriptedDialogs &dialogs)
+{
+    window.show();
+    QSignalSpy closeClicks(window.cmdClose, &QPushButton::clicked);
+    window.cmdPrint->setFocus();
+    QTest::keyClick(window.cmdPrint, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(closeClicks.count(), 1);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(dialogs.printerDialogs, 0);
+}
