@@ -90,14 +90,6 @@ QByteArray oneGame(const QByteArray &fields)
 }
 
 // Where every label of a window stands, by name.
-QHash<QString, QPoint> labelPlaces(const QWidget &window)
-{
-    QHash<QString, QPoint> places;
-    for (const QLabel *label : window.findChildren<QLabel *>())
-        places.insert(label->objectName(), label->pos());
-    return places;
-}
-
 // The colour a label's text is drawn in: the darkest pixel of its place in the window.
 QColor ink(QWidget &window, const QWidget &label)
 {
@@ -140,6 +132,13 @@ private slots:
 private:
     template <class W>
     W *open();
+    // The batting or the pitching list of the current player.
+    std::unique_ptr<GameListWindow> openList(bool pitching)
+    {
+        if (pitching)
+            return std::unique_ptr<GameListWindow>(open<frmSeasonPitchingStats>());
+        return std::unique_ptr<GameListWindow>(open<frmSeasonBattingStats>());
+    }
     void writeGames(const QVector<Game> &games);
 };
 
@@ -374,12 +373,7 @@ void TestLists::printsToPdf()
 
 void TestLists::keysWorkAsInADialog_data()
 {
-    QTest::addColumn<bool>("pitching");
-    QTest::addColumn<int>("key");
-    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
-    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
-    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
-    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+    addTableKeyRows();
 }
 
 // Enter and Esc both press Close, even while Print has the focus.
@@ -387,12 +381,7 @@ void TestLists::keysWorkAsInADialog()
 {
     QFETCH(bool, pitching);
     QFETCH(int, key);
-    std::unique_ptr<GameListWindow> w;
-    if (pitching)
-        w.reset(open<frmSeasonPitchingStats>());
-    else
-        w.reset(open<frmSeasonBattingStats>());
-    checkKeyPressesClose(*w, key, m_dialogs);
+    checkKeyPressesClose(*openList(pitching), key, m_dialogs);
 }
 
 void TestLists::longestValuesShowWhole_data()
@@ -412,16 +401,11 @@ void TestLists::longestValuesShowWhole()
     QFETCH(bool, pitching);
     QFETCH(QByteArray, fields);
     QFETCH(QString, cell);
-    const auto open = [this](bool pitching) -> std::unique_ptr<GameListWindow> {
-        if (pitching)
-            return std::unique_ptr<GameListWindow>(this->open<frmSeasonPitchingStats>());
-        return std::unique_ptr<GameListWindow>(this->open<frmSeasonBattingStats>());
-    };
     writeBytes(m_app + "Team1/Player1.sta", oneGame("1,3,0,0,0,0,0,0,0,0,3,1,0,1,0,0,0,0,0"));
-    const QHash<QString, QPoint> designed = labelPlaces(*open(pitching));
+    const QHash<QString, QPoint> designed = TextsInSight::labelPlaces(*openList(pitching));
 
     writeBytes(m_app + "Team1/Player1.sta", oneGame(fields));
-    std::unique_ptr<GameListWindow> w = open(pitching);
+    std::unique_ptr<GameListWindow> w = openList(pitching);
     QCOMPARE(m_dialogs.messages.size(), 0);
     QTEST(w->cell(cell, 0)->text(), "text");
     QTEST(w->cell(cell, 25)->text(), "text");
@@ -429,7 +413,7 @@ void TestLists::longestValuesShowWhole()
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     const QStringList overlapping = TextsInSight::overlappingTexts(*w);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
-    QCOMPARE(labelPlaces(*w), designed);
+    QCOMPARE(TextsInSight::labelPlaces(*w), designed);
 }
 
 // The arrow that cannot page is drawn grey, the one that can keeps its navy.

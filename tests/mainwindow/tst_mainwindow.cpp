@@ -555,16 +555,10 @@ void TestMainWindow::longestValuesShowWhole()
     QFETCH(QByteArray, game);
     QFETCH(QString, label);
     // A value label by its name, a caption by its text.
-    const auto places = [](const frmMain &w) {
-        QHash<QString, QPoint> places;
-        for (const QLabel *l : w.findChildren<QLabel *>())
-            places.insert(l->objectName().isEmpty() ? l->text() : l->objectName(), l->pos());
-        return places;
-    };
     QHash<QString, QPoint> designed;
     {
         frmMain fixture(m_app, m_dialogs);
-        designed = places(fixture);
+        designed = TextsInSight::labelPlaces(fixture);
     }
     const QByteArray t = team.toLatin1();
     const QByteArray p = player.toLatin1();
@@ -592,7 +586,7 @@ void TestMainWindow::longestValuesShowWhole()
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     const QStringList overlapping = TextsInSight::overlappingTexts(window);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
-    QCOMPARE(places(window), designed);
+    QCOMPARE(TextsInSight::labelPlaces(window), designed);
     window.close();
 }
 

@@ -159,6 +159,12 @@ private slots:
     void longNamesShowWhole();
 
 private:
+    std::unique_ptr<TeamTableWindow> openTable(bool pitching)
+    {
+        if (pitching)
+            return std::make_unique<frmTeamPitchingStats>(*m_main);
+        return std::make_unique<frmTeamBattingStats>(*m_main);
+    }
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
                    const QVector<int> &positions = {}, const QString &teamName = "Team1");
 };
@@ -502,12 +508,7 @@ void TestReports::exportIntoAFolderThatRefusesFiles()
 
 void TestReports::keysWorkAsInADialog_data()
 {
-    QTest::addColumn<bool>("pitching");
-    QTest::addColumn<int>("key");
-    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
-    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
-    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
-    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+    addTableKeyRows();
 }
 
 // Enter and Esc both press Close, even while Print has the focus.
@@ -515,12 +516,7 @@ void TestReports::keysWorkAsInADialog()
 {
     QFETCH(bool, pitching);
     QFETCH(int, key);
-    std::unique_ptr<StatsTableWindow> table;
-    if (pitching)
-        table = std::make_unique<frmTeamPitchingStats>(*m_main);
-    else
-        table = std::make_unique<frmTeamBattingStats>(*m_main);
-    checkKeyPressesClose(*table, key, m_dialogs);
+    checkKeyPressesClose(*openTable(pitching), key, m_dialogs);
 }
 
 void TestReports::longestValuesShowWhole_data()
@@ -540,23 +536,12 @@ void TestReports::longestValuesShowWhole()
     QFETCH(bool, pitchingTable);
     QFETCH(QByteArray, fields);
     QFETCH(QString, cell);
-    const auto open = [this](bool pitchingTable) -> std::unique_ptr<TeamTableWindow> {
-        if (pitchingTable)
-            return std::make_unique<frmTeamPitchingStats>(*m_main);
-        return std::make_unique<frmTeamBattingStats>(*m_main);
-    };
-    const auto places = [](const QWidget &w) {
-        QHash<QString, QPoint> places;
-        for (const QLabel *label : w.findChildren<QLabel *>())
-            places.insert(label->objectName(), label->pos());
-        return places;
-    };
     writeTeam({{"Player1", season({pitching(1.0f, 3, 1)})}});
-    const QHash<QString, QPoint> designed = places(*open(pitchingTable));
+    const QHash<QString, QPoint> designed = TextsInSight::labelPlaces(*openTable(pitchingTable));
 
     writeBytes(m_app + "Team1/Player1.sta",
                NewStatsFile + "1," + fields + ",\"04/02/2026\",\"Tigers\",\"Win\",\"\"\r\n");
-    std::unique_ptr<TeamTableWindow> w = open(pitchingTable);
+    std::unique_ptr<TeamTableWindow> w = openTable(pitchingTable);
     QCOMPARE(m_dialogs.messages.size(), 0);
     QTEST(w->cell(cell, 0)->text(), "text");
     QTEST(w->cell(cell, RosterSlots)->text(), "text");
@@ -564,7 +549,7 @@ void TestReports::longestValuesShowWhole()
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     const QStringList overlapping = TextsInSight::overlappingTexts(*w);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
-    QCOMPARE(places(*w), designed);
+    QCOMPARE(TextsInSight::labelPlaces(*w), designed);
 }
 
 // A long team name and full-length player names show whole, from the left their labels have. The

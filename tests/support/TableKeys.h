@@ -10,6 +10,18 @@
 #include <QSignalSpy>
 #include <QTest>
 
+// Rows "pitching" and "key": Return and Esc in the batting window, keypad Enter and Esc in the
+// pitching one.
+inline void addTableKeyRows()
+{
+    QTest::addColumn<bool>("pitching");
+    QTest::addColumn<int>("key");
+    QTest::newRow("batting, Return") << false << int(Qt::Key_Return);
+    QTest::newRow("batting, Esc") << false << int(Qt::Key_Escape);
+    QTest::newRow("pitching, keypad Enter") << true << int(Qt::Key_Enter);
+    QTest::newRow("pitching, Esc") << true << int(Qt::Key_Escape);
+}
+
 inline void checkKeyPressesClose(StatsTableWindow &window, int key, const ScriptedDialogs &dialogs)
 {
     window.show();

@@ -6,6 +6,7 @@
 // failing test names the labels.
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 #include <QVector>
@@ -88,6 +89,17 @@ inline QStringList overlappingTexts(const QWidget &window)
         }
     }
     return found;
+}
+
+// Where every label of a window stands, by name (an unnamed caption by its text), to show that
+// fitting texts moved no label from the place its layout gives.
+inline QHash<QString, QPoint> labelPlaces(const QWidget &window)
+{
+    QHash<QString, QPoint> places;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        places.insert(label->objectName().isEmpty() ? label->text() : label->objectName(),
+                      label->pos());
+    return places;
 }
 
 } // namespace TextsInSight
