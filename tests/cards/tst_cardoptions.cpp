@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr qint32 Red = 0x0000FF; // RGB Long: red in the low byte
+constexpr qint32 Red = CubsFolder::Red;
 constexpr qint32 Green = 0x008000;
 
 QVector<CanvasOp> opsOf(const QVector<CanvasOp> &ops, CanvasOp::Kind kind)
@@ -91,16 +91,7 @@ void TestCardOptions::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_app = m_dir->path() + QLatin1Char('/');
     m_host = std::make_unique<FakeHost>();
-    MainState &s = m_host->s;
-    s.ApplicationPath = m_app;
-    s.TeamName = "Cubs";
-    s.PlayerName = "Smith";
-    s.TeamBorderColor = Red;
-    QDir().mkpath(m_app + "Cubs");
-    TeamFile team;
-    team.header = {"Cubs", "Coach Ray", "", "Fall", "", Red};
-    team.roster[0] = {"Smith", 6};
-    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Cubs", team).ok());
+    CubsFolder::setUp(m_host->s, m_app);
     // A photo path in the old notation, as older files hold it, must come back byte for byte.
     writeBytes(playerFile(), "\"Smith\",\"Cubs\",6,0,1,2,7,\"Springfield\",\"IL\",12,"
                              "\"C:\\Scorebinder\\Cubs\\Smith.bmp\"\r\n");

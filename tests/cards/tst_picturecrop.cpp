@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr qint32 Red = 0x0000FF; // RGB Long: red in the low byte
+constexpr qint32 Red = CubsFolder::Red;
 constexpr qint32 Green = 0x008000;
 constexpr int Block = 8;
 
@@ -100,17 +100,7 @@ void TestPictureCrop::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_app = m_dir->path() + QLatin1Char('/');
     m_host = std::make_unique<FakeHost>();
-    MainState &s = m_host->s;
-    s.ApplicationPath = m_app;
-    s.TeamName = "Cubs";
-    s.PlayerName = "Smith";
-    s.Position1 = 6;
-    s.TeamBorderColor = Red;
-    QDir().mkpath(m_app + "Cubs");
-    TeamFile team;
-    team.header = {"Cubs", "Coach Ray", "", "Fall", "", Red};
-    team.roster[0] = {"Smith", 6};
-    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Cubs", team).ok());
+    CubsFolder::setUp(m_host->s, m_app);
     const PlayerProfile smith{"Smith", "Cubs", 6, 0, 1, 2, 7, "Springfield", "IL", 12, ""};
     QVERIFY(RecordFiles::WritePlayerFile(m_app, "Cubs", "Smith", smith).ok());
 }

@@ -3,8 +3,32 @@
 // A window's host as small as the card windows need: the state, the dialogs and the photo. No
 // other window opens from it.
 
+#include "core/RecordFiles.h"
 #include "platform/WindowHost.h"
 #include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QTest>
+
+// A program folder with the team "Cubs" and its player "Smith" (shortstop) current, the border
+// red: the team file is written, the player file left to the test.
+struct CubsFolder
+{
+    static constexpr qint32 Red = 0x0000FF; // RGB Long: red in the low byte
+    static void setUp(MainState &state, const QString &app)
+    {
+        state.ApplicationPath = app;
+        state.TeamName = "Cubs";
+        state.PlayerName = "Smith";
+        state.Position1 = 6;
+        state.TeamBorderColor = Red;
+        QDir().mkpath(app + "Cubs");
+        TeamFile team;
+        team.header = {"Cubs", "Coach Ray", "", "Fall", "", Red};
+        team.roster[0] = {"Smith", 6};
+        QVERIFY(RecordFiles::WriteTeamFile(app, "Cubs", team).ok());
+    }
+};
 
 class FakeHost : public WindowHost
 {
