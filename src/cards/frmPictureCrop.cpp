@@ -131,12 +131,13 @@ frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColours(*caption, Qt::black, palette().color(QPalette::Button));
 
-    // The current photo at natural size, under the frame; one that cannot be loaded leaves the
-    // viewport grey, and the user is told only if he tries to use it.
-    if (Outcome<QImage> photo = LoadPicture(m_picturePath); photo && !photo->isNull())
-        CropRules::paintPart(viewport->image(),
-                             pixelsF(QRectF(QPointF(0, 0), naturalSizeTwips(*photo))), *photo,
-                             QRectF(QPointF(0, 0), naturalSizeTwips(*photo)), false);
+    // The current photo, as the main window loaded it, at natural size under the frame; one that
+    // could not be loaded leaves the viewport grey, and the user is told only if he uses it.
+    const QImage &photo = m_host.playerPicture();
+    if (!m_picturePath.isEmpty() && !photo.isNull()) {
+        const QRectF natural(QPointF(0, 0), naturalSizeTwips(photo));
+        CropRules::paintPart(viewport->image(), pixelsF(natural), photo, natural, false);
+    }
 
     Timer1.setObjectName("Timer1");
     Timer1.setSingleShot(true);

@@ -26,9 +26,15 @@ Outcome<void> writeFully(QIODevice &device, const QByteArray &bytes)
     return {};
 }
 
+namespace {
+
+const char *const TempMarker = ".saving-";
+
+} // namespace
+
 QString leftoverPattern(const QString &fileName)
 {
-    return fileName + QStringLiteral(".saving-*");
+    return fileName + QLatin1String(TempMarker) + QLatin1Char('*');
 }
 
 void keepRunningPastFileSizeLimit()
@@ -37,8 +43,6 @@ void keepRunningPastFileSizeLimit()
 }
 
 namespace {
-
-const char *const TempMarker = ".saving-";
 
 QString systemError()
 {

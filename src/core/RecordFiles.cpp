@@ -263,22 +263,29 @@ Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
     return readGames(path, false);
 }
 
-Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
-                                     const QString &player)
+namespace {
+
+Outcome<GameRecords> readPlayerGames(const QString &appPath, const QString &team,
+                                     const QString &player, bool figuresOnly)
 {
     const QString path = statsFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return Failure{names.error()};
-    return readGames(path, false);
+    return readGames(path, figuresOnly);
+}
+
+} // namespace
+
+Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    return readPlayerGames(appPath, team, player, false);
 }
 
 Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team,
                                      const QString &player)
 {
-    const QString path = statsFilePath(appPath, team, player);
-    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
-    return readGames(path, true);
+    return readPlayerGames(appPath, team, player, true);
 }
 
 namespace {
