@@ -37,6 +37,24 @@ QString leftoverPattern(const QString &fileName)
     return fileName + QLatin1String(TempMarker) + QLatin1Char('*');
 }
 
+// Scanned with the system's own calls: a save runs this for every file it writes.
+void removeLeftovers(const QString &folder, const QString &fileName)
+{
+    const QByteArray prefix = QFile::encodeName(fileName) + TempMarker;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.constData(), std::size_t(prefix.size())) != 0)
+            continue;
+        struct stat info;
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 void keepRunningPastFileSizeLimit()
 {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -90,26 +108,6 @@ bool writeAll(int fd, const QByteArray &bytes)
         written += step;
     }
     return true;
-}
-
-// Scanned with the system's own calls: a save runs this for every file it writes.
-void removeLeftovers(const QString &folder, const QString &fileName)
-{
-    const QByteArray prefix = QFile::encodeName(fileName) + TempMarker;
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, prefix.constData(), std::size_t(prefix.size())) != 0)
-            continue;
-        struct stat info
-        {
-        };
-        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode))
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-    }
-    ::closedir(dir);
 }
 
 QString randomSuffix()

@@ -17,6 +17,8 @@ Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes);
 
 // The names of the temporary files an interrupted save of a file named `fileName` may leave.
 QString leftoverPattern(const QString &fileName);
+// Removes those of the file `fileName` in `folder`.
+void removeLeftovers(const QString &folder, const QString &fileName);
 
 // A file larger than the file-size limit fails its write with a message instead of ending the
 // program; called once at start-up.

@@ -333,10 +333,7 @@ Outcome<void> removeIfPresent(const QString &path)
 Outcome<void> removeWithLeftovers(const QString &path)
 {
     const QFileInfo file(path);
-    QDir folder = file.dir();
-    for (const QString &leftover :
-         folder.entryList({leftoverPattern(file.fileName())}, QDir::Files | QDir::Hidden))
-        folder.remove(leftover);
+    removeLeftovers(file.absolutePath(), file.fileName());
     return removeIfPresent(path);
 }
 
