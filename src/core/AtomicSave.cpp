@@ -130,9 +130,7 @@ Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
     const QString folder = target.absolutePath();
     removeLeftovers(folder, target.fileName());
 
-    struct stat existing
-    {
-    };
+    struct stat existing = {};
     const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &existing) == 0;
     const mode_t mode = replacing ? (existing.st_mode & 07777) : 0666;
 

@@ -32,9 +32,7 @@ Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         return Failure{errno == ENOENT ? QStringLiteral("the file does not exist.")
                                        : systemError()};
     const auto closing = qScopeGuard([fd] { ::close(fd); });
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::fstat(fd, &info) != 0)
         return Failure{systemError()};
     if (!S_ISREG(info.st_mode))
