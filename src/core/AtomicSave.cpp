@@ -1,5 +1,7 @@
 #include "AtomicSave.h"
 
+#include "SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -61,11 +63,6 @@ void keepRunningPastFileSizeLimit()
 }
 
 namespace {
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 Failure saveFailure(const QString &path, const QString &reason)
 {

@@ -1,5 +1,7 @@
 #include "RegularFile.h"
 
+#include "SystemError.h"
+
 #include <QFile>
 #include <QScopeGuard>
 
@@ -10,11 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 QString sizeText(qint64 bytes)
 {
