@@ -3,7 +3,6 @@
 #include "core/RecordFiles.h"
 #include "platform/BusyPointer.h"
 #include "platform/Fonts.h"
-#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
@@ -96,7 +95,7 @@ void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)
                                .arg(RecordFiles::statsFilePath(state.ApplicationPath, folder,
                                                                state.PlayerName),
                                     done.error())};
-        showWhole(lblSeason, team->header.Season);
+        showSeason(team->header.Season);
         return {};
     }();
     if (!computed) {
@@ -116,7 +115,7 @@ void GameListWindow::showPage()
     setRow(lastRow(), m_season.cells);
     placeLastRow(p.seasonTop, p.lineY);
     placeExtras(p);
-    showWhole(lblPlayerName, m_main.state().PlayerName);
+    showName(m_main.state().PlayerName);
     lblPage->setText(QStringLiteral("Page %1").arg(m_pageNumber));
     lblNext->setEnabled(p.hasNext);
     lblPrevious->setEnabled(p.hasPrevious);

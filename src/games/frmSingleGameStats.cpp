@@ -138,7 +138,7 @@ void frmSingleGameStats::buildControls()
     // Sized to the name; a name longer than the room up to the opponent box's right edge takes a
     // second line above the game's row rather than running off the window.
     placeFitted(lblPlayerName, QRect(lblPlayerName->pos(), QSize(0, lblPlayerName->height())));
-    fitToLines(lblPlayerName, twipsToPixels(7920 + 2775) - lblPlayerName->x());
+    showWithin(lblPlayerName, m_player, twipsToPixels(7920 + 2775) - lblPlayerName->x(), 2);
     label("Label2", "Game:", 600, 840, 975, 375);
     label("Label1", "Date:", 3360, 840, 975, 375);
     QLabel *hint = label("Label4", DateHint, 3960, 1275, 1575, 375);

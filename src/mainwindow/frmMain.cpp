@@ -97,6 +97,16 @@ const QVector<QVector<Pair>> PitchingRows = {
     {{"ERA:", "lblPERA"}},
 };
 
+// A header value stands beside the photo and keeps to the room its layout gives it; a figure
+// below the photo widens as far as its text needs.
+void showValue(QLabel *value, const QString &text)
+{
+    if (value->y() < twipsToPixels(HeaderTop + PhotoHeight))
+        showWithin(value, text, value->minimumWidth(), 1);
+    else
+        showWhole(value, text);
+}
+
 // A value whose text reaches past the page's right edge widens the page rather than being cut
 // there.
 void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
@@ -225,8 +235,6 @@ void frmMain::buildSummaryPage()
     picPlayer->setFrameShape(QFrame::Box);
     picPlayer->setGeometry(
         twipsRect(PageWidth - PhotoWidth - 240, HeaderTop, PhotoWidth, PhotoHeight));
-    // A header text longer than the room beside the photo runs over it, not under it.
-    picPlayer->lower();
 
     const QFont title = windowFont("Arial", 12, true, true);
     const QFont stats = windowFont("MS Sans Serif", 12, true);
@@ -367,7 +375,7 @@ bool frmMain::UpdateMainPage()
 void frmMain::showPage()
 {
     for (const auto &[name, text] : summaryTexts(m_state))
-        showWhole(m_values[name], text);
+        showValue(m_values[name], text);
     fitPageWidth(centralWidget(), m_values);
     showPhoto();
 }
@@ -388,7 +396,7 @@ void frmMain::showPhoto()
 void frmMain::clearPlayerPage()
 {
     for (QLabel *value : std::as_const(m_values))
-        showWhole(value, QString());
+        showValue(value, QString());
     fitPageWidth(centralWidget(), m_values);
     clearPlayerPicture();
 }
@@ -454,8 +462,8 @@ void frmMain::openTeam()
     // No player, or one whose files cannot be read: the team is open without a current player.
     m_state.PlayerName.clear();
     clearPlayerPage();
-    showWhole(m_values["lblTeamName"], m_state.TeamName);
-    showWhole(m_values["lblSeason"], m_state.Season);
+    showValue(m_values["lblTeamName"], m_state.TeamName);
+    showValue(m_values["lblSeason"], m_state.Season);
     fitPageWidth(centralWidget(), m_values);
     if (!firstPlayer.isEmpty())
         tell(page.error() +

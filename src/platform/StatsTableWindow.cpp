@@ -14,6 +14,8 @@ const QColor DisabledGrey(128, 128, 128);
 constexpr int CellHeight = 255;
 constexpr int AutoCellHeight = 195;
 constexpr int AutoCellWidth = 1560;
+// The least space between a text that must keep to its room and the next text.
+constexpr int TextGap = 60;
 
 QWidget *line(QWidget *parent, const char *name, int left, int right, int y)
 {
@@ -79,18 +81,33 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
         return l;
     };
     const QFont boldSmall = windowFont("MS Sans Serif", 9.75, true);
-    label("Label1", layout.heading, windowFont("Arial", 12, true), Qt::AlignHCenter,
-          QRect(layout.headingLeft, 120, layout.headingWidth, 285));
+    const QLabel *heading =
+        label("Label1", layout.heading, windowFont("Arial", 12, true), Qt::AlignHCenter,
+              QRect(layout.headingLeft, 120, layout.headingWidth, 285));
     nameLabel = label(layout.nameLabel, layout.nameCaption, boldSmall, Qt::AlignLeft,
                       QRect(layout.nameLeft, 120, layout.nameWidth, layout.nameHeight));
     lblSeason = label("lblSeason", layout.seasonCaption, boldSmall, Qt::AlignRight,
                       QRect(7920, 120, 1905, 360));
+    // The name and the season keep to the room beside the centred heading.
+    const int headingText = heading->fontMetrics().horizontalAdvance(layout.heading);
+    const int headingLeft = heading->x() + (heading->width() - headingText) / 2;
+    m_nameRoom = headingLeft - twipsToPixels(TextGap) - nameLabel->x();
+    m_seasonRoom =
+        lblSeason->x() + lblSeason->width() - twipsToPixels(TextGap) - (headingLeft + headingText);
+    m_name = layout.nameCaption;
     line(this, "Line1", layout.lineLeft, layout.lineRight, 720);
     Line2 = line(this, "Line2", layout.lineLeft, layout.lineRight, layout.lineY);
 
     const QFont bold = windowFont("MS Sans Serif", 8.25, true);
     bool firstAutoColumn = true;
-    for (const TableColumn &column : layout.columns) {
+    for (int c = 0; c < layout.columns.size(); ++c) {
+        const TableColumn &column = layout.columns[c];
+        // A left-aligned cell's text keeps to the room before the next column.
+        const TableColumn *next = c + 1 < layout.columns.size() ? &layout.columns[c + 1] : nullptr;
+        m_textEnds.append(
+            column.cellWidth != 0 || !next
+                ? 0
+                : twipsToPixels(std::min(next->headerLeft, next->cellLeft) - TextGap));
         auto *header = new QLabel(column.header, this);
         header->setObjectName(column.headerName);
         header->setFont(bold);
@@ -134,7 +151,7 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
     cmdClose = button("cmdClose", "&Close", layout.closeLeft);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         // Named after the team or player the window shows.
-        const QString name = printDocumentName(nameLabel->text(), windowTitle());
+        const QString name = printDocumentName(m_name, windowTitle());
         if (Outcome<void> printed = printWindow(m_main.dialogs(), *this, name); !printed)
             m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK,
                                      MessageIcon::Exclamation);
@@ -151,24 +168,44 @@ QLabel *StatsTableWindow::cell(const QString &column, int row) const
     return nullptr;
 }
 
+void StatsTableWindow::showCell(int column, int row, const QString &text)
+{
+    QLabel *cell = m_cells[column][row];
+    if (m_textEnds[column])
+        showWithin(cell, text, m_textEnds[column] - cell->x(), 1);
+    else
+        showWhole(cell, text);
+}
+
 void StatsTableWindow::setRow(int row, const QStringList &texts)
 {
     for (int c = 0; c < m_cells.size(); ++c)
-        showWhole(m_cells[c][row], texts.value(c));
+        showCell(c, row, texts.value(c));
 }
 
 void StatsTableWindow::clearRows(int from, int to)
 {
-    for (const QVector<QLabel *> &column : std::as_const(m_cells))
+    for (int c = 0; c < m_cells.size(); ++c)
         for (int row = from; row <= to; ++row)
-            showWhole(column[row], QString());
+            showCell(c, row, QString());
+}
+
+void StatsTableWindow::showName(const QString &text)
+{
+    m_name = text;
+    showWithin(nameLabel, text, m_nameRoom, 1);
+}
+
+void StatsTableWindow::showSeason(const QString &text)
+{
+    showWithin(lblSeason, text, m_seasonRoom, 1);
 }
 
 void StatsTableWindow::clearAll()
 {
     clearRows(0, lastRow());
-    showWhole(nameLabel, QString());
-    showWhole(lblSeason, QString());
+    showName(QString());
+    showSeason(QString());
 }
 
 void StatsTableWindow::placeLastRow(int top, int lineY)

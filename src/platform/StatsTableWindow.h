@@ -72,6 +72,9 @@ protected:
     int columnCount() const { return int(m_cells.size()); }
     int lastRow() const { return m_layout.rows - 1; }
     void setRow(int row, const QStringList &texts);
+    // The name and the season beside the heading.
+    void showName(const QString &text);
+    void showSeason(const QString &text);
     void clearRows(int from, int to);
     void clearAll();
     // Moves the last row's cells to `top` and Line2 to `lineY`, in twips.
@@ -82,8 +85,14 @@ protected:
     WindowHost &m_main;
 
 private:
+    void showCell(int column, int row, const QString &text);
+
     TableLayout m_layout;
     QVector<QVector<QLabel *>> m_cells; // [column][row]
+    QVector<int> m_textEnds; // [column]: where a left-aligned cell's text must end; 0: free
+    int m_nameRoom = 0;
+    int m_seasonRoom = 0;
+    QString m_name; // the whole name, shortened in its label only when nothing else fits
 };
 
 // The batting count columns, AB to Slug, as the per-game list and the team table both place them.

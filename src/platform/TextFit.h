@@ -18,7 +18,8 @@ void fitToText(QLabel *label);
 // Sets the text and fits the label to it.
 void showWhole(QLabel *label, const QString &text);
 
-// For a label with free room below it, up to the next row: a text wider than `room` pixels wraps
-// at its spaces within `room` and the label grows down as far as its lines need; a text that fits
-// in `room` widens it on one line, as does one with a word wider than `room` (nothing to wrap at).
-void fitToLines(QLabel *label, int room);
+// For a label with `room` pixels before the next text and `lines` lines of height: sets `text`,
+// wrapped at its spaces where it takes more than one line. A text that does not fit is set in
+// narrower letters, down to half their width, so a long name stays whole in its column; a text
+// that does not fit even then ends in "…" and shows whole in the label's tooltip.
+void showWithin(QLabel *label, const QString &text, int room, int lines);

@@ -2,7 +2,6 @@
 
 #include "core/RecordFiles.h"
 #include "platform/BusyPointer.h"
-#include "platform/TextFit.h"
 #include "platform/WindowHost.h"
 
 using namespace TeamTables;
@@ -53,6 +52,6 @@ void TeamTableWindow::fill(
         setRow(row, table->rows[row]);
     setRow(lastRow(), table->team);
     placeLastRow(teamRowTop(listed), teamLineY(listed));
-    showWhole(lblTeamName, team->header.TeamName);
-    showWhole(lblSeason, team->header.Season);
+    showName(team->header.TeamName);
+    showSeason(team->header.Season);
 }

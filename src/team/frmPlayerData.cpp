@@ -90,12 +90,12 @@ frmPlayerData::frmPlayerData(WindowHost &main)
 
     txtPlayerName = textBox("txtPlayerName");
     place("Player Name:", txtPlayerName);
-    lblTeamName = new QLabel(m_team, this);
+    lblTeamName = new QLabel(this);
     lblTeamName->setObjectName("lblTeamName");
     place("Team Name:", lblTeamName);
     placeFitted(lblTeamName, lblTeamName->geometry());
     // A long team name takes a second line of its row rather than running under the photo.
-    fitToLines(lblTeamName, lblTeamName->width());
+    showWithin(lblTeamName, m_team, lblTeamName->width(), 2);
     CBPlayerPos[0] = list("CBPlayerPos0", Codes::positionChoices());
     CBPlayerPos[1] = list("CBPlayerPos1", Codes::positionChoices());
     place("Position:", CBPlayerPos[0], InputWidth / 2 - 30);
@@ -152,7 +152,6 @@ bool frmPlayerData::LoadProfile()
     takeProfile(state, *profile);
 
     txtPlayerName->setText(state.PlayerName);
-    lblTeamName->setText(m_team);
     CBPlayerPos[0]->setCurrentIndex(state.Position1);
     CBPlayerPos[1]->setCurrentIndex(state.Position2);
     CBBats->setCurrentIndex(state.Bats);

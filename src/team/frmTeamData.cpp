@@ -163,9 +163,8 @@ bool frmTeamData::LoadTeam(bool followCurrentPlayer)
     state.Coach = m_stored.Coach;
     state.Asst = m_stored.Asst;
     state.Season = m_stored.Season;
-    lblTeamName->setText(m_team);
     // The team's name may reach the buttons, then take a second line above the coach's box.
-    fitToLines(lblTeamName, twipsToPixels(ButtonsLeft - 60) - lblTeamName->x());
+    showWithin(lblTeamName, m_team, twipsToPixels(ButtonsLeft - 60) - lblTeamName->x(), 2);
     txtCoach->setText(state.Coach);
     txtAsst->setText(state.Asst);
     txtSeason->setText(state.Season);
@@ -176,9 +175,8 @@ void frmTeamData::showSlot(int slot)
 {
     const RosterEntry &entry = m_roster[slot];
     const bool occupied = !entry.RosterPlayer.isEmpty();
-    lblPlayer[slot]->setText(entry.RosterPlayer);
     // A long name takes a second line of its row rather than running into its position.
-    fitToLines(lblPlayer[slot], twipsToPixels(NameWidth));
+    showWithin(lblPlayer[slot], entry.RosterPlayer, twipsToPixels(NameWidth), 2);
     showPosition(lblPosition[slot], entry.RosterPosition);
     lblPlayer[slot]->setVisible(occupied);
     lblPosition[slot]->setVisible(occupied);

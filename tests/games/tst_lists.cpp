@@ -89,7 +89,6 @@ QByteArray oneGame(const QByteArray &fields)
     return NewStatsFile + "1," + fields + ",\"12/31/2026\",\"Tigers\",\"Win\",\"\"\r\n";
 }
 
-// Where every label of a window stands, by name.
 // The colour a label's text is drawn in: the darkest pixel of its place in the window.
 QColor ink(QWidget &window, const QWidget &label)
 {
@@ -127,6 +126,7 @@ private slots:
     void keysWorkAsInADialog();
     void longestValuesShowWhole_data();
     void longestValuesShowWhole();
+    void longNameAndSeasonShowWhole();
     void disabledArrowIsGrey();
 
 private:
@@ -414,6 +414,32 @@ void TestLists::longestValuesShowWhole()
     const QStringList overlapping = TextsInSight::overlappingTexts(*w);
     QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join('\n')));
     QCOMPARE(TextsInSight::labelPlaces(*w), designed);
+}
+
+// A 27-character name of wide letters and a long season keep to their room beside the heading.
+void TestLists::longNameAndSeasonShowWhole()
+{
+    const QByteArray game = oneGame("1,3,0,0,0,0,0,0,0,0,3,1,0,1,0,0,0,0,0");
+    writeBytes(m_app + "Team1/Player1.sta", game);
+    const QHash<QString, QPoint> designed[] = {TextsInSight::labelPlaces(*openList(false)),
+                                               TextsInSight::labelPlaces(*openList(true))};
+    const QString player = "Wolfgang Maximilian Murrowa";
+    const QString season = "Spring and Summer Season 2026";
+    writeBytes(m_app + "Team1/Team1.tea", "\"Team1\",\"\",\"\",\"" + season.toLatin1() +
+                                              "\",\"\",255\r\n\"" + player.toLatin1() + "\",3\r\n" +
+                                              QByteArray("\"\",0\r\n").repeated(RosterSlots - 1));
+    writeBytes(m_app + "Team1/" + player + ".sta", game);
+    m_main->state().PlayerName = player;
+    for (const bool pitching : {false, true}) {
+        std::unique_ptr<GameListWindow> w = openList(pitching);
+        QCOMPARE(m_dialogs.messages.size(), 0);
+        QCOMPARE(w->lblPlayerName->text(), player);
+        QCOMPARE(w->lblSeason->text(), season);
+        const QStringList problems =
+            TextsInSight::cutTexts(*w) + TextsInSight::overlappingTexts(*w);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QCOMPARE(TextsInSight::labelPlaces(*w), designed[pitching]);
+    }
 }
 
 // The arrow that cannot page is drawn grey, the one that can keeps its navy.

@@ -542,6 +542,11 @@ void TestMainWindow::longestValuesShowWhole_data()
                                 << QByteArray("Spring and Summer Season 2026") << noGame
                                 << "lblPlayerName"
                                 << "Maximilian Montgomery-Worth  #32767";
+    QTest::newRow("wide letters") << "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM"
+                                  << "Wolfgang Maximilian Murrowa" << QByteArray("8,8,3,2,32767")
+                                  << QByteArray("WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM")
+                                  << noGame << "lblPlayerName"
+                                  << "Wolfgang Maximilian Murrowa  #32767";
 }
 
 // The summary page shows every value whole, clear of the captions and of the photo, each in the
@@ -580,6 +585,7 @@ void TestMainWindow::longestValuesShowWhole()
     QTEST(text(window, qPrintable(label)), "text");
     if (label == "lblPlayerName") {
         QCOMPARE(text(window, "lblTeamName"), team);
+        QCOMPARE(text(window, "lblSeason"), QString(season));
         QCOMPARE(text(window, "lblPositionName"), QString("Center Field Center Field"));
     }
     const QStringList cut = TextsInSight::cutTexts(window);

@@ -5,6 +5,7 @@
 #include "platform/Pictures.h"
 #include "platform/PrintJobs.h"
 #include "platform/QtDialogs.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
@@ -38,6 +39,8 @@ private slots:
     void maskedTransferDrawsTransparentParts();
     void smallLogoShowsThroughItsMask();
     void printWindowToPdf();
+    void textsKeepToTheirRoom_data();
+    void textsKeepToTheirRoom();
     void printerSuggestsAFileInTheDocumentsFolder();
 };
 
@@ -293,6 +296,71 @@ void TestPlatform::printWindowToPdf()
     const auto isDark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 64; };
     QVERIFY(isDark(74, 38) && isDark(142, 106) && isDark(108, 72));
     QVERIFY(!isDark(69, 72) && !isDark(147, 72) && !isDark(108, 33) && !isDark(108, 111));
+}
+
+void TestPlatform::textsKeepToTheirRoom_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("how"); // plain, narrowed, wrapped, shortened
+
+    const QString name = "Maximilian Montgomery-Worth";
+    QTest::newRow("short name") << "Tom Smith" << 100 << 1 << "plain";
+    QTest::newRow("long name, one line") << name << 100 << 1 << "narrowed";
+    QTest::newRow("long name, two lines") << name << 132 << 2 << "wrapped";
+    QTest::newRow("long name, two narrow lines") << name << 90 << 2 << "narrowed";
+    QTest::newRow("one word wider than its room") << "WWWWWWWWWWWWWWW" << 132 << 2 << "narrowed";
+    QTest::newRow("too long for one line") << name + " " + name << 100 << 1 << "shortened";
+    QTest::newRow("too long for two lines")
+        << name + " " + name + " " + name + " " + name << 132 << 2 << "shortened";
+    QTest::newRow("one word too wide") << QString(60, 'W') << 132 << 2 << "shortened";
+}
+
+// A text keeps to its room: whole in plain letters where it fits, wrapped, then narrowed, and
+// only as a last resort shortened with the whole text in the tooltip. The next text starts over.
+void TestPlatform::textsKeepToTheirRoom()
+{
+    QFETCH(QString, text);
+    QFETCH(int, room);
+    QFETCH(int, lines);
+    QFETCH(QString, how);
+    QWidget window;
+    window.resize(400, 200);
+    auto *label = new QLabel(&window);
+    label->setFont(windowFont("MS Sans Serif", 9.75));
+    placeFitted(label, QRect(10, 10, 60, 20));
+
+    showWithin(label, text, room, lines);
+    const QFontMetrics metrics(label->font());
+    const int stretch = label->font().stretch();
+    const bool narrowed = stretch != QFont::AnyStretch && stretch != 100;
+    QCOMPARE(narrowed, how == "narrowed" || how == "shortened");
+    QVERIFY(stretch == QFont::AnyStretch || stretch >= 50);
+    QCOMPARE(label->wordWrap(),
+             how == "wrapped" || (how == "narrowed" && lines == 2 && text.contains(' ')));
+    if (how == "shortened") {
+        QCOMPARE(label->toolTip(), text);
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QVERIFY(label->text().count('\n') < lines);
+    } else {
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->toolTip().isEmpty());
+    }
+    // Every line lies within the room and within the label, and no more lines than given.
+    const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+    const QRect drawn =
+        metrics.boundingRect(QRect(0, 0, label->width(), 1000), flags, label->text());
+    QVERIFY2(drawn.width() <= room, qPrintable(QString::number(drawn.width())));
+    QVERIFY(drawn.height() <= label->height());
+    QVERIFY(drawn.height() < (lines + 1) * metrics.lineSpacing());
+    QCOMPARE(label->pos(), QPoint(10, 10));
+
+    showWithin(label, "Tom", room, lines);
+    QCOMPARE(label->font().stretch(), int(QFont::AnyStretch));
+    QCOMPARE(label->text(), QString("Tom"));
+    QVERIFY(label->toolTip().isEmpty());
+    QCOMPARE(label->size(), QSize(60, 20));
 }
 
 // The print dialog opens with the document's name and its PDF file in the user's documents

@@ -156,6 +156,7 @@ private slots:
     void keysWorkAsInADialog();
     void longestValuesShowWhole_data();
     void longestValuesShowWhole();
+    void longNamesShowWhole_data();
     void longNamesShowWhole();
 
 private:
@@ -166,7 +167,8 @@ private:
         return std::make_unique<frmTeamBattingStats>(*m_main);
     }
     void writeTeam(const QVector<QPair<QString, GameRecords>> &players,
-                   const QVector<int> &positions = {}, const QString &teamName = "Team1");
+                   const QVector<int> &positions = {}, const QString &teamName = "Team1",
+                   const QString &seasonName = "Fall 2026");
 };
 
 void TestReports::init()
@@ -184,11 +186,12 @@ void TestReports::cleanup()
 }
 
 void TestReports::writeTeam(const QVector<QPair<QString, GameRecords>> &players,
-                            const QVector<int> &positions, const QString &teamName)
+                            const QVector<int> &positions, const QString &teamName,
+                            const QString &seasonName)
 {
     QDir().mkpath(m_app + teamName);
     TeamFile team;
-    team.header = {teamName, "", "", "Fall 2026", "", 0};
+    team.header = {teamName, "", "", seasonName, "", 0};
     for (int i = 0; i < players.size(); ++i) {
         team.roster[i] = {players[i].first, qint16(positions.value(i, 1))};
         if (!players[i].first.isEmpty())
@@ -552,27 +555,56 @@ void TestReports::longestValuesShowWhole()
     QCOMPARE(TextsInSight::labelPlaces(*w), designed);
 }
 
-// A long team name and full-length player names show whole, from the left their labels have. The
-// name column is as wide as the layout gives it; a longer name runs on over the next columns.
+void TestReports::longNamesShowWhole_data()
+{
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("player"); // 26 characters; each player adds a letter of his own
+    QTest::addColumn<bool>("teamWhole");
+    const QString team = "Springfield Riverside Little League Reds";
+    QTest::newRow("40-character team, 27-character players")
+        << team << "Maximilian Montgomery-Wort" << true;
+    QTest::newRow("wide letters") << team << "Wolfgang Maximilian Murrow" << true;
+    // Beyond what narrower letters can hold, the name ends in "..." and is whole in its tooltip.
+    QTest::newRow("40 of the widest letters") << "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM"
+                                              << "Maximilian Montgomery-Wort" << false;
+}
+
+// A 40-character team name, a long season and 27-character player names show whole and clear of
+// the heading and of the next column, in narrower letters where their room needs it; no label
+// leaves the place its layout gives it.
 void TestReports::longNamesShowWhole()
 {
-    const QString team = "Springfield Riverside Little League Reds";
+    QFETCH(QString, team);
+    QFETCH(QString, player);
+    QFETCH(bool, teamWhole);
+    const QString seasonName = "Spring and Summer Season 2026";
     QVector<QPair<QString, GameRecords>> players;
     for (int i = 0; i < RosterSlots; ++i)
-        players.append({QString("Maximilian Montgomery-Wort") + QChar(i < 26 ? 'a' + i : 'Z'),
-                        season({pitching(1.0f, 3, 1)})});
-    writeTeam(players, {}, team);
+        players.append(
+            {QString(QChar('A' + i % 26)) + QString::number(i), season({pitching(1.0f, 3, 1)})});
+    // The places of a full roster of short names.
+    writeTeam(players);
+    const QHash<QString, QPoint> designed[] = {TextsInSight::labelPlaces(*openTable(false)),
+                                               TextsInSight::labelPlaces(*openTable(true))};
+    for (int i = 0; i < RosterSlots; ++i)
+        players[i].first = player + QChar(i < 26 ? 'a' + i : 'Z');
+    writeTeam(players, {}, team, seasonName);
     m_main->state().TeamName = team;
-    frmTeamBattingStats batting(*m_main);
-    frmTeamPitchingStats pitching(*m_main);
-    for (TeamTableWindow *w : std::initializer_list<TeamTableWindow *>{&batting, &pitching}) {
-        QCOMPARE(w->lblTeamName->text(), team);
-        QCOMPARE(w->cell("lblPlayer", 26)->text(), players[26].first);
-        const QStringList cut = TextsInSight::cutTexts(*w);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    for (const bool pitchingTable : {false, true}) {
+        std::unique_ptr<TeamTableWindow> w = openTable(pitchingTable);
+        QCOMPARE(m_dialogs.messages.size(), 0);
+        if (teamWhole)
+            QCOMPARE(w->lblTeamName->text(), team);
+        else
+            QCOMPARE(w->lblTeamName->toolTip(), team);
+        QCOMPARE(w->lblSeason->text(), seasonName);
+        for (int row = 0; row < RosterSlots; ++row)
+            QCOMPARE(w->cell("lblPlayer", row)->text(), players[row].first);
+        const QStringList problems =
+            TextsInSight::cutTexts(*w) + TextsInSight::overlappingTexts(*w);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QCOMPARE(TextsInSight::labelPlaces(*w), designed[pitchingTable]);
     }
-    QCOMPARE(batting.cell("lblPlayer", 0)->x(), twipsToPixels(1440));
-    QCOMPARE(pitching.cell("lblPlayer", 0)->x(), twipsToPixels(720));
 }
 
 QTEST_MAIN(TestReports)

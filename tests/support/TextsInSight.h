@@ -92,13 +92,15 @@ inline QStringList overlappingTexts(const QWidget &window)
 }
 
 // Where every label of a window stands, by name (an unnamed caption by its text), to show that
-// fitting texts moved no label from the place its layout gives.
+// fitting texts moved no label from the place its layout gives: its top left, or for a
+// right-aligned label the top right its text stands against.
 inline QHash<QString, QPoint> labelPlaces(const QWidget &window)
 {
     QHash<QString, QPoint> places;
     for (const QLabel *label : window.findChildren<QLabel *>())
         places.insert(label->objectName().isEmpty() ? label->text() : label->objectName(),
-                      label->pos());
+                      label->alignment() & Qt::AlignRight ? label->geometry().topRight()
+                                                          : label->pos());
     return places;
 }
 

@@ -708,11 +708,15 @@ void TestTeam::longNamesShowWhole_data()
                                   << "Wolfgang Maximilian Murrow";
     QTest::newRow("three words") << "The Northwest Suburban Youth League Nine"
                                  << "Anna-Katharina von Hohenbe";
+    // One part of the name is wider than the slot: narrower letters keep it in its place.
+    QTest::newRow("a word wider than its slot") << "Springfield Riverside Little League Reds"
+                                                << "Al Hohenzollern-Sigmaringe";
 }
 
 // The team profile shows the longest names whole: the team's on its row or on a second line above
-// the coach's box, each roster name in its slot or on a second line of its row, clear of the
-// positions, the buttons, the boxes and the headings; nothing moves.
+// the coach's box, each roster name in its slot or on a second line of its row (in narrower
+// letters where it must), clear of the positions, the buttons, the boxes and the headings; nothing
+// moves.
 void TestTeam::longNamesShowWhole()
 {
     QFETCH(QString, team);
