@@ -605,6 +605,23 @@ void TestReports::longNamesShowWhole()
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         QCOMPARE(TextsInSight::labelPlaces(*w), designed[pitchingTable]);
     }
+
+    // Printed, the names keep to their column as on the screen, and the document is named after
+    // the whole team name.
+    frmTeamBattingStats batting(*m_main);
+    const QString pdf = m_dir->filePath("batting.pdf");
+    m_dialogs.printerAnswers.enqueue(pdf);
+    batting.cmdPrint->click();
+    QCOMPARE(m_dialogs.printedNames, QStringList(team + " - Team Batting Stats"));
+    const double positionColumn = twipsToPixels(3000) * 0.75; // a pixel is 3/4 point
+    int nameWords = 0;
+    for (const PdfWord &word : pdfWords(pdf)) {
+        if (!word.text.startsWith(player.section(' ', -1)))
+            continue;
+        ++nameWords;
+        QVERIFY2(word.xMax < positionColumn, qPrintable(word.text));
+    }
+    QCOMPARE(nameWords, RosterSlots);
 }
 
 QTEST_MAIN(TestReports)
