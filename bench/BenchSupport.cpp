@@ -57,7 +57,7 @@ BenchTeam::BenchTeam()
 }
 
 PairedTimes timePaired(int runs, const std::function<void()> &subject,
-                       const std::function<void()> &floor)
+                       const std::function<void()> &floor, const std::function<void()> &untimed)
 {
     std::vector<double> subjectTimes, floorTimes;
     QElapsedTimer timer;
@@ -69,6 +69,8 @@ PairedTimes timePaired(int runs, const std::function<void()> &subject,
     subject(); // warm the caches for both
     floor();
     for (int i = 0; i < runs; ++i) {
+        if (untimed)
+            untimed();
         subjectTimes.push_back(time(subject));
         floorTimes.push_back(time(floor));
     }

@@ -25,8 +25,10 @@ struct PairedTimes
     double ratio() const { return subject / floor; }
 };
 
+// `untimed`, when given, runs before each run of the subject, outside the time.
 PairedTimes timePaired(int runs, const std::function<void()> &subject,
-                       const std::function<void()> &floor);
+                       const std::function<void()> &floor,
+                       const std::function<void()> &untimed = {});
 
 // Prints "<what>: subject x ms, floor y ms" and "ratio <what>: <n>x".
 void reportRatio(const char *what, const PairedTimes &times);

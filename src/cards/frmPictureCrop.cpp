@@ -153,11 +153,13 @@ void frmPictureCrop::buildPreview()
         new CardShape("Shape4", CardShape::Rectangle, twipsRect(240, 240, 3135, 4215), picCard);
     lblPlayer = new QLabel(m_player, picCard);
     lblPlayer->setObjectName("lblPlayer");
+    lblPlayer->setTextFormat(Qt::PlainText);
     lblPlayer->setGeometry(twipsRect(210, 4320, 3180, 495));
     lblPlayer->setFont(windowFont("MS Sans Serif", 9.75));
     lblPlayer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTeam = new QLabel(m_team, picCard);
     lblTeam->setObjectName("lblTeam");
+    lblTeam->setTextFormat(Qt::PlainText);
     lblTeam->setGeometry(twipsRect(240, 4560, 3135, 255));
     lblTeam->setFont(windowFont("MS Sans Serif", 9.75, true));
     lblTeam->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -24,6 +24,8 @@ QLabel *cardLabel(QWidget *surface, const QString &name, const QString &text, co
 {
     auto *label = new QLabel(text, surface);
     label->setObjectName(name);
+    // Names and places come from the user's files: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);

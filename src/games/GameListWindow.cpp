@@ -6,6 +6,8 @@
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
 
+#include <algorithm>
+
 using namespace GameLists;
 
 namespace {
@@ -108,10 +110,10 @@ void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)
 void GameListWindow::showPage()
 {
     BusyPointer busy;
-    clearRows(0, lastRow() - 1);
     const Page p = page(m_pageNumber, int(m_rows.size()));
     for (int j = p.first; j <= p.last; ++j)
         setRow(j - p.first, m_rows[j - 1].cells);
+    clearRows(std::max(0, p.last - p.first + 1), lastRow() - 1);
     setRow(lastRow(), m_season.cells);
     placeLastRow(p.seasonTop, p.lineY);
     placeExtras(p);

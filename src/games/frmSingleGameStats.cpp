@@ -132,12 +132,12 @@ void frmSingleGameStats::buildControls()
     };
 
     label("lblPlayer", "Player:", 4080, 150, 975, 375);
-    lblPlayerName = label("lblPlayerName", m_player, 5160, 120);
+    lblPlayerName = label("lblPlayerName", QString(), 5160, 120);
     lblPlayerName->setFont(windowFont("Comic Sans MS", 14.25));
-    lblPlayerName->adjustSize();
     // Sized to the name; a name longer than the room up to the opponent box's right edge takes a
     // second line above the game's row rather than running off the window.
-    placeFitted(lblPlayerName, QRect(lblPlayerName->pos(), QSize(0, lblPlayerName->height())));
+    placeFitted(lblPlayerName,
+                QRect(lblPlayerName->pos(), QSize(0, lblPlayerName->fontMetrics().height())));
     showWithin(lblPlayerName, m_player, twipsToPixels(7920 + 2775) - lblPlayerName->x(), 2);
     label("Label2", "Game:", 600, 840, 975, 375);
     label("Label1", "Date:", 3360, 840, 975, 375);

@@ -19,10 +19,17 @@ QFont stretched(QFont font, int stretch)
     return font;
 }
 
-// The width a text takes when drawn on one line, whole pixels rounded up as a label draws it.
+// The width a text takes on one line, in whole pixels rounded up as a label draws it: its advance
+// and whatever its first and last letters reach beyond it. A full layout, as a label's size hint
+// makes, is several times slower, which a table of some 450 cells would feel.
 int drawnWidth(const QFont &font, const QString &text)
 {
-    return QFontMetrics(font).boundingRect(QRect(), 0, text).width();
+    if (text.isEmpty())
+        return 0;
+    const QFontMetricsF metrics(font);
+    const qreal overhang = std::min(0.0, metrics.leftBearing(text.front())) +
+                           std::min(0.0, metrics.rightBearing(text.back()));
+    return int(std::ceil(metrics.horizontalAdvance(text) - overhang));
 }
 
 // The lines `text` wraps into at its spaces within `room` pixels; a word wider than the room is
@@ -66,10 +73,20 @@ QString shortened(const QFont &font, const QString &text, int room, int lines)
     return kept.join(QLatin1Char('\n'));
 }
 
+// The width a label's text takes: a shortened text of several lines by its size hint.
+int textWidth(const QLabel &label)
+{
+    const QString text = label.text();
+    return text.contains(QLatin1Char('\n')) ? label.sizeHint().width()
+                                            : drawnWidth(label.font(), text);
+}
+
 } // namespace
 
 void placeFitted(QLabel *label, const QRect &rect)
 {
+    // What a label shows comes from the user's files: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setMinimumSize(rect.size());
     label->setGeometry(rect);
 }
@@ -78,7 +95,7 @@ void fitToText(QLabel *label)
 {
     if (label->wordWrap())
         label->setWordWrap(false);
-    const int width = std::max(label->minimumWidth(), label->sizeHint().width());
+    const int width = std::max(label->minimumWidth(), textWidth(*label));
     // A right-aligned text stands at the right edge, next to what it captions: it keeps that edge.
     const int left =
         label->alignment() & Qt::AlignRight ? label->x() + label->width() - width : label->x();
@@ -87,12 +104,25 @@ void fitToText(QLabel *label)
 
 void showWhole(QLabel *label, const QString &text)
 {
+    // The label was fitted to its text when the text was set: nothing to measure again.
+    if (label->text() == text)
+        return;
     label->setText(text);
     fitToText(label);
 }
 
 void showWithin(QLabel *label, const QString &text, int room, int lines)
 {
+    // The same text in the same room comes out as it did.
+    if (label->text() == text && label->toolTip().isEmpty())
+        return;
+    // Most texts fit as they are.
+    if (label->font().stretch() == QFont::AnyStretch && drawnWidth(label->font(), text) <= room) {
+        if (!label->toolTip().isEmpty())
+            label->setToolTip(QString());
+        showWhole(label, text);
+        return;
+    }
     const QFont font = label->font();
     int stretch = 100;
     if (!fits(stretched(font, stretch), text, room, lines)) {

@@ -46,8 +46,8 @@ void TeamTableWindow::fill(
         showNoFigures(table.error());
         return;
     }
-    clearRows(0, lastRow());
     const int listed = int(table->rows.size());
+    clearRows(listed, lastRow() - 1);
     for (int row = 0; row < listed; ++row)
         setRow(row, table->rows[row]);
     setRow(lastRow(), table->team);

@@ -10,6 +10,7 @@
 #include "support/PdfPages.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestFiles.h"
+#include "support/TextsInSight.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -109,6 +110,7 @@ private slots:
     void shieldsCoverTheirBlocks_data();
     void shieldsCoverTheirBlocks();
     void refreshReloadsFromTheState();
+    void textsShowAsTyped();
     void printingThatCannotGoOn();
     void missingLogoPrintsNothing_data();
     void missingLogoPrintsNothing();
@@ -747,6 +749,19 @@ void TestCards::refreshReloadsFromTheState()
     QCOMPARE(view.element("lblBackPlayer")->text(), QString("Jones - SS"));
     QVERIFY(!view.sBat->isHidden());
     QCOMPARE(view.picCard->image().pixelColor(100, 100), QColor(Qt::blue));
+}
+
+// Angle brackets in a home town or a name are shown as typed, never read as markup.
+void TestCards::textsShowAsTyped()
+{
+    frmViewCard &view = *m_view;
+    m_host->s.HomeTown = "<b>Springfield</b>";
+    m_host->s.TeamName = "<i>Cubs";
+    view.cmdRefresh->click();
+    QTRY_VERIFY(!view.Timer1.isActive());
+    QCOMPARE(view.element("lblHomeTown")->text(), QString("<b>Springfield</b>, IL"));
+    const QStringList markup = TextsInSight::cutTexts(view).filter("read as markup");
+    QVERIFY2(markup.isEmpty(), qPrintable(markup.join('\n')));
 }
 
 void TestCards::printingThatCannotGoOn()

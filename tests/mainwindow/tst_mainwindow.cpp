@@ -542,6 +542,11 @@ void TestMainWindow::longestValuesShowWhole_data()
                                 << QByteArray("Spring and Summer Season 2026") << noGame
                                 << "lblPlayerName"
                                 << "Maximilian Montgomery-Worth  #32767";
+    // A season typed with angle brackets shows as typed, not as markup.
+    QTest::newRow("markup") << "Team1"
+                            << "Player1" << QByteArray("8,8,3,2,32767")
+                            << QByteArray("<b>Spring</b> <img src=x>") << noGame << "lblPlayerName"
+                            << "Player1  #32767";
     QTest::newRow("wide letters") << "WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM"
                                   << "Wolfgang Maximilian Murrowa" << QByteArray("8,8,3,2,32767")
                                   << QByteArray("WWWWWWWWWW MMMMMMMMMM WWWWWWWWWW MMMMMMMM")

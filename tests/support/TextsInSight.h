@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QStringList>
+#include <QTextDocument>
 #include <QVector>
 #include <QWidget>
 
@@ -43,11 +44,15 @@ inline QVector<const QLabel *> shownTexts(const QWidget &window)
     return shown;
 }
 
-// Texts that do not fit in their label, or reach past a widget that holds the label.
+// Texts that do not fit in their label, or reach past a widget that holds the label, and texts
+// read as markup rather than shown as they stand.
 inline QStringList cutTexts(const QWidget &window)
 {
     QStringList cut;
     for (const QLabel *label : shownTexts(window)) {
+        if (label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            cut << describe(*label) + " read as markup";
         QRect r = textRect(*label);
         bool whole = label->contentsRect().contains(r);
         for (const QWidget *w = label; whole && w != &window; w = w->parentWidget()) {
