@@ -4,6 +4,7 @@
 #include "Windows1252.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -235,44 +236,54 @@ Outcome<void> Reader::nextLine(Fields &fields, int maxFields, const char *kind)
     if (m_pos >= m_data.size())
         return failure(lineNumber, QStringLiteral("the file ends before this line."));
     const char *const data = m_data.constData();
-    const qsizetype size = m_data.size();
-    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    const char *const end = data + m_data.size();
+    // The bytes that end an unquoted field: a separator or a line end.
+    static constexpr auto EndsField = [] {
+        std::array<bool, 256> ends{};
+        ends[','] = ends['\r'] = ends['\n'] = true;
+        return ends;
+    }();
+    const auto endsField = [](char c) { return EndsField[static_cast<unsigned char>(c)]; };
+    // Scanned through a local pointer: the member would be stored back at every byte.
+    const char *p = data + m_pos;
+    int lines = 0;
     // Fields past the last the record allows are only counted, for the message.
     int count = 0;
     for (;;) {
-        while (m_pos < size && data[m_pos] == ' ')
-            ++m_pos;
-        qsizetype start = m_pos;
-        qsizetype end;
-        if (m_pos < size && data[m_pos] == '"') {
-            const auto *close = static_cast<const char *>(
-                std::memchr(data + m_pos + 1, '"', std::size_t(size - m_pos - 1)));
+        while (p < end && *p == ' ')
+            ++p;
+        const char *start = p;
+        const char *stop;
+        if (p < end && *p == '"') {
+            const auto *close =
+                static_cast<const char *>(std::memchr(p + 1, '"', std::size_t(end - p - 1)));
             if (!close)
                 return failure(lineNumber, QStringLiteral("a quoted text has no closing quote."));
-            start = m_pos + 1;
-            end = close - data;
-            m_line += int(std::count(data + start, data + end, '\n'));
-            m_pos = end + 1;
+            start = p + 1;
+            stop = close;
+            lines += int(std::count(start, stop, '\n'));
+            p = close + 1;
             // Whatever stands between the closing quote and the next separator is not part of the
             // text.
-            while (m_pos < size && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
-                ++m_pos;
+            while (p < end && !endsField(*p))
+                ++p;
         } else {
-            while (m_pos < size && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
-                ++m_pos;
-            end = m_pos;
+            while (p < end && !endsField(*p))
+                ++p;
+            stop = p;
         }
         if (++count <= maxFields)
-            fields.append(RawField{data + start, end - start});
-        if (m_pos < size && data[m_pos] == ',') {
-            ++m_pos;
+            fields.append(RawField{start, stop - start});
+        if (p < end && *p == ',') {
+            ++p;
             continue;
         }
-        if (m_pos < size && data[m_pos] == '\r')
-            ++m_pos;
-        if (m_pos < size && data[m_pos] == '\n')
-            ++m_pos;
-        ++m_line;
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+        m_pos = p - data;
+        m_line += lines + 1;
         if (count > maxFields)
             return failure(lineNumber, QStringLiteral("it has %1 fields where %2 has %3.")
                                            .arg(count)

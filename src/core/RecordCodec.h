@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace RecordCodec {
@@ -72,6 +73,34 @@ struct RawField
     qsizetype size = 0;
 };
 
+// The usual whole number, read inline: plain digits after an optional minus, within the type's
+// range. False for anything else (empty, blanks, out of range, not a number), which decodeField
+// reads or refuses with its message.
+template <typename Int>
+bool decodePlainInteger(RawField raw, Int &out)
+{
+    const char *p = raw.begin;
+    const char *const end = raw.begin + raw.size;
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    if (p == end || end - p > 10)
+        return false;
+    qint64 value = 0;
+    for (; p != end; ++p) {
+        const unsigned digit = unsigned(*p - '0');
+        if (digit > 9)
+            return false;
+        value = value * 10 + digit;
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
+        return false;
+    out = Int(value);
+    return true;
+}
+
 // Converts the raw fields to their types; fails with a message naming the field.
 Outcome<void> decodeField(RawField raw, const char *name, QString &out);
 Outcome<void> decodeField(RawField raw, const char *name, qint16 &out);
@@ -90,6 +119,20 @@ int fieldCount()
     return count;
 }
 
+// The place of the field `name` in its record, -1 when the record has none.
+template <class Record>
+int fieldIndex(const char *name)
+{
+    int index = 0, found = -1;
+    Record record;
+    Record::visit(record, [&](const char *fieldName, auto &) {
+        if (std::strcmp(fieldName, name) == 0)
+            found = index;
+        ++index;
+    });
+    return found;
+}
+
 // More than any record has: a line's fields are kept on the stack.
 constexpr int MaxFields = 32;
 using Fields = QVarLengthArray<RawField, MaxFields>;
@@ -103,9 +146,13 @@ public:
     // True when nothing but blank lines is left.
     bool atEnd() const;
 
-    // From now on the text fields other than `name` are checked but left empty: for a reader
-    // that needs only the figures, a line costs no text it would throw away.
-    void keepOnlyText(const char *name) { m_keptText = name; }
+    // From now on the text fields of a `Record` other than `name` are checked but left empty: for a
+    // reader that needs only the figures, a line costs no text it would throw away.
+    template <class Record>
+    void keepOnlyText(const char *name)
+    {
+        m_keptText = fieldIndex<Record>(name);
+    }
 
     // The next line as a record of the given type; `kind` names it in errors ("a game record").
     template <class Record>
@@ -135,7 +182,13 @@ public:
         QString error;
         Record::visit(record, [&](const char *name, auto &value) {
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>) {
-                if (m_keptText && std::strcmp(name, m_keptText) != 0) {
+                if (m_keptText >= 0 && index != m_keptText) {
+                    ++index;
+                    return;
+                }
+            }
+            if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
+                if (decodePlainInteger(fields[index], value)) {
                     ++index;
                     return;
                 }
@@ -162,7 +215,7 @@ private:
 
     QByteArray m_data;
     QString m_path;
-    const char *m_keptText = nullptr;
+    int m_keptText = -1; // the one text field decoded; -1: all of them
     qsizetype m_pos = 0;
     int m_line = 1;
 };

@@ -238,7 +238,7 @@ Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
         return Failure{data.error()};
     RecordCodec::Reader reader(*data, path);
     if (figuresOnly)
-        reader.keepOnlyText("Decision");
+        reader.keepOnlyText<GameRecord>("Decision");
     GameRecords records;
     // A game's line is rarely shorter than 48 bytes; a guess that spares most regrowing.
     records.reserve(std::min<qsizetype>(data->size() / 48 + 1, MaxStatsRecords));

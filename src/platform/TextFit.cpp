@@ -1,6 +1,7 @@
 #include "TextFit.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QRect>
 #include <QTextLayout>
@@ -12,6 +13,8 @@ namespace {
 
 // Narrower than half their width, letters are no longer read at a glance.
 constexpr int NarrowestStretch = 50;
+// More texts than a few windows show at once; past them the remembered widths start over.
+constexpr qsizetype MaxRememberedWidths = 4096;
 
 QFont stretched(QFont font, int stretch)
 {
@@ -26,10 +29,19 @@ int drawnWidth(const QFont &font, const QString &text)
 {
     if (text.isEmpty())
         return 0;
+    // The tables show the same few figures again and again: each width is measured once a font.
+    static QHash<QFont, QHash<QString, int>> known;
+    QHash<QString, int> &widths = known[font];
+    if (const auto found = widths.constFind(text); found != widths.cend())
+        return *found;
+    if (widths.size() >= MaxRememberedWidths)
+        widths.clear();
     const QFontMetricsF metrics(font);
     const qreal overhang = std::min(0.0, metrics.leftBearing(text.front())) +
                            std::min(0.0, metrics.rightBearing(text.back()));
-    return int(std::ceil(metrics.horizontalAdvance(text) - overhang));
+    const int width = int(std::ceil(metrics.horizontalAdvance(text) - overhang));
+    widths.insert(text, width);
+    return width;
 }
 
 // The lines `text` wraps into at its spaces within `room` pixels; a word wider than the room is
