@@ -224,6 +224,21 @@ bool Reader::atEnd() const
     return true;
 }
 
+bool Reader::sameAsLastText(int index, RawField raw, QString &out) const
+{
+    const RawField &last = m_lastRaw[index];
+    if (!last.begin || last.size != raw.size || std::memcmp(last.begin, raw.begin, raw.size) != 0)
+        return false;
+    out = m_lastText[index];
+    return true;
+}
+
+void Reader::rememberText(int index, RawField raw, const QString &text)
+{
+    m_lastRaw[index] = raw;
+    m_lastText[index] = text;
+}
+
 Failure Reader::failure(int lineNumber, const QString &problem) const
 {
     return Failure{

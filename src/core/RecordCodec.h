@@ -186,6 +186,11 @@ public:
                     ++index;
                     return;
                 }
+                // A text the line before held in the same field is shared, not decoded again.
+                if (sameAsLastText(index, fields[index], value)) {
+                    ++index;
+                    return;
+                }
             }
             if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
                 if (decodePlainInteger(fields[index], value)) {
@@ -197,6 +202,8 @@ public:
                 Outcome<void> decoded = decodeField(fields[index], name, value);
                 if (!decoded)
                     error = decoded.error();
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>)
+                    rememberText(index, fields[index], value);
             }
             ++index;
         });
@@ -212,10 +219,15 @@ private:
     // The fields of the next line into `fields`; a line with more than `maxFields` is refused, and
     // only counted past them, so a damaged file cannot fill the memory with fields.
     Outcome<void> nextLine(Fields &fields, int maxFields, const char *kind);
+    bool sameAsLastText(int index, RawField raw, QString &out) const;
+    void rememberText(int index, RawField raw, const QString &text);
 
     QByteArray m_data;
     QString m_path;
     int m_keptText = -1; // the one text field decoded; -1: all of them
+    // Each field's last text, by its bytes: decisions and opponents repeat from game to game.
+    RawField m_lastRaw[MaxFields];
+    QString m_lastText[MaxFields];
     qsizetype m_pos = 0;
     int m_line = 1;
 };

@@ -8,15 +8,6 @@
 
 namespace Stats {
 
-bool addInt16(qint16 &total, int value)
-{
-    const int sum = int(total) + value;
-    if (sum > 32767 || sum < -32768)
-        return false;
-    total = qint16(sum);
-    return true;
-}
-
 namespace {
 
 // Exact quotient rounded to a whole number, halves to even.

@@ -11,7 +11,15 @@ namespace Stats {
 
 // Adds `value` to a 16-bit total; false, leaving the total as it was, when the sum would leave
 // the range -32768..32767.
-bool addInt16(qint16 &total, int value);
+// Inline: a season adds some 20 counts a game.
+inline bool addInt16(qint16 &total, int value)
+{
+    const int sum = int(total) + value;
+    if (sum > 32767 || sum < -32768)
+        return false;
+    total = qint16(sum);
+    return true;
+}
 
 // numerator / denominator rounded to three decimals, halves to the even digit, as a Single.
 // The denominator must be above 0.
