@@ -183,5 +183,7 @@ struct GameRecord
     bool operator==(const GameRecord &o) const { return tied() == o.tied(); }
     bool operator!=(const GameRecord &o) const { return !(*this == o); }
 };
+// Numbers and implicitly shared texts: a list of games may move its records as plain bytes.
+Q_DECLARE_TYPEINFO(GameRecord, Q_RELOCATABLE_TYPE);
 
 using GameRecords = QVector<GameRecord>; // records 0 to N of one stats file

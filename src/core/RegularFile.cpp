@@ -34,20 +34,23 @@ Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         return Failure{systemError()};
     if (!S_ISREG(info.st_mode))
         return Failure{QStringLiteral("it is not a file but a folder, a device or a pipe.")};
-    const auto tooLarge = Failure{QStringLiteral("it is larger than %1, more than any file of "
-                                                 "this kind can hold.")
-                                      .arg(sizeText(maxBytes))};
+    const auto tooLarge = [maxBytes] {
+        return Failure{
+            QStringLiteral("it is larger than %1, more than any file of this kind can hold.")
+                .arg(sizeText(maxBytes))};
+    };
     if (info.st_size > maxBytes)
-        return tooLarge;
+        return tooLarge();
 
     QByteArray data;
-    data.resize(qsizetype(info.st_size));
+    // One byte more than measured: the read that finds the end needs room, and needs no new buffer.
+    data.resize(qsizetype(info.st_size) + 1);
     qsizetype filled = 0;
     for (;;) {
         if (filled == data.size()) {
             // The file may have grown since it was measured; never past the limit.
             if (data.size() >= maxBytes + 1)
-                return tooLarge;
+                return tooLarge();
             data.resize(std::min<qsizetype>(qsizetype(maxBytes) + 1, data.size() + 65536));
         }
         const ssize_t step = ::read(fd, data.data() + filled, size_t(data.size() - filled));
@@ -60,7 +63,7 @@ Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         filled += step;
     }
     if (filled > maxBytes)
-        return tooLarge;
+        return tooLarge();
     data.resize(filled);
     return data;
 }
