@@ -84,6 +84,7 @@ LabelTexts summaryTexts(const MainState &state)
     const SeasonTotals &t = state.totals;
     const auto number = [](int value) { return QString::number(value); };
     LabelTexts texts;
+    texts.reserve(33);
     texts.append({"lblPlayerName", state.Jersey < 1 ? state.PlayerName
                                                     : state.PlayerName + QStringLiteral("  #") +
                                                           number(state.Jersey)});
@@ -91,10 +92,13 @@ LabelTexts summaryTexts(const MainState &state)
     texts.append({"lblSeason", state.Season});
     texts.append(
         {"lblPositionName", state.Position1Label + QLatin1Char(' ') + state.Position2Label});
-    if (state.Bats >= -1 && state.Bats <= 3)
-        texts.append({"lblBatsSide", Codes::batsName(state.Bats)});
-    if (state.Throws >= -1 && state.Throws <= 2)
-        texts.append({"lblThrowsSide", Codes::throwsName(state.Throws)});
+    const auto either = [](bool known, const auto &text) {
+        return known ? std::optional<QString>(text()) : std::nullopt;
+    };
+    texts.append({"lblBatsSide", either(state.Bats >= -1 && state.Bats <= 3,
+                                        [&] { return Codes::batsName(state.Bats); })});
+    texts.append({"lblThrowsSide", either(state.Throws >= -1 && state.Throws <= 2,
+                                          [&] { return Codes::throwsName(state.Throws); })});
 
     texts.append({"lblBGames", number(t.BTotalGames)});
     texts.append({"lblBHits", number(t.BTotalHits)});
@@ -123,7 +127,6 @@ LabelTexts summaryTexts(const MainState &state)
     texts.append({"lblPLosses", Stats::formatSingle(t.PTotalLosses)});
     texts.append({"lblPSaves", Stats::formatSingle(t.PTotalSaves)});
     texts.append({"lblWildPitches", number(t.PTotalWildPitch)});
-    if (const auto innings = Innings::FormatInnings(t.PTotalInnings))
-        texts.append({"lblPInnings", *innings});
+    texts.append({"lblPInnings", Innings::FormatInnings(t.PTotalInnings)});
     return texts;
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 struct PlayerPage
 {
     TeamHeader header;
@@ -27,8 +29,9 @@ Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
 // Takes the page into the shared state, as the refresh of the summary does.
 void applyPlayerPage(MainState &state, const PlayerPage &page);
 
-// The value labels of the summary page by objectName, with their texts from the state. A label
-// whose code has no text (a side or position code out of the tables) is left out: it keeps what it
+// The value labels of the summary page by objectName, with their texts from the state: always the
+// same labels in the same order, so a page can find its labels once. A label whose code has no
+// text (a side code out of the tables, innings past what can be shown) gets none: it keeps what it
 // showed before.
-using LabelTexts = QVector<QPair<QString, QString>>;
+using LabelTexts = QVector<QPair<const char *, std::optional<QString>>>;
 LabelTexts summaryTexts(const MainState &state);

@@ -258,6 +258,9 @@ void frmMain::buildSummaryPage()
     };
     block("Batting Stats:", BattingTitleTop, BattingRows);
     block("Pitching Stats:", PitchingTitleTop, PitchingRows);
+    // The page's texts always come in one order: their labels are found once, not at every refresh.
+    for (const auto &[name, text] : summaryTexts(MainState{}))
+        m_summaryLabels.append(m_values.value(QString::fromLatin1(name)));
 }
 
 void frmMain::startUp()
@@ -374,8 +377,10 @@ bool frmMain::UpdateMainPage()
 
 void frmMain::showPage()
 {
-    for (const auto &[name, text] : summaryTexts(m_state))
-        showValue(m_values[name], text);
+    const LabelTexts texts = summaryTexts(m_state);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        if (texts[i].second)
+            showValue(m_summaryLabels[i], *texts[i].second);
     fitPageWidth(centralWidget(), m_values);
     showPhoto();
 }

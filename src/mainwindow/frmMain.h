@@ -100,6 +100,7 @@ private:
 
     QHash<QString, QAction *> m_items;
     QHash<QString, QLabel *> m_values;
+    QVector<QLabel *> m_summaryLabels; // in the order of summaryTexts()
     QLabel *picPlayer = nullptr;
     WindowRegistry m_windows;
 };
