@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <cerrno>
 #include <csignal>
@@ -117,15 +118,31 @@ QString randomSuffix()
     return suffix;
 }
 
+// Whether this run has cleared the leftovers of the file at `path` already: its own interrupted
+// saves remove their temporary file, so only another run's can be there, and they are gone after
+// the first save.
+bool leftoversCleared(const QString &path)
+{
+    static QSet<QString> cleared;
+    if (cleared.contains(path))
+        return true;
+    cleared.insert(path);
+    return false;
+}
+
 } // namespace
 
 Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
     // A link keeps being a link: the file it names is the one replaced.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    struct stat link = {};
+    const bool isLink =
+        ::lstat(QFile::encodeName(path).constData(), &link) == 0 && S_ISLNK(link.st_mode);
+    const QString canonical = isLink ? QFileInfo(path).canonicalFilePath() : QString();
     const QFileInfo target(canonical.isEmpty() ? path : canonical);
     const QString folder = target.absolutePath();
-    removeLeftovers(folder, target.fileName());
+    if (!leftoversCleared(target.absoluteFilePath()))
+        removeLeftovers(folder, target.fileName());
 
     struct stat existing = {};
     const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &existing) == 0;

@@ -13,14 +13,14 @@
 
 namespace RecordCodec {
 
-void appendSingle(QByteArray &out, float value)
+char *writeSingle(char *to, float value)
 {
     if (value == 0.0f) {
-        out += '0';
-        return;
+        *to = '0';
+        return to + 1;
     }
     // Fixed notation without a precision is the shortest form that reads back as the same float.
-    char digits[64];
+    char digits[NumberRoom];
     const auto result =
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     const char *begin = digits;
@@ -31,14 +31,35 @@ void appendSingle(QByteArray &out, float value)
         digits[1] = '-'; // "-.5"
         begin = digits + 1;
     }
-    out.append(begin, result.ptr - begin);
+    const std::size_t size = std::size_t(result.ptr - begin);
+    std::memcpy(to, begin, size);
+    return to + size;
+}
+
+char *writeInteger(char *to, qint64 value)
+{
+    return std::to_chars(to, to + NumberRoom, value).ptr;
+}
+
+char *writeText(char *to, const QString &text)
+{
+    *to++ = '"';
+    char *const begin = to;
+    to = Windows1252::encodeTo(to, text);
+    if (!to)
+        return nullptr;
+    // The format has no escape: a quote or a line break inside would end the text or the line.
+    for (const char *c = begin; c != to; ++c)
+        if (*c == '"' || *c == '\r' || *c == '\n')
+            return nullptr;
+    *to++ = '"';
+    return to;
 }
 
 QByteArray singleField(float value)
 {
-    QByteArray text;
-    appendSingle(text, value);
-    return text;
+    char digits[NumberRoom];
+    return QByteArray(digits, writeSingle(digits, value) - digits);
 }
 
 Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName)
@@ -69,13 +90,6 @@ Outcome<QByteArray> textField(const QString &text, const char *fieldName)
     if (Outcome<void> appended = appendTextField(bytes, text, fieldName); !appended)
         return Failure{appended.error()};
     return bytes;
-}
-
-void appendInteger(QByteArray &out, qint64 value)
-{
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr - digits);
 }
 
 namespace {

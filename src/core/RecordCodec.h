@@ -18,7 +18,6 @@ namespace RecordCodec {
 
 // A Single in its shortest round-trip form with "." and without a leading zero: "0", "5.1", ".2".
 QByteArray singleField(float value);
-void appendSingle(QByteArray &out, float value);
 
 // A text as it is stored: quoted Windows-1252 bytes. Fails, naming the field, for a text that the
 // encoding cannot hold (a double quote, CR, LF or a character outside Windows-1252).
@@ -26,34 +25,61 @@ Outcome<QByteArray> textField(const QString &text, const char *fieldName);
 // The same, appended to `out`; on failure `out` holds part of the field.
 Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName);
 
-void appendInteger(QByteArray &out, qint64 value);
+// Fields written from `to` on, each giving the end of what it wrote: room for a number is
+// NumberRoom bytes, for a text its length and its quotes. writeText gives nullptr for a text a
+// record file cannot store.
+constexpr qsizetype NumberRoom = 64;
+char *writeInteger(char *to, qint64 value);
+char *writeSingle(char *to, float value);
+char *writeText(char *to, const QString &text);
 
 // One record as a whole line, CR LF included, appended to `out`; on failure `out` holds part of
 // the line.
 template <class Record>
 Outcome<void> appendLine(QByteArray &out, const Record &record)
 {
-    QString error;
+    // The whole line's room at once, then written in place: no growth field by field.
+    qsizetype room = 2;
+    Record::visit(record, [&](const char *, const auto &value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>)
+            room += value.size() + 3;
+        else
+            room += NumberRoom + 1;
+    });
+    const qsizetype start = out.size();
+    out.resize(start + room);
+    char *to = out.data() + start;
+    const char *refused = nullptr;
+    const QString *refusedText = nullptr;
     bool first = true;
     Record::visit(record, [&](const char *name, const auto &value) {
-        if (!error.isEmpty())
+        if (refused)
             return;
         if (!first)
-            out += ',';
+            *to++ = ',';
         first = false;
         using Field = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<Field, QString>) {
-            if (Outcome<void> text = appendTextField(out, value, name); !text)
-                error = text.error();
+            if (char *end = writeText(to, value)) {
+                to = end;
+            } else {
+                refused = name;
+                refusedText = &value;
+            }
         } else if constexpr (std::is_same_v<Field, float>) {
-            appendSingle(out, value);
+            to = writeSingle(to, value);
         } else {
-            appendInteger(out, value);
+            to = writeInteger(to, value);
         }
     });
-    if (!error.isEmpty())
-        return Failure{error};
-    out += "\r\n";
+    if (refused) {
+        out.truncate(to - out.constData());
+        QByteArray unused;
+        return appendTextField(unused, *refusedText, refused); // words why
+    }
+    *to++ = '\r';
+    *to++ = '\n';
+    out.truncate(to - out.constData());
     return {};
 }
 

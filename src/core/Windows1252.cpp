@@ -50,6 +50,18 @@ QString decode(const char *bytes, qsizetype size)
     return text;
 }
 
+char *encodeTo(char *to, const QString &text)
+{
+    const Tables &t = tables();
+    for (const QChar c : text) {
+        const qint16 byte = t.toByte[c.unicode()];
+        if (byte < 0)
+            return nullptr;
+        *to++ = char(byte);
+    }
+    return to;
+}
+
 std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text)
 {
     const Tables &t = tables();

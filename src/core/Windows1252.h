@@ -17,6 +17,10 @@ QString decode(const char *bytes, qsizetype size);
 // byte (a surrogate pair at its first half), `out` then holding the bytes before it.
 std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text);
 
+// Writes the bytes of `text` from `to` on, one a character, and gives the end of them; nullptr when
+// a character has no byte.
+char *encodeTo(char *to, const QString &text);
+
 struct Encoded
 {
     QByteArray bytes;

@@ -4,6 +4,8 @@
 #include "core/Innings.h"
 #include "core/KeyRules.h"
 
+#include <algorithm>
+
 namespace GameEntry {
 
 const std::array<CountBox, CountBoxCount> &countBoxes()
@@ -148,10 +150,16 @@ GameRecords GameTable::toWrite() const
 
 bool GameTable::differsFromFile() const
 {
-    GameRecords pending = toWrite();
-    while (pending.size() > m_fromFile.size() && pending.last() == GameRecord{})
-        pending.removeLast();
-    return pending != m_fromFile;
+    qsizetype pending = m_gameCount + 1;
+    while (pending > m_fromFile.size() && m_records[pending - 1] == GameRecord{})
+        --pending;
+    return pending != m_fromFile.size() ||
+           !std::equal(m_fromFile.cbegin(), m_fromFile.cend(), m_records.cbegin());
+}
+
+void GameTable::written(const GameRecords &records)
+{
+    m_fromFile = records;
 }
 
 } // namespace GameEntry

@@ -82,6 +82,8 @@ public:
     // Whether writing would change the file: games shown but never stored (the empty game 1 of a
     // player without games) do not count.
     bool differsFromFile() const;
+    // The file now holds `records`, as toWrite() gave them.
+    void written(const GameRecords &records);
 
 private:
     GameRecords m_records;

@@ -479,7 +479,7 @@ bool frmSingleGameStats::storeAndWrite()
                                  Title, MessageButtons::OK, MessageIcon::Critical);
         return false;
     }
-    m_table = GameTable(records);
+    m_table.written(records);
     return true;
 }
 
