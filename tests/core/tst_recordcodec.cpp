@@ -30,6 +30,7 @@ private slots:
     void textsTheEncodingCannotHoldAreRefused_data();
     void textsTheEncodingCannotHoldAreRefused();
     void readsAsTheRecordedRulesSay();
+    void aFileReadsAsItsLinesAlone();
     void windows1252TablesMatchTheConverter();
 };
 
@@ -211,6 +212,42 @@ void TestRecordCodec::readsAsTheRecordedRulesSay()
                            .arg(i)
                            .arg(QString::fromLatin1(cases[i].line.toPercentEncoding()),
                                 QString::fromLatin1(actual[i]), QString::fromLatin1(expected[i]))));
+}
+
+// One reader over a whole file gives every line what that line gives alone: a text repeated from
+// the line before is shared, and never carried into a line that holds another. So for a reader
+// that keeps only the decision.
+void TestRecordCodec::aFileReadsAsItsLinesAlone()
+{
+    QByteArray file;
+    QVector<GameRecord> alone;
+    for (const RecordCases::Case &c : RecordCases::generate(2000)) {
+        if (c.kind != 0 || !c.line.endsWith("\r\n"))
+            continue;
+        RecordCodec::Reader one(c.line, "x.sta");
+        const Outcome<GameRecord> record = one.read<GameRecord>("a game record");
+        if (!record || !one.atEnd())
+            continue;
+        for (int copy = 0; copy < 2; ++copy) { // the second copy repeats every text
+            file += c.line;
+            alone.append(*record);
+        }
+    }
+    QVERIFY(alone.size() > 100);
+    for (const bool decisionOnly : {false, true}) {
+        RecordCodec::Reader reader(file, "x.sta");
+        if (decisionOnly)
+            reader.keepOnlyText<GameRecord>("Decision");
+        for (int i = 0; i < alone.size(); ++i) {
+            const Outcome<GameRecord> record = reader.read<GameRecord>("a game record");
+            QVERIFY2(record, qPrintable(record.error()));
+            GameRecord expected = alone[i];
+            if (decisionOnly)
+                expected.GameDate = expected.Opponent = expected.Highlights = QString();
+            QVERIFY2(*record == expected, qPrintable(QString::number(i)));
+        }
+        QVERIFY(reader.atEnd());
+    }
 }
 
 // Every byte reads, and every character of the basic plane writes, exactly as the platform's
