@@ -94,7 +94,6 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
     m_nameRoom = headingLeft - twipsToPixels(TextGap) - nameLabel->x();
     m_seasonRoom =
         lblSeason->x() + lblSeason->width() - twipsToPixels(TextGap) - (headingLeft + headingText);
-    m_name = layout.nameCaption;
     line(this, "Line1", layout.lineLeft, layout.lineRight, 720);
     Line2 = line(this, "Line2", layout.lineLeft, layout.lineRight, layout.lineY);
 
@@ -151,7 +150,7 @@ StatsTableWindow::StatsTableWindow(WindowHost &main, const TableLayout &layout)
     cmdClose = button("cmdClose", "&Close", layout.closeLeft);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         // Named after the team or player the window shows.
-        const QString name = printDocumentName(m_name, windowTitle());
+        const QString name = printDocumentName(wholeText(nameLabel), windowTitle());
         if (Outcome<void> printed = printWindow(m_main.dialogs(), *this, name); !printed)
             m_main.dialogs().message(printed.error(), windowTitle(), MessageButtons::OK,
                                      MessageIcon::Exclamation);
@@ -192,7 +191,6 @@ void StatsTableWindow::clearRows(int from, int to)
 
 void StatsTableWindow::showName(const QString &text)
 {
-    m_name = text;
     showWithin(nameLabel, text, m_nameRoom, 1);
 }
 

@@ -92,7 +92,6 @@ private:
     QVector<int> m_textEnds; // [column]: where a left-aligned cell's text must end; 0: free
     int m_nameRoom = 0;
     int m_seasonRoom = 0;
-    QString m_name; // the whole name, shortened in its label only when nothing else fits
 };
 
 // The batting count columns, AB to Slug, as the per-game list and the team table both place them.

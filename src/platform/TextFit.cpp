@@ -136,18 +136,18 @@ void showWithin(QLabel *label, const QString &text, int room, int lines)
         return;
     }
     const QFont font = label->font();
+    // The widest letters that fit, searched from the narrowest up; 0 when none do.
     int stretch = 100;
     if (!fits(stretched(font, stretch), text, room, lines)) {
-        // The widest letters that fit: the largest stretch from the narrowest up that still fits.
-        int low = NarrowestStretch, high = 99;
-        stretch = fits(stretched(font, low), text, room, lines) ? low : 0;
-        while (stretch && low < high) {
-            const int middle = (low + high + 1) / 2;
-            if (fits(stretched(font, middle), text, room, lines))
-                low = middle;
-            else
+        stretch = 0;
+        for (int low = NarrowestStretch, high = 99; low <= high;) {
+            const int middle = (low + high) / 2;
+            if (fits(stretched(font, middle), text, room, lines)) {
+                stretch = middle;
+                low = middle + 1;
+            } else {
                 high = middle - 1;
-            stretch = low;
+            }
         }
     }
     const QFont shown = stretched(font, stretch ? stretch : NarrowestStretch);
@@ -163,4 +163,9 @@ void showWithin(QLabel *label, const QString &text, int room, int lines)
         label->resize(std::max(label->minimumWidth(), room),
                       std::max(label->minimumHeight(), label->heightForWidth(room)));
     }
+}
+
+QString wholeText(const QLabel *label)
+{
+    return label->toolTip().isEmpty() ? label->text() : label->toolTip();
 }

@@ -23,3 +23,5 @@ void showWhole(QLabel *label, const QString &text);
 // narrower letters, down to half their width, so a long name stays whole in its column; a text
 // that does not fit even then ends in "…" and shows whole in the label's tooltip.
 void showWithin(QLabel *label, const QString &text, int room, int lines);
+// The whole text a label shows, shortened by showWithin or not.
+QString wholeText(const QLabel *label);
