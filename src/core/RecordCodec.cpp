@@ -62,7 +62,7 @@ QByteArray singleField(float value)
     return QByteArray(digits, writeSingle(digits, value) - digits);
 }
 
-Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName)
+Failure unstorableText(const QString &text, const char *fieldName)
 {
     const auto refuse = [&](const QString &what) {
         return Failure{QStringLiteral("%1 holds %2, which a record file cannot store.")
@@ -74,21 +74,19 @@ Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             return refuse(QStringLiteral("a line break"));
     }
-    out += '"';
-    if (const std::optional<qsizetype> at = Windows1252::appendEncoded(out, text)) {
-        const bool pair = text.at(*at).isHighSurrogate() && *at + 1 < text.size() &&
-                          text.at(*at + 1).isLowSurrogate();
-        return refuse(QStringLiteral("the character \"%1\"").arg(text.mid(*at, pair ? 2 : 1)));
-    }
-    out += '"';
-    return {};
+    const qsizetype at = Windows1252::encode(text).refusedAt.value_or(0);
+    const bool pair =
+        text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate();
+    return refuse(QStringLiteral("the character \"%1\"").arg(text.mid(at, pair ? 2 : 1)));
 }
 
 Outcome<QByteArray> textField(const QString &text, const char *fieldName)
 {
-    QByteArray bytes;
-    if (Outcome<void> appended = appendTextField(bytes, text, fieldName); !appended)
-        return Failure{appended.error()};
+    QByteArray bytes(text.size() + 2, Qt::Uninitialized);
+    char *const end = writeText(bytes.data(), text);
+    if (!end)
+        return unstorableText(text, fieldName);
+    bytes.truncate(end - bytes.constData());
     return bytes;
 }
 
@@ -112,35 +110,17 @@ Failure notAWholeNumber(const char *name, const QByteArray &text)
                        .arg(std::numeric_limits<Int>::max())};
 }
 
-// An optional minus and decimal digits, nothing else, within the type's range; empty reads 0.
+// Blanks after the number are passed over; empty reads 0.
 template <typename Int>
 Outcome<void> decodeInteger(RawField raw, const char *name, Int &out)
 {
-    const char *p = raw.begin;
-    const char *end = raw.begin + raw.size;
-    while (end > p && end[-1] == ' ')
-        --end;
-    if (p == end) {
+    const QByteArray text = numberText(raw);
+    if (text.isEmpty()) {
         out = 0;
         return {};
     }
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
-    qint64 value = 0;
-    bool valid = p != end;
-    for (; valid && p != end; ++p) {
-        const unsigned digit = unsigned(*p - '0');
-        // Past the type's range the digits stop counting: leading zeros keep it small.
-        valid = digit <= 9 && value <= qint64(std::numeric_limits<Int>::max()) + 1;
-        value = value * 10 + digit;
-    }
-    if (negative)
-        value = -value;
-    if (!valid || value < std::numeric_limits<Int>::min() ||
-        value > std::numeric_limits<Int>::max())
-        return notAWholeNumber<Int>(name, numberText(raw));
-    out = Int(value);
+    if (!decodePlainInteger(RawField{text.constData(), text.size()}, out))
+        return notAWholeNumber<Int>(name, text);
     return {};
 }
 

@@ -22,8 +22,8 @@ QByteArray singleField(float value);
 // A text as it is stored: quoted Windows-1252 bytes. Fails, naming the field, for a text that the
 // encoding cannot hold (a double quote, CR, LF or a character outside Windows-1252).
 Outcome<QByteArray> textField(const QString &text, const char *fieldName);
-// The same, appended to `out`; on failure `out` holds part of the field.
-Outcome<void> appendTextField(QByteArray &out, const QString &text, const char *fieldName);
+// Why `text` cannot be stored, for a text that textField or writeText refuses.
+Failure unstorableText(const QString &text, const char *fieldName);
 
 // Fields written from `to` on, each giving the end of what it wrote: room for a number is
 // NumberRoom bytes, for a text its length and its quotes. writeText gives nullptr for a text a
@@ -74,8 +74,7 @@ Outcome<void> appendLine(QByteArray &out, const Record &record)
     });
     if (refused) {
         out.truncate(to - out.constData());
-        QByteArray unused;
-        return appendTextField(unused, *refusedText, refused); // words why
+        return unstorableText(*refusedText, refused);
     }
     *to++ = '\r';
     *to++ = '\n';
@@ -99,9 +98,9 @@ struct RawField
     qsizetype size = 0;
 };
 
-// The usual whole number, read inline: plain digits after an optional minus, within the type's
-// range. False for anything else (empty, blanks, out of range, not a number), which decodeField
-// reads or refuses with its message.
+// A whole number, read inline: decimal digits after an optional minus, nothing else, within the
+// type's range. False for anything else (empty, blanks, out of range, not a number), which
+// decodeField reads or refuses with its message.
 template <typename Int>
 bool decodePlainInteger(RawField raw, Int &out)
 {
@@ -110,12 +109,13 @@ bool decodePlainInteger(RawField raw, Int &out)
     const bool negative = p != end && *p == '-';
     if (negative)
         ++p;
-    if (p == end || end - p > 10)
+    if (p == end)
         return false;
     qint64 value = 0;
     for (; p != end; ++p) {
         const unsigned digit = unsigned(*p - '0');
-        if (digit > 9)
+        // Past the type's range the digits stop counting: leading zeros keep it small.
+        if (digit > 9 || value > qint64(std::numeric_limits<Int>::max()) + 1)
             return false;
         value = value * 10 + digit;
     }

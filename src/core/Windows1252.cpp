@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace Windows1252 {
@@ -62,30 +63,18 @@ char *encodeTo(char *to, const QString &text)
     return to;
 }
 
-std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text)
-{
-    const Tables &t = tables();
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char *bytes = out.data() + start;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // No byte reads as half of a surrogate pair: such a character lies outside the page.
-        const qint16 byte = t.toByte[text[i].unicode()];
-        if (byte < 0) {
-            out.truncate(start + i);
-            return i;
-        }
-        bytes[i] = char(byte);
-    }
-    return std::nullopt;
-}
-
 Encoded encode(const QString &text)
 {
     Encoded result;
-    result.refusedAt = appendEncoded(result.bytes, text);
-    if (result.refusedAt)
-        result.bytes.clear();
+    result.bytes.resize(text.size());
+    if (encodeTo(result.bytes.data(), text))
+        return result;
+    result.bytes.clear();
+    // No byte reads as half of a surrogate pair: such a character lies outside the page.
+    const Tables &t = tables();
+    result.refusedAt = std::find_if(text.cbegin(), text.cend(),
+                                    [&](QChar c) { return t.toByte[c.unicode()] < 0; }) -
+                       text.cbegin();
     return result;
 }
 

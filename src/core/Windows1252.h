@@ -13,14 +13,12 @@ namespace Windows1252 {
 
 QString decode(const char *bytes, qsizetype size);
 
-// Appends the bytes of `text` to `out`; or gives the index of the first character that has no
-// byte (a surrogate pair at its first half), `out` then holding the bytes before it.
-std::optional<qsizetype> appendEncoded(QByteArray &out, const QString &text);
-
 // Writes the bytes of `text` from `to` on, one a character, and gives the end of them; nullptr when
 // a character has no byte.
 char *encodeTo(char *to, const QString &text);
 
+// The bytes of `text`; or, with no bytes, the index of the first character that has none (a
+// surrogate pair at its first half).
 struct Encoded
 {
     QByteArray bytes;
