@@ -84,7 +84,6 @@ LabelTexts summaryTexts(const MainState &state)
     const SeasonTotals &t = state.totals;
     const auto number = [](int value) { return QString::number(value); };
     LabelTexts texts;
-    texts.reserve(33);
     texts.append({"lblPlayerName", state.Jersey < 1 ? state.PlayerName
                                                     : state.PlayerName + QStringLiteral("  #") +
                                                           number(state.Jersey)});
@@ -92,13 +91,12 @@ LabelTexts summaryTexts(const MainState &state)
     texts.append({"lblSeason", state.Season});
     texts.append(
         {"lblPositionName", state.Position1Label + QLatin1Char(' ') + state.Position2Label});
-    const auto either = [](bool known, const auto &text) {
-        return known ? std::optional<QString>(text()) : std::nullopt;
-    };
-    texts.append({"lblBatsSide", either(state.Bats >= -1 && state.Bats <= 3,
-                                        [&] { return Codes::batsName(state.Bats); })});
-    texts.append({"lblThrowsSide", either(state.Throws >= -1 && state.Throws <= 2,
-                                          [&] { return Codes::throwsName(state.Throws); })});
+    texts.append({"lblBatsSide", state.Bats >= -1 && state.Bats <= 3
+                                     ? std::optional(Codes::batsName(state.Bats))
+                                     : std::nullopt});
+    texts.append({"lblThrowsSide", state.Throws >= -1 && state.Throws <= 2
+                                       ? std::optional(Codes::throwsName(state.Throws))
+                                       : std::nullopt});
 
     texts.append({"lblBGames", number(t.BTotalGames)});
     texts.append({"lblBHits", number(t.BTotalHits)});
