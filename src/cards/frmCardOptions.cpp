@@ -1,7 +1,7 @@
 #include "frmCardOptions.h"
 
 #include "AlignmentTestPages.h"
-#include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PrintJobs.h"
@@ -34,8 +34,8 @@ void showColor(QLabel &swatch, qint32 rgb)
 void frmCardOptions::showFor(WindowHost &host)
 {
     const MainState &state = host.state();
-    host.showWindow("frmCardOptions", {state.TeamName, state.PlayerName},
-                    [&host] { return new frmCardOptions(host); });
+    host.showWindow<frmCardOptions>({state.TeamName, state.PlayerName},
+                                    [&host] { return new frmCardOptions(host); });
 }
 
 frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
@@ -207,25 +207,13 @@ bool frmCardOptions::rewriteFiles(qint32 borderColor)
 {
     if (m_team.isEmpty())
         return true;
-    const QString &app = m_host.state().ApplicationPath;
-    const auto fail = [this](const QString &error) {
-        tell(error + QStringLiteral("\n\nThe new card options are in use; the file was left as "
-                                    "it was."));
+    Outcome<void> written = TeamFolder::storeCardOptions(m_host.state().ApplicationPath, m_team,
+                                                         m_player, borderColor);
+    if (!written) {
+        tell(written.error() + QStringLiteral("\n\nThe new card options are in use; the file was "
+                                              "left as it was."));
         return false;
-    };
-    if (!m_player.isEmpty()) {
-        Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(app, m_team, m_player);
-        if (!profile)
-            return fail(profile.error());
-        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, m_player, *profile);
-            !written)
-            return fail(written.error());
     }
-    // The border colour is the team's: kept in its file, it survives the next summary refresh,
-    // which rereads the colour from there.
-    if (Outcome<void> written = RecordFiles::WriteTeamBorderColor(app, m_team, borderColor);
-        !written)
-        return fail(written.error());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "CropRules.h"
 #include "core/CodeTables.h"
 #include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
@@ -321,34 +322,26 @@ void frmPictureCrop::submit()
 bool frmPictureCrop::store()
 {
     const QString &app = m_host.state().ApplicationPath;
-    QString recorded = m_picturePath;
+    std::optional<QByteArray> photo;
     if (m_cropped && !m_picturePath.isEmpty()) {
-        // Named after the player, whatever the imported file was called.
-        recorded = RecordFiles::photoFilePath(app, m_team, m_player);
         Outcome<QByteArray> bitmap = bitmapBytes(picSavePic);
-        Outcome<void> saved =
-            bitmap ? RecordFiles::WritePhotoFile(app, m_team, m_player, *bitmap)
-                   : Outcome<void>(Failure{
-                         QStringLiteral("Cannot save \"%1\": %2").arg(recorded, bitmap.error())});
-        if (!saved) {
-            tell(saved.error(), MessageIcon::Exclamation);
+        if (!bitmap) {
+            tell(QStringLiteral("Cannot save \"%1\": %2")
+                     .arg(RecordFiles::photoFilePath(app, m_team, m_player), bitmap.error()),
+                 MessageIcon::Exclamation);
             return false;
         }
+        photo = *bitmap;
     }
-    if (Outcome<void> written =
-            RecordFiles::WritePlayerPicturePath(app, m_team, m_player, recorded);
-        !written) {
-        tell(written.error(), MessageIcon::Exclamation);
-        return false;
-    }
-    if (Outcome<void> written = RecordFiles::WriteTeamBorderColor(app, m_team, m_borderColor);
-        !written) {
-        tell(written.error(), MessageIcon::Exclamation);
+    Outcome<QString> recorded = TeamFolder::storeCardPhoto(app, m_team, m_player, photo,
+                                                           m_picturePath, m_borderColor);
+    if (!recorded) {
+        tell(recorded.error(), MessageIcon::Exclamation);
         return false;
     }
     MainState &state = m_host.state();
     state.TeamBorderColor = m_borderColor;
-    state.PlayerPicturePath = recorded;
+    state.PlayerPicturePath = *recorded;
     m_loadedColor = m_borderColor;
     m_cropped = false;
     return true;

@@ -259,7 +259,7 @@ Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const
     // Every back carries the logo: without it no sheet is printed, rather than half a card.
     Outcome<QImage> logo = LoadPicture(state.ApplicationPath + QStringLiteral("logo2.bmp"));
     if (!logo)
-        return Failure{logo.error()};
+        return logo.failure();
     CardSheet::BackSheet sheet;
     sheet.texts = elementTexts();
     sheet.logo = *logo;

@@ -31,6 +31,8 @@ public:
 
     // Empty when the operation succeeded.
     QString error() const { return ok() ? QString() : std::get<Failure>(m_state).message; }
+    // The reason of a failed operation, passed on as the reason of the caller's.
+    Failure failure() const { return {error()}; }
 
 private:
     std::variant<T, Failure> m_state;
@@ -46,6 +48,7 @@ public:
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
     const QString &error() const { return m_error; }
+    Failure failure() const { return {m_error}; }
 
 private:
     QString m_error;

@@ -87,7 +87,7 @@ Outcome<QByteArray> encodeLine(const Record &record)
 {
     QByteArray line;
     if (Outcome<void> appended = appendLine(line, record); !appended)
-        return Failure{appended.error()};
+        return appended.failure();
     return line;
 }
 
@@ -186,7 +186,7 @@ public:
     {
         Record record;
         if (Outcome<void> done = readInto(record, kind); !done)
-            return Failure{done.error()};
+            return done.failure();
         return record;
     }
 

@@ -74,7 +74,7 @@ Outcome<Record> readSingleRecord(const QString &path, const char *kind)
 {
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
-        return Failure{data.error()};
+        return data.failure();
     RecordCodec::Reader reader(*data, path);
     return reader.read<Record>(kind);
 }
@@ -126,7 +126,7 @@ Outcome<TeamFile> ReadTeamFile(const QString &appPath, const QString &team)
 {
     const QString path = teamFilePath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return ReadTeamFileAt(path);
 }
 
@@ -134,17 +134,17 @@ Outcome<TeamFile> ReadTeamFileAt(const QString &path)
 {
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
-        return Failure{data.error()};
+        return data.failure();
     RecordCodec::Reader reader(*data, path);
     TeamFile teamFile;
     Outcome<TeamHeader> header = reader.read<TeamHeader>(TeamHeaderKind);
     if (!header)
-        return Failure{header.error()};
+        return header.failure();
     teamFile.header = *header;
     for (RosterEntry &slot : teamFile.roster) {
         Outcome<RosterEntry> entry = reader.read<RosterEntry>(RosterEntryKind);
         if (!entry)
-            return Failure{entry.error()};
+            return entry.failure();
         slot = *entry;
     }
     return teamFile;
@@ -154,7 +154,7 @@ Outcome<TeamHeader> ReadTeamHeader(const QString &appPath, const QString &team)
 {
     const QString path = teamFilePath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return readSingleRecord<TeamHeader>(path, TeamHeaderKind);
 }
 
@@ -162,7 +162,7 @@ Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const T
 {
     const QString path = teamFilePath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
-        return Failure{names.error()};
+        return names.failure();
     QByteArray bytes;
     Outcome<void> encoded = appendLine(bytes, teamFile.header);
     for (const RosterEntry &entry : teamFile.roster)
@@ -178,7 +178,7 @@ Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &tea
 {
     const QString path = playerFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return ReadPlayerFileAt(path);
 }
 
@@ -192,7 +192,7 @@ Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const
 {
     const QString path = playerFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return writeSingleRecord(path, profile);
 }
 
@@ -200,7 +200,7 @@ Outcome<void> WriteTeamBorderColor(const QString &appPath, const QString &team, 
 {
     Outcome<TeamFile> teamFile = ReadTeamFile(appPath, team);
     if (!teamFile)
-        return Failure{teamFile.error()};
+        return teamFile.failure();
     teamFile->header.TeamBorderColor = rgb;
     return WriteTeamFile(appPath, team, *teamFile);
 }
@@ -210,7 +210,7 @@ Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team
 {
     Outcome<PlayerProfile> profile = ReadPlayerFile(appPath, team, player);
     if (!profile)
-        return Failure{profile.error()};
+        return profile.failure();
     profile->PlayerPicturePath = picturePath;
     return WritePlayerFile(appPath, team, player, *profile);
 }
@@ -220,7 +220,7 @@ Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const 
 {
     const QString path = photoFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return saveFileAtomically(path, bitmap);
 }
 
@@ -235,7 +235,7 @@ Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
 {
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
-        return Failure{data.error()};
+        return data.failure();
     RecordCodec::Reader reader(*data, path);
     if (figuresOnly)
         reader.keepOnlyText<GameRecord>("Decision");
@@ -251,7 +251,7 @@ Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
                     .arg(MaxGames));
         records.emplace_back();
         if (Outcome<void> record = reader.readInto(records.back(), GameKind); !record)
-            return Failure{record.error()};
+            return record.failure();
     }
     return records;
 }
@@ -270,7 +270,7 @@ Outcome<GameRecords> readPlayerGames(const QString &appPath, const QString &team
 {
     const QString path = statsFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     return readGames(path, figuresOnly);
 }
 
@@ -312,7 +312,7 @@ Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, cons
 {
     const QString path = statsFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     Outcome<QByteArray> bytes = encodeGameRecords(records);
     if (!bytes)
         return refusedSave(path, bytes.error());
@@ -343,7 +343,7 @@ Outcome<void> DeletePlayerFiles(const QString &appPath, const QString &team, con
 {
     const QString path = playerFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return Failure{names.error()};
+        return names.failure();
     if (Outcome<void> removed = removeWithLeftovers(path); !removed)
         return removed;
     return removeWithLeftovers(statsFilePath(appPath, team, player));
@@ -353,7 +353,7 @@ Outcome<void> DeleteTeamPlayers(const QString &appPath, const QString &team)
 {
     const QString folder = teamFolderPath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, folder + team, {team}); !names)
-        return Failure{names.error()};
+        return names.failure();
     const QStringList files = QDir(folder).entryList(
         {QStringLiteral("*.ply"), QStringLiteral("*.sta"), leftoverPattern(QStringLiteral("*.ply")),
          leftoverPattern(QStringLiteral("*.sta"))},

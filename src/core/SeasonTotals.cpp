@@ -83,7 +83,7 @@ Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, SeasonView
             totals.PTotalSaves += 1;
     }
     if (Outcome<void> rates = computeSeasonRates(totals, view); !rates)
-        return Failure{rates.error()};
+        return rates.failure();
     return totals;
 }
 

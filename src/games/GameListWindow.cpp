@@ -86,12 +86,12 @@ void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)
         BusyPointer busy;
         Outcome<TeamFile> team = RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);
         if (!team)
-            return Failure{team.error()};
+            return team.failure();
         const QString &folder = team->header.TeamName;
         Outcome<GameRecords> records =
             RecordFiles::ReadGameRecords(state.ApplicationPath, folder, state.PlayerName);
         if (!records)
-            return Failure{records.error()};
+            return records.failure();
         if (Outcome<void> done = compute(*records); !done)
             return Failure{QStringLiteral("Cannot total \"%1\": %2")
                                .arg(RecordFiles::statsFilePath(state.ApplicationPath, folder,

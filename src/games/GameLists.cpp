@@ -22,7 +22,7 @@ Outcome<BattingList> battingList(const GameRecords &records)
 {
     Outcome<SeasonTotals> season = ComputeSeasonTotals(records, SeasonView::Batting);
     if (!season)
-        return Failure{season.error()};
+        return season.failure();
     BattingList list;
     for (int j = 1; j < records.size(); ++j) {
         const GameRecord &g = records[j];
@@ -63,7 +63,7 @@ Outcome<PitchingList> pitchingList(const GameRecords &records)
 {
     Outcome<SeasonTotals> season = ComputeSeasonTotals(records, SeasonView::Pitching);
     if (!season)
-        return Failure{season.error()};
+        return season.failure();
     PitchingList list;
     for (int j = 1; j < records.size(); ++j) {
         const GameRecord &g = records[j];

@@ -21,7 +21,7 @@ frmSeasonBattingStats::frmSeasonBattingStats(WindowHost &main)
     load([this](const GameRecords &records) -> Outcome<void> {
         Outcome<GameLists::BattingList> list = GameLists::battingList(records);
         if (!list)
-            return Failure{list.error()};
+            return list.failure();
         m_rows = list->games;
         m_season = list->season;
         return {};

@@ -47,7 +47,7 @@ frmSeasonPitchingStats::frmSeasonPitchingStats(WindowHost &main)
         Outcome<GameLists::PitchingList> list = GameLists::pitchingList(records);
         if (!list) {
             showWhole(lblPRecord, QString());
-            return Failure{list.error()};
+            return list.failure();
         }
         m_rows = list->games;
         m_season = list->season;

@@ -3,6 +3,7 @@
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "platform/BusyPointer.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
@@ -472,7 +473,7 @@ bool frmSingleGameStats::storeAndWrite()
         return true;
     const QString &app = m_main.state().ApplicationPath;
     const GameRecords records = m_table.toWrite();
-    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, m_player, records);
+    if (Outcome<void> written = TeamFolder::storeGames(app, m_team, m_player, records);
         !written) {
         m_main.dialogs().message(written.error() +
                                      QStringLiteral("\n\nYour games are still here; try again."),

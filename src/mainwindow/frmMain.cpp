@@ -1,11 +1,10 @@
 #include "frmMain.h"
 
 #include "PlayerPage.h"
+#include "core/CurrentTeam.h"
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
-#include "core/NameCheck.h"
-#include "core/RecordFiles.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
@@ -20,7 +19,6 @@
 #include "reports/StatsExport.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
-#include "team/RosterRules.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -124,7 +122,8 @@ const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting"
 } // namespace
 
 frmMain::frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_appPath(applicationPath), m_dialogs(dialogs), m_windows(*this, dialogs)
+    : QMainWindow(parent), m_current(applicationPath), m_state(m_current.state()),
+      m_appPath(m_state.ApplicationPath), m_dialogs(dialogs), m_windows(*this, dialogs)
 {
     setObjectName("frmMain");
     setWindowTitle(Title);
@@ -184,7 +183,7 @@ void frmMain::buildMenus()
     help->addSeparator();
     item(help, "mnuAbout", "&About...", true);
     connect(m_items["mnuAbout"], &QAction::triggered, this,
-            [this] { showWindow("frmAbout", {}, [this] { return new frmAbout(this); }); });
+            [this] { showWindow<frmAbout>({}, [this] { return new frmAbout(this); }); });
 }
 
 void frmMain::buildSummaryPage()
@@ -265,53 +264,13 @@ void frmMain::buildSummaryPage()
 
 void frmMain::startUp()
 {
-    m_state.ApplicationPath = m_appPath.endsWith('/') ? m_appPath : m_appPath + '/';
-    m_appPath = m_state.ApplicationPath;
-    m_state.ShowBatting = true;
-    m_state.ShowPitching = true;
-    m_state.CardsPerPage = 1;
-
-    Outcome<Settings> settings = RecordFiles::ReadSettings(m_appPath);
-    if (settings) {
-        m_state.TeamName = settings->TeamName;
-        m_state.PlayerName = settings->PlayerName;
-        m_state.Alignment = settings->Alignment;
-        m_state.TeamBorderColor = settings->TeamBorderColor;
-    } else if (QFileInfo::exists(RecordFiles::settingsFilePath(m_appPath))) {
-        m_startUpProblems.append(settings.error() +
-                                 QStringLiteral("\n\nScorebinder starts without a current team."));
-        m_keepSettingsFile = true;
-    }
-
-    // A remembered team or player that cannot be read is not current; say why.
-    if (!m_state.TeamName.isEmpty()) {
-        if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(m_appPath, m_state.TeamName);
-            !header) {
-            m_startUpProblems.append(
-                header.error() + QStringLiteral("\n\nScorebinder starts without a current team."));
-            m_unusedSettings = *settings;
-            m_state.TeamName.clear();
-            m_state.PlayerName.clear();
-        }
-    }
-    m_state.NewTeam = m_state.TeamName.isEmpty();
-    m_state.NewPlayer = m_state.PlayerName.isEmpty();
+    m_startUpProblems = m_current.startUp();
     if (!m_state.NewTeam)
         enableTeamItems();
     if (!m_state.NewPlayer) {
-        if (Outcome<void> refreshed = refreshPage(); refreshed) {
-            enablePlayerItems();
-        } else {
-            m_startUpProblems.append(
-                refreshed.error() +
-                QStringLiteral("\n\nScorebinder starts without a current player."));
-            m_unusedSettings = *settings;
-            m_state.PlayerName.clear();
-            m_state.NewPlayer = true;
-        }
+        showPage();
+        enablePlayerItems();
     }
-    m_startTeam = m_state.TeamName;
-    m_startPlayer = m_state.PlayerName;
     Timer1.start();
 }
 
@@ -352,16 +311,13 @@ void frmMain::enablePlayerItems()
 
 Outcome<void> frmMain::refreshPage()
 {
-    Outcome<PlayerPage> page = [&] {
+    Outcome<void> refreshed = [&] {
         BusyPointer busy;
-        return readPlayerPage(m_appPath, m_state.TeamName, m_state.PlayerName);
+        return m_current.refreshPlayer();
     }();
-    if (!page)
-        return Failure{page.error()};
-    m_teamReserved = page->header.TeamReserved;
-    applyPlayerPage(m_state, *page);
-    showPage();
-    return {};
+    if (refreshed)
+        showPage();
+    return refreshed;
 }
 
 bool frmMain::UpdateMainPage()
@@ -412,67 +368,29 @@ void frmMain::openTeam()
         m_dialogs.openFile("Team Files (*.tea)|*.tea", 1, "Open Existing Team", m_appPath);
     if (!path)
         return;
-    Outcome<TeamFile> teamFile = [&] {
+    Outcome<TeamToOpen> team = [&] {
         BusyPointer busy;
-        return RecordFiles::ReadTeamFileAt(*path);
+        return m_current.readTeamToOpen(*path);
     }();
-    if (!teamFile) {
-        tell(teamFile.error());
+    if (!team) {
+        tell(team.error());
         return;
     }
-    const TeamHeader &header = teamFile->header;
-    // The name in the header becomes a folder name: only a plain one will do.
-    if (const auto problem = pathPartProblem(header.TeamName)) {
-        tell(QStringLiteral("The team file \"%1\" names its team \"%2\", which cannot be the name "
-                            "of a team's folder. %3")
-                 .arg(*path, header.TeamName, *problem));
+    const QString &name = team->teamFile.header.TeamName;
+    if (name != m_state.TeamName && !releaseWindows(m_state.TeamName))
         return;
-    }
-    // A team is found through its folder in the program's folder, not through the file chosen.
-    const QString teamFilePath = RecordFiles::teamFilePath(m_appPath, header.TeamName);
-    if (!QFileInfo::exists(teamFilePath) || !isInsideFolder(m_appPath, teamFilePath)) {
-        tell(QStringLiteral("Teams live in their own folders inside Scorebinder's folder (%1). "
-                            "The team \"%2\" has no folder there, so it cannot be opened.")
-                 .arg(QDir::toNativeSeparators(m_appPath), header.TeamName));
-        return;
-    }
-    if (header.TeamName != m_state.TeamName && !releaseWindows(m_state.TeamName))
-        return;
-    const QString firstPlayer = teamFile->roster[0].RosterPlayer;
-    // Read the first player's page before anything changes, so state and page always agree.
-    Outcome<PlayerPage> page = Failure{QString()};
-    if (!firstPlayer.isEmpty()) {
-        BusyPointer busy;
-        page = readPlayerPage(m_appPath, header.TeamName, firstPlayer);
-    }
-    m_state.TeamPath = *path;
-    m_state.TeamName = header.TeamName;
-    m_state.Coach = header.Coach;
-    m_state.Asst = header.Asst;
-    m_state.Season = header.Season;
-    m_teamReserved = header.TeamReserved;
-    m_state.TeamBorderColor = header.TeamBorderColor;
-    m_state.PlayerCount = qint16(rosterCount(teamFile->roster));
-    m_state.PlayerName = firstPlayer;
-    m_state.Position1 = teamFile->roster[0].RosterPosition;
-    m_state.NewTeam = false;
-    m_state.NewPlayer = false;
+    const std::optional<QString> problem = m_current.open(*team);
     enablePlayerItems();
-    if (page) {
-        m_teamReserved = page->header.TeamReserved;
-        applyPlayerPage(m_state, *page);
+    if (!m_state.PlayerName.isEmpty()) {
         showPage();
         return;
     }
-    // No player, or one whose files cannot be read: the team is open without a current player.
-    m_state.PlayerName.clear();
     clearPlayerPage();
     showValue(m_values["lblTeamName"], m_state.TeamName);
     showValue(m_values["lblSeason"], m_state.Season);
     fitPageWidth(centralWidget(), m_values);
-    if (!firstPlayer.isEmpty())
-        tell(page.error() +
-             QStringLiteral("\n\n%1 is open without a current player.").arg(m_state.TeamName));
+    if (problem)
+        tell(*problem);
 }
 
 std::optional<WindowOwner> frmMain::currentPlayerOwner()
@@ -488,12 +406,22 @@ std::optional<WindowOwner> frmMain::currentPlayerOwner()
 
 void frmMain::newTeam()
 {
-    showWindow("frmNameTeam", {}, [this] { return new frmNameTeam(*this); });
+    showWindow<frmNameTeam>({}, [this] { return new frmNameTeam(*this); });
 }
 
 void frmMain::editTeam()
 {
-    showWindow("frmTeamData", currentTeamOwner(), [this] { return frmTeamData::open(*this); });
+    showWindow<frmTeamData>(currentTeamOwner(), [this] { return frmTeamData::open(*this); });
+    connectPlayerFormToTeam();
+}
+
+// A player form tells the team window of its new player, whichever of them opened first.
+void frmMain::connectPlayerFormToTeam()
+{
+    auto *team = openedWindow<frmTeamData>();
+    auto *form = openedWindow<frmPlayerData>();
+    if (team && form)
+        team->listenTo(*form);
 }
 
 void frmMain::editPlayer()
@@ -504,52 +432,53 @@ void frmMain::editPlayer()
     if (!owner)
         return;
     m_state.CameFromMain = true;
-    showWindow("frmPlayerData", *owner, [this] { return frmPlayerData::open(*this); });
+    showWindow<frmPlayerData>(*owner, [this] { return frmPlayerData::open(*this); });
+    connectPlayerFormToTeam();
 }
 
 void frmMain::enterGames()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow("frmSingleGameStats", *owner,
+        showWindow<frmSingleGameStats>(*owner,
                    [this] { return frmSingleGameStats::open(*this); });
 }
 
 void frmMain::battingByGame()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow("frmSeasonBattingStats", *owner,
+        showWindow<frmSeasonBattingStats>(*owner,
                    [this] { return new frmSeasonBattingStats(*this); });
 }
 
 void frmMain::pitchingByGame()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow("frmSeasonPitchingStats", *owner,
+        showWindow<frmSeasonPitchingStats>(*owner,
                    [this] { return new frmSeasonPitchingStats(*this); });
 }
 
 void frmMain::teamBatting()
 {
-    showWindow("frmTeamBattingStats", currentTeamOwner(),
+    showWindow<frmTeamBattingStats>(currentTeamOwner(),
                [this] { return new frmTeamBattingStats(*this); });
 }
 
 void frmMain::teamPitching()
 {
-    showWindow("frmTeamPitchingStats", currentTeamOwner(),
+    showWindow<frmTeamPitchingStats>(currentTeamOwner(),
                [this] { return new frmTeamPitchingStats(*this); });
 }
 
 void frmMain::viewCard()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow("frmViewCard", *owner, [this] { return new frmViewCard(*this); });
+        showWindow<frmViewCard>(*owner, [this] { return new frmViewCard(*this); });
 }
 
 void frmMain::editPicture()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow("frmPictureCrop", *owner, [this] { return new frmPictureCrop(*this); });
+        showWindow<frmPictureCrop>(*owner, [this] { return new frmPictureCrop(*this); });
 }
 
 void frmMain::cardOptions()
@@ -588,22 +517,22 @@ void frmMain::showHelp()
                  .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    showWindow("frmHelp", {}, [this, path] { return new frmHelp(path, this); });
+    showWindow<frmHelp>({}, [this, path] { return new frmHelp(path, this); });
 }
 
 void frmMain::showTip()
 {
     Timer1.stop();
-    showWindow("frmTip", {}, [this] { return new frmTip(m_appPath, this); });
+    showWindow<frmTip>({}, [this] { return new frmTip(m_appPath, this); });
 }
 
-QWidget *frmMain::showWindow(const QString &key, const WindowOwner &owner,
+QWidget *frmMain::showWindow(const QMetaObject &key, const WindowOwner &owner,
                              const std::function<QWidget *()> &create)
 {
     return m_windows.show(key, owner, create);
 }
 
-QWidget *frmMain::openedWindow(const QString &key) const
+QWidget *frmMain::openedWindow(const QMetaObject &key) const
 {
     return m_windows.find(key);
 }
@@ -621,26 +550,12 @@ void frmMain::clearPlayerPicture()
     picPlayer->clear();
 }
 
-Outcome<void> frmMain::writeSettings()
-{
-    if (m_keepSettingsFile && m_state.TeamName == m_startTeam)
-        return {};
-    Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment,
-                      m_state.TeamBorderColor};
-    if (m_unusedSettings && m_state.TeamName == m_startTeam &&
-        m_state.PlayerName == m_startPlayer) {
-        settings.TeamName = m_unusedSettings->TeamName;
-        settings.PlayerName = m_unusedSettings->PlayerName;
-    }
-    return RecordFiles::WriteSettings(m_appPath, settings);
-}
-
 void frmMain::exitProgram()
 {
     if (m_dialogs.message("Do you want to exit?", "Exit", MessageButtons::YesNo,
                           MessageIcon::None) != MessageAnswer::Yes)
         return;
-    if (Outcome<void> written = writeSettings(); !written) {
+    if (Outcome<void> written = m_current.writeSettings(); !written) {
         tell(written.error() +
              QStringLiteral("\n\nScorebinder stays open so that nothing is lost."));
         return;
@@ -652,7 +567,7 @@ void frmMain::exitProgram()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (!m_exiting) {
-        if (Outcome<void> written = writeSettings(); !written)
+        if (Outcome<void> written = m_current.writeSettings(); !written)
             tell(written.error());
     }
     m_exiting = true;

@@ -1,11 +1,11 @@
 #pragma once
 
-// The main window: owner of the shared state, the menus, the summary page of the current player,
-// start-up with the remembered team and player, and shut-down with the settings file.
+// The main window: the menus, the summary page of the current player and the registry of open
+// windows. The current team (start-up, Open Team, the settings at exit) is CurrentTeam's.
 
+#include "core/CurrentTeam.h"
 #include "core/MainState.h"
 #include "core/Outcome.h"
-#include "core/Records.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowRegistry.h"
@@ -34,9 +34,11 @@ public:
     bool UpdateMainPage() override;
     const QImage &playerPicture() const override { return m_playerPicture; }
     void clearPlayerPicture() override;
-    QWidget *showWindow(const QString &key, const WindowOwner &owner,
+    QWidget *showWindow(const QMetaObject &key, const WindowOwner &owner,
                         const std::function<QWidget *()> &create) override;
-    QWidget *openedWindow(const QString &key) const override;
+    QWidget *openedWindow(const QMetaObject &key) const override;
+    using WindowHost::openedWindow;
+    using WindowHost::showWindow;
     bool releaseWindows(const QString &team, const QString &player = QString()) override;
 
     void enableTeamItems();
@@ -75,26 +77,19 @@ private:
     void showPhoto();
     void clearPlayerPage();
     void showHelp();
+    void connectPlayerFormToTeam();
     // The team and player a window for the current player belongs to; nothing, after telling the
     // user to choose a player, when there is none.
     std::optional<WindowOwner> currentPlayerOwner();
     WindowOwner currentTeamOwner() const { return {m_state.TeamName, QString()}; }
-    Outcome<void> writeSettings();
     void tell(const QString &text, MessageIcon icon = MessageIcon::Exclamation);
 
-    QString m_appPath;
+    CurrentTeam m_current;
+    MainState &m_state;
+    const QString &m_appPath; // with its trailing "/"
     Dialogs &m_dialogs;
-    MainState m_state;
-    QString m_teamReserved; // kept as read from the team header
     QImage m_playerPicture;
     bool m_exiting = false;
-    // The remembered team or player could not be read at start-up: the settings are written back
-    // unchanged until the user picks another team or player.
-    std::optional<Settings> m_unusedSettings;
-    // The settings file could not be read at all: it stays as it is until another team is current.
-    bool m_keepSettingsFile = false;
-    QString m_startTeam;
-    QString m_startPlayer;
     // What start-up could not read, told once the window is on screen rather than over the splash.
     QStringList m_startUpProblems;
 

@@ -47,11 +47,23 @@ public:
     virtual const QImage &playerPicture() const = 0;
     virtual void clearPlayerPicture() = 0;
 
-    // Opens the window under `key` for `owner`, or raises it unchanged when it is open already.
+    // Opens the window of class `key` for `owner`, or raises it unchanged when it is open already.
     // `create` may give nothing (a window that could not load); then nothing opens.
-    virtual QWidget *showWindow(const QString &key, const WindowOwner &owner,
+    virtual QWidget *showWindow(const QMetaObject &key, const WindowOwner &owner,
                                 const std::function<QWidget *()> &create) = 0;
-    virtual QWidget *openedWindow(const QString &key) const = 0;
+    virtual QWidget *openedWindow(const QMetaObject &key) const = 0;
+
+    // The same, keyed by the window's class.
+    template <class Window>
+    Window *showWindow(const WindowOwner &owner, const std::function<Window *()> &create)
+    {
+        return qobject_cast<Window *>(showWindow(Window::staticMetaObject, owner, create));
+    }
+    template <class Window>
+    Window *openedWindow() const
+    {
+        return qobject_cast<Window *>(openedWindow(Window::staticMetaObject));
+    }
 
     // Closes every window of `team`, or only those of `player` when one is named, first asking
     // about edits not yet stored. False, with every window as it was, when the user cancels or an

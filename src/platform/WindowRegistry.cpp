@@ -7,7 +7,7 @@ WindowRegistry::WindowRegistry(QWidget &mainWindow, Dialogs &dialogs)
 {
 }
 
-QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
+QWidget *WindowRegistry::show(const QMetaObject &key, const WindowOwner &owner,
                               const std::function<QWidget *()> &create)
 {
     if (QWidget *open = find(key)) {
@@ -18,7 +18,7 @@ QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
     QWidget *window = create();
     if (!window)
         return nullptr;
-    m_windows.insert(key, {window, owner});
+    m_windows.insert(&key, {window, owner});
     // A child of the main window stays above it. A window of fixed size opens as a dialog, which
     // offers no Maximize; the others (help, team tables) keep every button of a window.
     const bool fixedSize = window->minimumSize() == window->maximumSize();
@@ -30,9 +30,9 @@ QWidget *WindowRegistry::show(const QString &key, const WindowOwner &owner,
     return window;
 }
 
-QWidget *WindowRegistry::find(const QString &key) const
+QWidget *WindowRegistry::find(const QMetaObject &key) const
 {
-    return m_windows.value(key).window;
+    return m_windows.value(&key).window;
 }
 
 bool WindowRegistry::release(const QString &team, const QString &player, const QString &occasion)

@@ -1,6 +1,6 @@
 #pragma once
 
-// The open windows of the program, each under its key with the team and player it belongs to.
+// The open windows of the program, each under its class with the team and player it belongs to.
 // Changing the team or deleting a player closes that owner's windows through here, asking first
 // where edits would be lost, so a window left open never writes into files not its own.
 
@@ -19,9 +19,9 @@ class WindowRegistry
 public:
     WindowRegistry(QWidget &mainWindow, Dialogs &dialogs);
 
-    QWidget *show(const QString &key, const WindowOwner &owner,
+    QWidget *show(const QMetaObject &key, const WindowOwner &owner,
                   const std::function<QWidget *()> &create);
-    QWidget *find(const QString &key) const;
+    QWidget *find(const QMetaObject &key) const;
 
     // Closes the windows of `team` (of only `player` when one is named). Each window holding edits
     // not yet stored is named in a question, answered for all of them before anything happens:
@@ -38,5 +38,5 @@ private:
 
     QWidget &m_mainWindow;
     Dialogs &m_dialogs;
-    QHash<QString, Entry> m_windows;
+    QHash<const QMetaObject *, Entry> m_windows;
 };

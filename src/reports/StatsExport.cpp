@@ -30,10 +30,10 @@ tableRows(const QString &appPath, const TeamFile &team, SeasonView view, const T
     Outcome<QVector<TeamTables::PlayerSeason>> players =
         TeamTables::readPlayerSeasons(appPath, team, view);
     if (!players)
-        return Failure{players.error()};
+        return players.failure();
     Outcome<TeamTables::Table> table = build(*players);
     if (!table)
-        return Failure{table.error()};
+        return table.failure();
     Rows rows{captionsOf(layout)};
     rows += table->rows;
     rows.append(table->team);
@@ -101,7 +101,7 @@ Outcome<Rows> gameRows(const QString &appPath, const TeamFile &team)
         Outcome<GameRecords> records =
             RecordFiles::ReadGameRecords(appPath, team.header.TeamName, entry.RosterPlayer);
         if (!records)
-            return Failure{records.error()};
+            return records.failure();
         // Record 0 holds no game.
         for (qsizetype index = 1; index < records->size(); ++index)
             rows.append(gameCells(entry.RosterPlayer, records->at(index)));
@@ -113,14 +113,14 @@ Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, con
 {
     Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
     if (!teamFile)
-        return Failure{teamFile.error()};
+        return teamFile.failure();
     const std::pair<QString, Outcome<Rows>> files[] = {
         {team + QStringLiteral(" batting.csv"), battingRows(appPath, *teamFile)},
         {team + QStringLiteral(" pitching.csv"), pitchingRows(appPath, *teamFile)},
         {team + QStringLiteral(" games.csv"), gameRows(appPath, *teamFile)}};
     for (const auto &[name, rows] : files)
         if (!rows)
-            return Failure{rows.error()};
+            return rows.failure();
     QStringList written;
     const QDir dir(folder);
     for (const auto &[name, rows] : files) {

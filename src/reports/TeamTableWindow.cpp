@@ -41,7 +41,7 @@ void TeamTableWindow::fill(
         if (!entry.RosterPlayer.isEmpty())
             ++state.PlayerCount;
     Outcome<QVector<PlayerSeason>> players = readPlayerSeasons(state.ApplicationPath, *team, view);
-    Outcome<Table> table = players ? build(*players) : Outcome<Table>(Failure{players.error()});
+    Outcome<Table> table = players ? build(*players) : Outcome<Table>(players.failure());
     if (!table) {
         showNoFigures(table.error());
         return;

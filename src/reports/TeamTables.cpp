@@ -63,9 +63,9 @@ Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players, Seas
     SeasonTotals team;
     for (const PlayerSeason *player : players)
         if (Outcome<void> added = addToTeam(team, player->totals, view); !added)
-            return Failure{added.error()};
+            return added.failure();
     if (Outcome<void> rates = computeSeasonRates(team, view); !rates)
-        return Failure{rates.error()};
+        return rates.failure();
     return team;
 }
 
@@ -107,7 +107,7 @@ Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
     }
     Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Batting);
     if (!team)
-        return Failure{team.error()};
+        return team.failure();
     table.team = battingCells(QStringLiteral("Team"), QString(), *team);
     return table;
 }
@@ -124,7 +124,7 @@ Outcome<Table> pitchingTable(const QVector<PlayerSeason> &players)
     }
     Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Pitching);
     if (!team)
-        return Failure{team.error()};
+        return team.failure();
     table.team = pitchingCells(QStringLiteral("Team"), *team);
     return table;
 }

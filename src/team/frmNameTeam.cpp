@@ -1,16 +1,13 @@
 #include "frmNameTeam.h"
 
 #include "core/NameCheck.h"
-#include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "frmTeamData.h"
 #include "platform/BusyPointer.h"
 #include "platform/DialogKeys.h"
 #include "platform/KeyFilter.h"
 #include "platform/Units.h"
 #include "platform/WindowHost.h"
-
-#include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -62,8 +59,8 @@ void frmNameTeam::submit()
     state.TeamName = team;
     state.NewPlayer = true;
     state.PlayerName.clear();
-    m_main.showWindow("frmTeamData", {team, QString()},
-                      [this] { return frmTeamData::open(m_main); });
+    m_main.showWindow<frmTeamData>({team, QString()},
+                                   [this] { return frmTeamData::open(m_main); });
     close();
 }
 
@@ -72,30 +69,21 @@ void frmNameTeam::submit()
 frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
 {
     const QString &app = m_main.state().ApplicationPath;
-    const auto fail = [&](const QString &error) {
-        m_main.dialogs().message(error, Title, MessageButtons::OK, MessageIcon::Critical);
-        return Creation::Failed;
-    };
-    QFile existing(RecordFiles::teamFilePath(app, team));
-    const bool exists = existing.open(QIODevice::ReadOnly);
-    existing.close();
-    if (exists && m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
-                                           MessageButtons::YesNo,
-                                           MessageIcon::Question) != MessageAnswer::Yes)
+    if (TeamFolder::teamExists(app, team) &&
+        m_main.dialogs().message("Overwrite Existing Team?", "Team Already Exists",
+                                 MessageButtons::YesNo,
+                                 MessageIcon::Question) != MessageAnswer::Yes)
         return Creation::Declined;
     if (!m_main.releaseWindows(m_main.state().TeamName))
         return Creation::Cancelled;
-    if (exists) {
+    Outcome<void> created = [&] {
         BusyPointer busy;
-        if (Outcome<void> deleted = RecordFiles::DeleteTeamPlayers(app, team); !deleted)
-            return fail(deleted.error());
-    } else if (!QDir().mkpath(RecordFiles::teamFolderPath(app, team))) {
-        return fail(QStringLiteral("Cannot create the folder \"%1\".")
-                        .arg(RecordFiles::teamFolderPath(app, team)));
+        return TeamFolder::createTeam(app, team);
+    }();
+    if (!created) {
+        m_main.dialogs().message(created.error(), Title, MessageButtons::OK,
+                                 MessageIcon::Critical);
+        return Creation::Failed;
     }
-    TeamFile teamFile;
-    teamFile.header.TeamName = team;
-    if (Outcome<void> written = RecordFiles::WriteTeamFile(app, team, teamFile); !written)
-        return fail(written.error());
     return Creation::Created;
 }

@@ -1,11 +1,12 @@
 #include "frmPlayerData.h"
 
-#include "RosterRules.h"
 #include "core/CodeTables.h"
+#include "core/CurrentTeam.h"
 #include "core/KeyRules.h"
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
-#include "frmTeamData.h"
+#include "core/Roster.h"
+#include "core/TeamFolder.h"
 #include "platform/BusyPointer.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
@@ -25,21 +26,6 @@ constexpr int InputLeft = 1800;
 constexpr int InputWidth = 2760;
 constexpr int FirstRow = 240;
 constexpr int Row = 480;
-
-// The player's profile becomes the current player's in the shared state.
-void takeProfile(MainState &state, const PlayerProfile &profile)
-{
-    state.PlayerName = profile.PlayerName;
-    state.Position1 = profile.Position1;
-    state.Position2 = profile.Position2;
-    state.Bats = profile.Bats;
-    state.Throws = profile.Throws;
-    state.Jersey = profile.Jersey;
-    state.HomeTown = profile.HomeTown;
-    state.HomeState = profile.HomeState;
-    state.Age = profile.Age;
-    state.PlayerPicturePath = profile.PlayerPicturePath;
-}
 
 } // namespace
 
@@ -149,7 +135,7 @@ bool frmPlayerData::LoadProfile()
     }
     m_profilePicturePath = profile->PlayerPicturePath;
     // Every field comes from the file read, the sides too.
-    takeProfile(state, *profile);
+    takePlayerProfile(state, *profile);
 
     txtPlayerName->setText(state.PlayerName);
     CBPlayerPos[0]->setCurrentIndex(state.Position1);
@@ -215,7 +201,7 @@ std::optional<PlayerProfile> frmPlayerData::store()
     BusyPointer busy;
     const QString &app = m_main.state().ApplicationPath;
     if (!m_creating) {
-        if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, name, profile);
+        if (Outcome<void> written = TeamFolder::storePlayerProfile(app, m_team, profile);
             !written) {
             tell(written.error());
             return std::nullopt;
@@ -223,26 +209,13 @@ std::optional<PlayerProfile> frmPlayerData::store()
         m_loaded = controlTexts();
         return profile;
     }
-    // A new player: his place on the roster is found before anything is written, and he is on
-    // the team file once his files are.
-    Outcome<RosterPlace> place = findRosterPlace(app, m_team, name);
-    if (!place) {
-        tell(place.error());
+    Outcome<TeamFolder::AddedPlayer> added = TeamFolder::addPlayer(app, m_team, profile);
+    if (!added) {
+        tell(added.error());
         return std::nullopt;
     }
-    const auto fail = [&](const QString &error) {
-        (void)RecordFiles::DeletePlayerFiles(app, m_team, name);
-        tell(error);
-        return std::nullopt;
-    };
-    if (Outcome<void> stats = RecordFiles::CreateStatsFile(app, m_team, name); !stats)
-        return fail(stats.error());
-    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, name, profile); !written)
-        return fail(written.error());
-    if (Outcome<void> listed = putOnRoster(app, m_team, *place, {name, profile.Position1}); !listed)
-        return fail(listed.error());
-    m_rosterSlot = place->slot;
-    m_main.state().PlayerCount = qint16(rosterCount(place->teamFile.roster));
+    m_rosterSlot = added->slot;
+    m_main.state().PlayerCount = qint16(rosterCount(added->teamFile.roster));
     m_loaded = controlTexts();
     return profile;
 }
@@ -253,29 +226,27 @@ void frmPlayerData::submit()
     if (!profile)
         return;
     MainState &state = m_main.state();
-    takeProfile(state, *profile);
+    takePlayerProfile(state, *profile);
     if (state.PlayerPicturePath.isEmpty())
         m_main.clearPlayerPicture();
     state.NewPlayer = false;
     m_submitted = true;
-    auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData"));
-    if (m_creating && team && team->team() == m_team)
-        team->UpdateWithNewPlayer(m_rosterSlot);
+    if (m_creating)
+        emit newPlayerOnRoster(m_team, m_rosterSlot);
     if (state.CameFromMain)
         m_main.UpdateMainPage();
     close();
 }
 
-// Cancel, or the window's frame: the team window gets its roster and Submit back, and a cancelled
-// new player leaves the current player (if any) to be edited from the main menu.
+// Cancel, or the window's frame: a cancelled new player leaves the current player (if any) to be
+// edited from the main menu.
 void frmPlayerData::closeEvent(QCloseEvent *event)
 {
     if (!m_submitted) {
         MainState &state = m_main.state();
         if (!state.CameFromMain)
             state.NewPlayer = state.PlayerName.isEmpty();
-        if (auto *team = qobject_cast<frmTeamData *>(m_main.openedWindow("frmTeamData")))
-            team->EnableTeamFeatures();
+        emit closedWithoutSubmit();
     }
     event->accept();
 }

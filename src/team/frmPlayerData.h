@@ -40,6 +40,12 @@ public:
     QPushButton *cmdSubmit;
     QPushButton *cmdCancel;
 
+signals:
+    // A new player is in slot `slot` of the roster of `team`, as stored.
+    void newPlayerOnRoster(const QString &team, int slot);
+    // Cancel, Esc or the window's frame closed the form before a Submit.
+    void closedWithoutSubmit();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -1,9 +1,10 @@
 #include "frmTeamData.h"
 
 #include "core/CodeTables.h"
+#include "core/CurrentTeam.h"
 #include "core/KeyRules.h"
-#include "core/NameCheck.h"
 #include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "frmPlayerData.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
@@ -160,9 +161,7 @@ bool frmTeamData::LoadTeam(bool followCurrentPlayer)
             entry.RosterPosition = state.Position1;
         showSlot(slot);
     }
-    state.Coach = m_stored.Coach;
-    state.Asst = m_stored.Asst;
-    state.Season = m_stored.Season;
+    takeTeamProfile(state, m_stored);
     // The team's name may reach the buttons, then take a second line above the coach's box.
     showWithin(lblTeamName, m_team, twipsToPixels(ButtonsLeft - 60) - lblTeamName->x(), 2);
     txtCoach->setText(state.Coach);
@@ -183,32 +182,42 @@ void frmTeamData::showSlot(int slot)
     cmdDelete[slot]->setVisible(occupied);
 }
 
-bool frmTeamData::SaveTeam(const Roster &roster)
+TeamFile frmTeamData::shownTeamFile(const Roster &roster) const
 {
-    MainState &state = m_main.state();
     TeamFile teamFile;
     teamFile.header = {m_team,
                        txtCoach->text(),
                        txtAsst->text(),
                        txtSeason->text(),
                        m_stored.TeamReserved,
-                       state.TeamBorderColor};
+                       m_main.state().TeamBorderColor};
     teamFile.roster = roster;
+    return teamFile;
+}
+
+bool frmTeamData::SaveTeam(const Roster &roster)
+{
+    MainState &state = m_main.state();
+    const TeamFile teamFile = shownTeamFile(roster);
     Outcome<void> written = [&] {
         BusyPointer busy;
-        return RecordFiles::WriteTeamFile(state.ApplicationPath, m_team, teamFile);
+        return TeamFolder::storeTeamProfile(state.ApplicationPath, teamFile);
     }();
     if (!written) {
         tell(written.error(), MessageIcon::Critical);
         return false;
     }
-    m_roster = roster;
-    m_stored = teamFile.header;
-    state.Coach = m_stored.Coach;
-    state.Asst = m_stored.Asst;
-    state.Season = m_stored.Season;
-    m_rosterActive = true;
+    commitShown(teamFile);
     return true;
+}
+
+// The team file as written becomes what the window holds.
+void frmTeamData::commitShown(const TeamFile &teamFile)
+{
+    m_roster = teamFile.roster;
+    m_stored = teamFile.header;
+    takeTeamProfile(m_main.state(), m_stored);
+    m_rosterActive = true;
 }
 
 bool frmTeamData::hasUnsavedEdits() const
@@ -258,9 +267,26 @@ void frmTeamData::addPlayer()
     MainState &state = m_main.state();
     state.NewPlayer = true;
     state.CameFromMain = false;
-    if (!m_main.showWindow("frmPlayerData", {m_team, QString()},
-                           [this] { return frmPlayerData::open(m_main); }))
+    frmPlayerData *form = m_main.showWindow<frmPlayerData>(
+        {m_team, QString()}, [this] { return frmPlayerData::open(m_main); });
+    if (form)
+        listenTo(*form);
+    else
         EnableTeamFeatures();
+}
+
+void frmTeamData::listenTo(frmPlayerData &form)
+{
+    connect(&form, &frmPlayerData::newPlayerOnRoster, this, &frmTeamData::takeNewPlayer,
+            Qt::UniqueConnection);
+    connect(&form, &frmPlayerData::closedWithoutSubmit, this, &frmTeamData::EnableTeamFeatures,
+            Qt::UniqueConnection);
+}
+
+void frmTeamData::takeNewPlayer(const QString &team, int slot)
+{
+    if (team == m_team)
+        UpdateWithNewPlayer(slot);
 }
 
 void frmTeamData::UpdateWithNewPlayer(int slot)
@@ -291,63 +317,28 @@ void frmTeamData::importPlayer()
     EnableTeamFeatures();
 }
 
-// Reads everything it needs from the source, and finds the player's place on the roster, before
-// it writes anything here.
+// Everything is read from the source, and the player's place on the roster found, before the
+// question and before anything is written here.
 Outcome<void> frmTeamData::importFrom(const QString &path)
 {
     MainState &state = m_main.state();
     const QString &app = state.ApplicationPath;
-    const ImportSource source = importSourceOf(path);
-    if (const auto problem = nameProblem(source.name))
-        return Failure{QStringLiteral("\"%1\" cannot be imported: %2").arg(source.name, *problem)};
-    if (rosterHolds(m_roster, source.name))
-        return Failure{QStringLiteral("%1 is already a player of %2.").arg(source.name, m_team)};
-    Outcome<PlayerProfile> profile =
-        RecordFiles::ReadPlayerFileAt(source.folder + source.name + ".ply");
-    if (!profile)
-        return Failure{profile.error()};
-    if (profile->PlayerName != source.name)
-        return Failure{
-            QStringLiteral("\"%1\" names the player \"%2\", not \"%3\"; it cannot be imported.")
-                .arg(path, profile->PlayerName, source.name)};
-    Outcome<RosterPlace> place = findRosterPlace(app, m_team, source.name);
-    if (!place)
-        return Failure{place.error()};
+    Outcome<TeamFolder::PlayerImport> source = TeamFolder::readPlayerToImport(app, m_team, path);
+    if (!source)
+        return source.failure();
     const bool keepStats = m_main.dialogs().message(
                                "Do you want to keep this player's existing stats?", "Import Player",
                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
-    GameRecords records{GameRecord{}};
-    if (keepStats) {
-        Outcome<GameRecords> games =
-            RecordFiles::ReadGameRecordsAt(source.folder + source.name + ".sta");
-        if (!games)
-            return Failure{games.error()};
-        records = *games;
-    }
-    BusyPointer busy;
-    PlayerProfile imported = *profile;
-    imported.TeamName = m_team;
-    const auto removeWritten = [&] {
-        (void)RecordFiles::DeletePlayerFiles(app, m_team, source.name);
-    };
-    if (Outcome<void> written = RecordFiles::WritePlayerFile(app, m_team, source.name, imported);
-        !written)
-        return written;
-    if (Outcome<void> written = RecordFiles::WriteGameRecords(app, m_team, source.name, records);
-        !written) {
-        removeWritten();
-        return written;
-    }
-    if (Outcome<void> listed =
-            putOnRoster(app, m_team, *place, {imported.PlayerName, imported.Position1});
-        !listed) {
-        removeWritten();
-        return listed;
-    }
-    state.PlayerCount = qint16(rosterCount(place->teamFile.roster));
-    state.PlayerName = imported.PlayerName;
-    state.Position1 = imported.Position1;
-    UpdateWithNewPlayer(place->slot);
+    Outcome<TeamFolder::AddedPlayer> added = [&] {
+        BusyPointer busy;
+        return TeamFolder::importPlayer(app, m_team, *source, keepStats);
+    }();
+    if (!added)
+        return added.failure();
+    state.PlayerCount = qint16(rosterCount(added->teamFile.roster));
+    state.PlayerName = source->profile.PlayerName;
+    state.Position1 = source->profile.Position1;
+    UpdateWithNewPlayer(added->slot);
     return {};
 }
 
@@ -360,24 +351,26 @@ void frmTeamData::deletePlayer(int slot)
     // His windows go first, so nothing writes his files once they are deleted.
     if (!m_main.releaseWindows(m_team, name))
         return;
-    // The roster drops him before his files go: a failed save leaves him listed with his files,
-    // never listed without them.
     Roster remaining = m_roster;
     removeSlot(remaining, slot);
     MainState &state = m_main.state();
     const QString current = currentAfterDeleting(m_roster, slot, state.PlayerName);
-    if (!SaveTeam(remaining))
-        return;
-    state.PlayerName = current;
-    const Outcome<void> deleted = [&] {
+    const TeamFile withoutHim = shownTeamFile(remaining);
+    Outcome<TeamFolder::Deletion> deleted = [&] {
         BusyPointer busy;
-        return RecordFiles::DeletePlayerFiles(state.ApplicationPath, m_team, name);
+        return TeamFolder::deletePlayer(state.ApplicationPath, withoutHim, name);
     }();
+    if (!deleted) {
+        tell(deleted.error(), MessageIcon::Critical);
+        return;
+    }
+    commitShown(withoutHim);
+    state.PlayerName = current;
     // Show what the team file holds now; the other slots keep their stored positions.
     LoadTeam(false);
     // He is off the roster either way; files left behind are named so the user can remove them.
-    if (!deleted)
-        tell(deleted.error(), MessageIcon::Critical);
+    if (!deleted->files)
+        tell(deleted->files.error(), MessageIcon::Critical);
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

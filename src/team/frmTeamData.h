@@ -4,8 +4,8 @@
 // through the player window, imports them from another team, deletes them with their files, and
 // makes a clicked name the current player.
 
-#include "RosterRules.h"
 #include "core/Outcome.h"
+#include "core/Roster.h"
 #include "platform/ClickLabel.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowHost.h"
@@ -17,6 +17,8 @@
 
 #include <array>
 
+class frmPlayerData;
+
 class frmTeamData : public QWidget, public EditingWindow
 {
     Q_OBJECT
@@ -26,11 +28,9 @@ public:
     // (the user is told why).
     static frmTeamData *open(WindowHost &main);
 
-    // The player window or the import put the current player into roster slot `slot` of the team
-    // file: show him there.
-    void UpdateWithNewPlayer(int slot);
-    // The player window is done: roster clicks and Submit work again.
-    void EnableTeamFeatures();
+    // A player form tells this window of the new player it put on the roster, and of its closing
+    // without one, wherever it was opened from.
+    void listenTo(frmPlayerData &form);
 
     const QString &team() const { return m_team; }
     const Roster &roster() const { return m_roster; }
@@ -51,6 +51,12 @@ public:
 
 private:
     explicit frmTeamData(WindowHost &main);
+    // The player form or the import put the current player into roster slot `slot` of the team
+    // file: show him there.
+    void UpdateWithNewPlayer(int slot);
+    void takeNewPlayer(const QString &team, int slot);
+    // The player form is done: roster clicks and Submit work again.
+    void EnableTeamFeatures();
     // `followCurrentPlayer`: the current player's slot takes his primary position, as when the
     // window opens.
     bool LoadTeam(bool followCurrentPlayer = true);
@@ -58,6 +64,9 @@ private:
     // the file holds it. A failure is told to the user.
     bool SaveTeam(const Roster &roster);
     bool SaveTeam() { return SaveTeam(m_roster); }
+    // The team file of the header boxes with `roster`, and the one written taken as the window's.
+    TeamFile shownTeamFile(const Roster &roster) const;
+    void commitShown(const TeamFile &teamFile);
     void showSlot(int slot);
     void submit();
     void selectPlayer(int slot);

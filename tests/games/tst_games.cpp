@@ -108,7 +108,7 @@ void TestGames::cleanup()
 frmSingleGameStats *TestGames::open()
 {
     m_main->enterGames();
-    return qobject_cast<frmSingleGameStats *>(m_main->openedWindow("frmSingleGameStats"));
+    return m_main->openedWindow<frmSingleGameStats>();
 }
 
 void TestGames::select(frmSingleGameStats *w, int game)
@@ -393,7 +393,7 @@ void TestGames::hitsAboveAtBatsKeepTheGame()
     QCOMPARE(w->table().record(2).BHits, qint16(1));
     w->cmdSubmit->click();
     QCOMPARE(m_dialogs.messages.size(), 2);
-    QVERIFY(m_main->openedWindow("frmSingleGameStats"));
+    QVERIFY(m_main->openedWindow<frmSingleGameStats>());
 
     // New Game stores the game as it stands, says so once and shows the new empty game.
     w->cmdNewGame->click();
@@ -615,7 +615,7 @@ void TestGames::failedWriteKeepsTheEdits()
         QVERIFY(m_dialogs.messages.last().text.startsWith(
             QString("Cannot save \"%1\":").arg(statsPath())));
         QCOMPARE(readBytes(statsPath()), before);
-        QVERIFY(m_main->openedWindow("frmSingleGameStats"));
+        QVERIFY(m_main->openedWindow<frmSingleGameStats>());
     }
     // A pasted number too large is named and nothing is stored.
     w->countBoxes[7]->setText("99999");
@@ -665,7 +665,7 @@ void TestGames::keysWorkAsInADialog()
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(clicks.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!m_main->openedWindow("frmSingleGameStats"));
+    QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
     const QByteArray after = readBytes(statsPath());
     if (pressed == "cmdSubmit" && !typed.isEmpty())
         QVERIFY2(after != before && after.contains(typed.toLatin1()), after.constData());
@@ -697,7 +697,7 @@ void TestGames::listAndCalendarKeepTheirKeys()
         QTRY_VERIFY(!list->isVisible());
     }
     QCOMPARE(w->CBDecision->currentIndex(), 1); // chosen with Enter, kept through Esc
-    QCOMPARE(m_main->openedWindow("frmSingleGameStats"), w);
+    QCOMPARE(m_main->openedWindow<frmSingleGameStats>(), w);
     QVERIFY(w->isVisible());
     QCOMPARE(readBytes(statsPath()), before);
 }

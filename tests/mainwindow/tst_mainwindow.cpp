@@ -445,13 +445,13 @@ void TestMainWindow::windowsOpenOnce()
         ++created;
         return new QWidget;
     };
-    QWidget *first = window.showWindow("frmSomething", {}, create);
-    QWidget *again = window.showWindow("frmSomething", {}, create);
+    QWidget *first = window.showWindow(QWidget::staticMetaObject, {}, create);
+    QWidget *again = window.showWindow(QWidget::staticMetaObject, {}, create);
     QCOMPARE(again, first);
     QCOMPARE(created, 1);
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window.showWindow("frmSomething", {}, create);
+    window.showWindow(QWidget::staticMetaObject, {}, create);
     QCOMPARE(created, 2);
 
     window.Timer1.stop();

@@ -82,11 +82,6 @@ private slots:
     void windowsOpenAsTheirLayoutsSay();
 
 private:
-    template <class Window>
-    Window *window(const char *key)
-    {
-        return qobject_cast<Window *>(m_main->openedWindow(key));
-    }
     void writeTeam(const QString &team, const QStringList &players);
     void writePlayer(const QString &team, const QString &player, int bats);
     void openTeam(const QString &team);
@@ -144,7 +139,7 @@ void TestOpenWindows::openTeamAsksAboutUnsavedEdits()
 {
     QFETCH(MessageAnswer, answer);
     trigger("mnuTeamPro");
-    auto *team = window<frmTeamData>("frmTeamData");
+    auto *team = m_main->openedWindow<frmTeamData>();
     QVERIFY(team);
     team->txtCoach->setText("Coach Lee");
     const Files otherTeam = filesUnder(team2());
@@ -157,7 +152,7 @@ void TestOpenWindows::openTeamAsksAboutUnsavedEdits()
                      "team changes?"));
     QCOMPARE(m_dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
     QTEST(m_main->state().TeamName, "teamAfter");
-    QCOMPARE(bool(window<frmTeamData>("frmTeamData")), answer == MessageAnswer::Cancel);
+    QCOMPARE(bool(m_main->openedWindow<frmTeamData>()), answer == MessageAnswer::Cancel);
     QTEST(readBytes(m_app + "Team1/Team1.tea").split('\n').value(0), "team1Header");
     QCOMPARE(filesUnder(team2()), otherTeam);
     if (answer == MessageAnswer::Cancel) {
@@ -177,22 +172,22 @@ void TestOpenWindows::openTeamClosesThePreviousTeamsWindows()
     trigger("mnuSingle");
     trigger("mnuTeamBat");
     trigger("mnuViewCard");
-    QVERIFY(window<frmViewCard>("frmViewCard"));
-    QVERIFY(window<frmPlayerData>("frmPlayerData"));
-    QVERIFY(window<frmSingleGameStats>("frmSingleGameStats"));
-    QVERIFY(window<frmTeamBattingStats>("frmTeamBattingStats"));
+    QVERIFY(m_main->openedWindow<frmViewCard>());
+    QVERIFY(m_main->openedWindow<frmPlayerData>());
+    QVERIFY(m_main->openedWindow<frmSingleGameStats>());
+    QVERIFY(m_main->openedWindow<frmTeamBattingStats>());
     const Files before = filesUnder(m_app);
     openTeam("Team2");
     QCOMPARE(m_dialogs.messages.size(), 0);
-    QVERIFY(!window<frmPlayerData>("frmPlayerData"));
-    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
-    QVERIFY(!window<frmTeamBattingStats>("frmTeamBattingStats"));
-    QVERIFY(!window<frmViewCard>("frmViewCard"));
+    QVERIFY(!m_main->openedWindow<frmPlayerData>());
+    QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
+    QVERIFY(!m_main->openedWindow<frmTeamBattingStats>());
+    QVERIFY(!m_main->openedWindow<frmViewCard>());
     QCOMPARE(filesUnder(m_app), before);
 
     // Windows opened now belong to the new team.
     trigger("mnuPlyrPro");
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    auto *player = m_main->openedWindow<frmPlayerData>();
     QCOMPARE(player->lblTeamName->text(), QString("Team2"));
     QCOMPARE(player->txtPlayerName->text(), QString("Ann"));
 }
@@ -200,25 +195,25 @@ void TestOpenWindows::openTeamClosesThePreviousTeamsWindows()
 void TestOpenWindows::newTeamClosesThePreviousTeamsWindows()
 {
     trigger("mnuSingle");
-    auto *games = window<frmSingleGameStats>("frmSingleGameStats");
+    auto *games = m_main->openedWindow<frmSingleGameStats>();
     QTest::keyClicks(games->txtOpponent, "x");
     trigger("mnuNewTeam");
-    auto *name = window<frmNameTeam>("frmNameTeam");
+    auto *name = m_main->openedWindow<frmNameTeam>();
     QTest::keyClicks(name->txtTeamName, "Team3");
     m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel);
     name->OKButton->click();
     QVERIFY(m_dialogs.messages[0].text.startsWith("\"Enter Single Game Stats\" holds changes"));
     QVERIFY(!QFileInfo::exists(m_app + "Team3"));
     QCOMPARE(m_main->state().TeamName, QString("Team1"));
-    QVERIFY(window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(m_main->openedWindow<frmSingleGameStats>());
 
     m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
     name->OKButton->click();
     deleteClosedWindows();
     QCOMPARE(m_main->state().TeamName, QString("Team3"));
-    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
+    QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
     QVERIFY(readBytes(m_app + "Team1/Player1.sta").split('\n').value(3).contains("\"Bearsx\""));
-    QCOMPARE(window<frmTeamData>("frmTeamData")->lblTeamName->text(), QString("Team3"));
+    QCOMPARE(m_main->openedWindow<frmTeamData>()->lblTeamName->text(), QString("Team3"));
 }
 
 // Deleting a player closes his windows first; nothing writes his files again, and he does not
@@ -228,31 +223,31 @@ void TestOpenWindows::deletedPlayersWindowsCloseFirst()
     trigger("mnuPlyrPro");
     trigger("mnuSingle");
     trigger("mnuViewCard");
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    auto *player = m_main->openedWindow<frmPlayerData>();
     player->txtHomeTown->setText("Shelbyville");
     trigger("mnuTeamPro");
-    auto *team = window<frmTeamData>("frmTeamData");
+    auto *team = m_main->openedWindow<frmTeamData>();
 
     m_dialogs.messageAnswers << MessageAnswer::OK << MessageAnswer::Cancel;
     team->cmdDelete[0]->click();
     QVERIFY(m_dialogs.messages[1].text.startsWith("\"Enter Player Data\" holds changes"));
     QVERIFY(m_dialogs.messages[1].text.endsWith("Save them before Player1 is deleted?"));
     QVERIFY(QFileInfo::exists(m_app + "Team1/Player1.ply"));
-    QVERIFY(window<frmPlayerData>("frmPlayerData"));
+    QVERIFY(m_main->openedWindow<frmPlayerData>());
 
     m_dialogs.messageAnswers << MessageAnswer::OK << MessageAnswer::No;
     team->cmdDelete[0]->click();
     deleteClosedWindows();
-    QVERIFY(!window<frmPlayerData>("frmPlayerData"));
-    QVERIFY(!window<frmSingleGameStats>("frmSingleGameStats"));
-    QVERIFY(!window<frmViewCard>("frmViewCard"));
+    QVERIFY(!m_main->openedWindow<frmPlayerData>());
+    QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
+    QVERIFY(!m_main->openedWindow<frmViewCard>());
     QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.ply"));
     QVERIFY(!QFileInfo::exists(m_app + "Team1/Player1.sta"));
     QCOMPARE(m_main->state().PlayerName, QString("Player2"));
 
     // His name can be used again for a new player.
     team->cmdAddPlayer->click();
-    auto *added = window<frmPlayerData>("frmPlayerData");
+    auto *added = m_main->openedWindow<frmPlayerData>();
     added->txtPlayerName->setText("Player1");
     added->cmdSubmit->click();
     QCOMPARE(rosterLine(m_app + "Team1/Team1.tea", 1), QByteArray("\"Player1\",-1\r"));
@@ -261,10 +256,10 @@ void TestOpenWindows::deletedPlayersWindowsCloseFirst()
 void TestOpenWindows::newPlayerLandsOnTheRosterWithoutTheTeamWindow()
 {
     trigger("mnuTeamPro");
-    window<frmTeamData>("frmTeamData")->cmdAddPlayer->click();
-    window<frmTeamData>("frmTeamData")->close();
+    m_main->openedWindow<frmTeamData>()->cmdAddPlayer->click();
+    m_main->openedWindow<frmTeamData>()->close();
     deleteClosedWindows();
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    auto *player = m_main->openedWindow<frmPlayerData>();
     QTest::keyClicks(player->txtPlayerName, "Cy");
     player->CBPlayerPos[0]->setCurrentIndex(1);
     player->cmdSubmit->click();
@@ -278,19 +273,19 @@ void TestOpenWindows::newPlayerLandsOnTheRosterWithoutTheTeamWindow()
 void TestOpenWindows::mainMenuNewPlayerLandsOnTheRoster()
 {
     trigger("mnuNewTeam");
-    auto *name = window<frmNameTeam>("frmNameTeam");
+    auto *name = m_main->openedWindow<frmNameTeam>();
     QTest::keyClicks(name->txtTeamName, "Team3");
     name->OKButton->click();
     deleteClosedWindows();
     trigger("mnuPlyrPro");
-    auto *first = window<frmPlayerData>("frmPlayerData");
+    auto *first = m_main->openedWindow<frmPlayerData>();
     QTest::keyClicks(first->txtPlayerName, "Ann");
     first->cmdSubmit->click();
     deleteClosedWindows();
-    auto *team = window<frmTeamData>("frmTeamData");
+    auto *team = m_main->openedWindow<frmTeamData>();
     QCOMPARE(team->lblPlayer[0]->text(), QString("Ann"));
     team->cmdAddPlayer->click();
-    auto *second = window<frmPlayerData>("frmPlayerData");
+    auto *second = m_main->openedWindow<frmPlayerData>();
     QTest::keyClicks(second->txtPlayerName, "Bea");
     second->cmdSubmit->click();
     team->cmdSubmit->click();
@@ -303,8 +298,8 @@ void TestOpenWindows::mainMenuNewPlayerLandsOnTheRoster()
 void TestOpenWindows::newPlayerRefusedByAFullRoster()
 {
     trigger("mnuTeamPro");
-    window<frmTeamData>("frmTeamData")->cmdAddPlayer->click();
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    m_main->openedWindow<frmTeamData>()->cmdAddPlayer->click();
+    auto *player = m_main->openedWindow<frmPlayerData>();
     // The roster filled meanwhile (by hand, or another program).
     QStringList full;
     for (int i = 0; i < RosterSlots; ++i)
@@ -322,7 +317,7 @@ void TestOpenWindows::newPlayerRefusedByAFullRoster()
 void TestOpenWindows::deletingTheCurrentPlayerKeepsPositions()
 {
     trigger("mnuTeamPro");
-    auto *team = window<frmTeamData>("frmTeamData");
+    auto *team = m_main->openedWindow<frmTeamData>();
     m_dialogs.messageAnswers << MessageAnswer::OK;
     team->cmdDelete[0]->click();
     QCOMPARE(m_main->state().PlayerName, QString("Player2"));
@@ -338,13 +333,13 @@ void TestOpenWindows::profileTakesTheSidesFromItsFile()
     trigger("mnuTeamPro");
     m_dialogs.fileAnswers.enqueue(team2() + "/Ann.ply");
     m_dialogs.messageAnswers << MessageAnswer::No;
-    window<frmTeamData>("frmTeamData")->cmdImport->click();
+    m_main->openedWindow<frmTeamData>()->cmdImport->click();
     QCOMPARE(m_main->state().PlayerName, QString("Ann"));
-    window<frmTeamData>("frmTeamData")->close();
+    m_main->openedWindow<frmTeamData>()->close();
     deleteClosedWindows();
 
     trigger("mnuPlyrPro");
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    auto *player = m_main->openedWindow<frmPlayerData>();
     QCOMPARE(player->CBBats->currentIndex(), 2);
     QCOMPARE(player->CBThrows->currentIndex(), 1);
     player->cmdSubmit->click();
@@ -365,21 +360,21 @@ void TestOpenWindows::oldNamesCanBeShownEditedAndDeleted()
     QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Bob   #5"));
 
     trigger("mnuPlyrPro");
-    auto *player = window<frmPlayerData>("frmPlayerData");
+    auto *player = m_main->openedWindow<frmPlayerData>();
     QVERIFY(player);
     player->txtHomeTown->setText("Elm");
     player->cmdSubmit->click();
     QVERIFY(readBytes(m_app + "Team2/Bob .ply").contains("\"Elm\""));
 
     trigger("mnuTeamBat");
-    auto *table = window<frmTeamBattingStats>("frmTeamBattingStats");
+    auto *table = m_main->openedWindow<frmTeamBattingStats>();
     QCOMPARE(table->cell("lblPlayer", 0)->text(), QString("Bob "));
     QCOMPARE(table->cell("lblPlayer", 1)->text(), QString("Ann"));
     QCOMPARE(m_dialogs.messages.size(), 0);
 
     trigger("mnuTeamPro");
     m_dialogs.messageAnswers << MessageAnswer::OK;
-    window<frmTeamData>("frmTeamData")->cmdDelete[0]->click();
+    m_main->openedWindow<frmTeamData>()->cmdDelete[0]->click();
     QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .ply"));
     QVERIFY(!QFileInfo::exists(m_app + "Team2/Bob .sta"));
     QCOMPARE(rosterLine(m_app + "Team2/Team2.tea", 0), QByteArray("\"Ann\",2\r"));
@@ -390,26 +385,26 @@ void TestOpenWindows::oldNamesCanBeShownEditedAndDeleted()
 void TestOpenWindows::cardOptionsBelongToTheirTeam()
 {
     trigger("mnuOptions");
-    window<frmCardOptions>("frmCardOptions")->cmdBatting->click();
+    m_main->openedWindow<frmCardOptions>()->cmdBatting->click();
     m_dialogs.messageAnswers.enqueue(MessageAnswer::No);
     openTeam("Team2");
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.startsWith("\"Card Options\" holds changes"));
-    QVERIFY(!window<frmCardOptions>("frmCardOptions"));
+    QVERIFY(!m_main->openedWindow<frmCardOptions>());
     QVERIFY(m_main->state().ShowBatting);
 
     trigger("mnuViewCard");
-    window<frmViewCard>("frmViewCard")->cmdCardOptions->click();
-    auto *options = window<frmCardOptions>("frmCardOptions");
+    m_main->openedWindow<frmViewCard>()->cmdCardOptions->click();
+    auto *options = m_main->openedWindow<frmCardOptions>();
     QVERIFY(options);
     trigger("mnuOptions");
-    QCOMPARE(window<frmCardOptions>("frmCardOptions"), options);
+    QCOMPARE(m_main->openedWindow<frmCardOptions>(), options);
     options->HScroll1->setValue(-4);
     m_dialogs.colorAnswers.enqueue(0xC00000);
     QTest::mouseClick(options->lblColor, Qt::LeftButton);
     options->cmdSubmit->click();
     deleteClosedWindows();
-    QVERIFY(!window<frmCardOptions>("frmCardOptions"));
+    QVERIFY(!m_main->openedWindow<frmCardOptions>());
     QVERIFY(m_main->UpdateMainPage());
     QCOMPARE(m_main->state().TeamBorderColor, 0xC00000);
 
@@ -427,31 +422,31 @@ void TestOpenWindows::editedPictureReachesTheSummaryAndTheCard()
     picture.fill(QColor(200, 40, 160));
     QVERIFY(picture.save(m_app + "snapshot.png"));
     trigger("mnuPhoto");
-    auto *editor = window<frmPictureCrop>("frmPictureCrop");
+    auto *editor = m_main->openedWindow<frmPictureCrop>();
     QVERIFY(editor);
     m_dialogs.fileAnswers.enqueue(m_app + "snapshot.png");
     editor->cmdInsertPic->click();
     editor->cmdSubmit->click();
     deleteClosedWindows();
-    QVERIFY(!window<frmPictureCrop>("frmPictureCrop"));
+    QVERIFY(!m_main->openedWindow<frmPictureCrop>());
     QCOMPARE(m_main->state().PlayerPicturePath, m_app + "Team1/Player1.bmp");
     QCOMPARE(m_main->playerPicture().size(), QSize(206, 272));
     QCOMPARE(m_main->playerPicture().pixelColor(100, 100), QColor(200, 40, 160));
 
     trigger("mnuViewCard");
-    auto *view = window<frmViewCard>("frmViewCard");
+    auto *view = m_main->openedWindow<frmViewCard>();
     view->Timer1Tick();
     QCOMPARE(view->picCard->image().pixelColor(100, 100), QColor(200, 40, 160));
 
     trigger("mnuPhoto");
     m_dialogs.fileAnswers.enqueue(m_app + "snapshot.png");
-    window<frmPictureCrop>("frmPictureCrop")->cmdInsertPic->click();
+    m_main->openedWindow<frmPictureCrop>()->cmdInsertPic->click();
     m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel);
     openTeam("Team2");
     QVERIFY(m_dialogs.messages.last().text.startsWith(
         "\"Edit Picture For Trading Card\" holds changes"));
     QCOMPARE(m_main->state().TeamName, QString("Team1"));
-    QVERIFY(window<frmPictureCrop>("frmPictureCrop"));
+    QVERIFY(m_main->openedWindow<frmPictureCrop>());
 }
 
 // A team file whose header names a folder outside, or a team folder that is a link to one: the
@@ -529,7 +524,7 @@ void TestOpenWindows::windowsOpenAsTheirLayoutsSay()
         m_main->showTip();
     else
         trigger(qPrintable(item));
-    QWidget *opened = m_main->openedWindow(QTest::currentDataTag());
+    QWidget *opened = openedWindowNamed(QTest::currentDataTag());
     QVERIFY(opened);
     QVERIFY(opened->isVisible());
     QTEST(opened->size(), "size");

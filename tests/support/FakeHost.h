@@ -42,12 +42,12 @@ public:
     }
     const QImage &playerPicture() const override { return picture; }
     void clearPlayerPicture() override { picture = QImage(); }
-    QWidget *showWindow(const QString &, const WindowOwner &,
+    QWidget *showWindow(const QMetaObject &, const WindowOwner &,
                         const std::function<QWidget *()> &) override
     {
         return nullptr;
     }
-    QWidget *openedWindow(const QString &) const override { return nullptr; }
+    QWidget *openedWindow(const QMetaObject &) const override { return nullptr; }
     bool releaseWindows(const QString &, const QString &) override { return true; }
 
     MainState s;

@@ -24,3 +24,11 @@ void WindowTest::finish()
     m_main.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+QWidget *WindowTest::openedWindowNamed(const QString &name) const
+{
+    for (QWidget *child : m_main->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            return child;
+    return nullptr;
+}

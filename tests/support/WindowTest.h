@@ -20,6 +20,8 @@ protected:
     void startMain();
     // Closes the main window and deletes the windows closed meanwhile.
     void finish();
+    // The open window of the main window whose objectName (its class's name) is `name`.
+    QWidget *openedWindowNamed(const QString &name) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_app; // with its trailing "/"

@@ -74,11 +74,11 @@ private slots:
 private:
     frmTeamData *teamWindow()
     {
-        return qobject_cast<frmTeamData *>(m_main->openedWindow("frmTeamData"));
+        return m_main->openedWindow<frmTeamData>();
     }
     frmPlayerData *playerWindow()
     {
-        return qobject_cast<frmPlayerData *>(m_main->openedWindow("frmPlayerData"));
+        return m_main->openedWindow<frmPlayerData>();
     }
     void addPlayer(const QString &name);
     QStringList writeLongTeam(const QString &team, const QString &player);
@@ -111,17 +111,17 @@ void TestTeam::addPlayer(const QString &name)
 void TestTeam::newTeamCreatesItsFolderAndFile()
 {
     m_main->newTeam();
-    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    auto *name = m_main->openedWindow<frmNameTeam>();
     QVERIFY(name);
     QCOMPARE(name->windowTitle(), QString("Enter Team Name"));
     name->OKButton->click(); // an empty name does nothing
-    QVERIFY(m_main->openedWindow("frmNameTeam"));
+    QVERIFY(m_main->openedWindow<frmNameTeam>());
     QCOMPARE(m_dialogs.messages.size(), 0);
 
     QTest::keyClicks(name->txtTeamName, "Team3");
     name->OKButton->click();
     deleteClosedWindows();
-    QVERIFY(!m_main->openedWindow("frmNameTeam"));
+    QVERIFY(!m_main->openedWindow<frmNameTeam>());
     QCOMPARE(readBytes(m_app + "Team3/Team3.tea"), newTeamFile("Team3"));
     const MainState &state = m_main->state();
     QCOMPARE(state.TeamName, QString("Team3"));
@@ -140,12 +140,12 @@ void TestTeam::newTeamCreatesItsFolderAndFile()
 void TestTeam::newTeamRefusesBadNames()
 {
     m_main->newTeam();
-    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    auto *name = m_main->openedWindow<frmNameTeam>();
     name->txtTeamName->setText("Red/Blue");
     name->OKButton->click();
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.startsWith("A name cannot contain"));
-    QVERIFY(m_main->openedWindow("frmNameTeam"));
+    QVERIFY(m_main->openedWindow<frmNameTeam>());
     QCOMPARE(QDir(m_app).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Team1"});
     QCOMPARE(m_main->state().TeamName, QString("Team1"));
 }
@@ -163,7 +163,7 @@ void TestTeam::overwritingAnExistingTeam()
     const QStringList before = QDir(m_app + "Team1").entryList(QDir::Files);
     const QByteArray playerBytes = readBytes(m_app + "Team1/Player1.ply");
     m_main->newTeam();
-    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    auto *name = m_main->openedWindow<frmNameTeam>();
     QTest::keyClicks(name->txtTeamName, "Team1");
     m_dialogs.messageAnswers.enqueue(overwrite ? MessageAnswer::Yes : MessageAnswer::No);
     name->OKButton->click();
@@ -184,7 +184,7 @@ void TestTeam::overwritingAnExistingTeam()
         QCOMPARE(readBytes(m_app + "Team1/Player1.ply"), playerBytes);
         QCOMPARE(m_main->state().TeamName, QString("Team1"));
         QCOMPARE(m_main->state().PlayerName, QString("Player1"));
-        QVERIFY(m_main->openedWindow("frmNameTeam"));
+        QVERIFY(m_main->openedWindow<frmNameTeam>());
         QVERIFY(!teamWindow());
     }
 }
@@ -192,7 +192,7 @@ void TestTeam::overwritingAnExistingTeam()
 void TestTeam::addedPlayersFillSlotsInOrder()
 {
     m_main->newTeam();
-    auto *name = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"));
+    auto *name = m_main->openedWindow<frmNameTeam>();
     QTest::keyClicks(name->txtTeamName, "Team3");
     name->OKButton->click();
     deleteClosedWindows();
@@ -576,7 +576,7 @@ void TestTeam::nameBoxesDropWhatANameCannotHold()
     QLineEdit *box = nullptr;
     if (teamName) {
         m_main->newTeam();
-        box = qobject_cast<frmNameTeam *>(m_main->openedWindow("frmNameTeam"))->txtTeamName;
+        box = m_main->openedWindow<frmNameTeam>()->txtTeamName;
     } else {
         m_main->editTeam();
         teamWindow()->cmdAddPlayer->click();
@@ -651,7 +651,7 @@ void TestTeam::keysWorkAsInADialog()
         m_main->editPlayer();
     else
         m_main->editTeam();
-    QWidget *opened = m_main->openedWindow(window);
+    QWidget *opened = openedWindowNamed(window);
     QVERIFY(opened);
     std::optional<QSignalSpy> clicks;
     if (!pressed.isEmpty())
@@ -663,7 +663,7 @@ void TestTeam::keysWorkAsInADialog()
     if (clicks)
         QCOMPARE(clicks->count(), 1);
     deleteClosedWindows();
-    QVERIFY(!m_main->openedWindow(window));
+    QVERIFY(!openedWindowNamed(window));
 
     bool stored = false;
     if (window == "frmNameTeam")

@@ -1,9 +1,8 @@
-#include "RosterRules.h"
+#include "Roster.h"
 
-#include "core/RecordFiles.h"
+#include "RecordFiles.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -56,7 +55,7 @@ Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team
 {
     Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
     if (!teamFile)
-        return Failure{teamFile.error()};
+        return teamFile.failure();
     if (rosterHolds(teamFile->roster, player))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(player, team)};
     if (const auto existing = existingPlayerFile(appPath, team, player))
@@ -67,20 +66,4 @@ Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team
         if (teamFile->roster[slot].RosterPlayer.isEmpty())
             return RosterPlace{*teamFile, slot};
     return Failure{fullRosterMessage()};
-}
-
-Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace &place,
-                          const RosterEntry &entry)
-{
-    place.teamFile.roster[place.slot] = entry;
-    return RecordFiles::WriteTeamFile(appPath, team, place.teamFile);
-}
-
-ImportSource importSourceOf(const QString &playerFilePath)
-{
-    const QFileInfo file(playerFilePath);
-    QString name = file.fileName();
-    if (name.endsWith(QStringLiteral(".ply"), Qt::CaseInsensitive))
-        name.chop(4);
-    return {file.absolutePath() + QLatin1Char('/'), name};
 }

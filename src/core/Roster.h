@@ -1,9 +1,9 @@
 #pragma once
 
-// The roster rules of the team and player windows, apart from the widgets.
+// A team's roster of 27 slots: who is on it, where a new player goes, what a deletion leaves.
 
-#include "core/Outcome.h"
-#include "core/Records.h"
+#include "Outcome.h"
+#include "Records.h"
 
 #include <QString>
 
@@ -35,15 +35,3 @@ struct RosterPlace
 };
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
                                      const QString &player);
-// Puts `entry` in its place and writes the team file, so a new player is on the roster whatever
-// becomes of the team window.
-Outcome<void> putOnRoster(const QString &appPath, const QString &team, RosterPlace &place,
-                          const RosterEntry &entry);
-
-// A player file chosen for import: its folder (with a trailing "/") and the player's name.
-struct ImportSource
-{
-    QString folder;
-    QString name;
-};
-ImportSource importSourceOf(const QString &playerFilePath);

@@ -1,0 +1,218 @@
+#include "CurrentTeam.h"
+
+#include "CodeTables.h"
+#include "NameCheck.h"
+#include "RecordFiles.h"
+#include "Roster.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Codes -1 to 11 have a long name (empty for -1, 0 and 11); other codes keep the old label.
+void setPositionLabel(QString &label, int code)
+{
+    if (code >= -1 && code <= 11)
+        label = Codes::positionLongName(code);
+}
+
+QString photoPathFor(const QString &appPath, const PlayerProfile &profile)
+{
+    const QString stored = profile.PlayerPicturePath;
+    if (stored.isEmpty() || QFile::exists(stored))
+        return stored;
+    // Moved from another machine: the photo the picture editor saved in the team folder.
+    const QString inTeamFolder =
+        RecordFiles::photoFilePath(appPath, profile.TeamName, profile.PlayerName);
+    return QFile::exists(inTeamFolder) ? inTeamFolder : stored;
+}
+
+const QString WithoutTeam = QStringLiteral("\n\nScorebinder starts without a current team.");
+
+} // namespace
+
+void takeTeamProfile(MainState &state, const TeamHeader &header)
+{
+    state.Coach = header.Coach;
+    state.Asst = header.Asst;
+    state.Season = header.Season;
+}
+
+void takeTeamHeader(MainState &state, const TeamHeader &header)
+{
+    takeTeamProfile(state, header);
+    state.TeamBorderColor = header.TeamBorderColor;
+}
+
+void takePlayerProfile(MainState &state, const PlayerProfile &profile)
+{
+    state.PlayerName = profile.PlayerName;
+    state.Position1 = profile.Position1;
+    state.Position2 = profile.Position2;
+    state.Bats = profile.Bats;
+    state.Throws = profile.Throws;
+    state.Jersey = profile.Jersey;
+    state.HomeTown = profile.HomeTown;
+    state.HomeState = profile.HomeState;
+    state.Age = profile.Age;
+    state.PlayerPicturePath = profile.PlayerPicturePath;
+}
+
+Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
+                                   const QString &player)
+{
+    PlayerPage page;
+    Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(appPath, team);
+    if (!header)
+        return header.failure();
+    page.header = *header;
+    Outcome<PlayerProfile> profile =
+        RecordFiles::ReadPlayerFile(appPath, page.header.TeamName, player);
+    if (!profile)
+        return profile.failure();
+    page.profile = *profile;
+    // The player file names the team whose folder holds his stats.
+    const QString statsTeam = page.profile.TeamName;
+    const QString statsPath = RecordFiles::statsFilePath(appPath, statsTeam, player);
+    Outcome<GameRecords> records = RecordFiles::ReadGameFigures(appPath, statsTeam, player);
+    if (!records)
+        return records.failure();
+    Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records);
+    if (!totals)
+        return Failure{QStringLiteral("Cannot total \"%1\": %2").arg(statsPath, totals.error())};
+    page.totals = *totals;
+    page.photoPath = photoPathFor(appPath, page.profile);
+    return page;
+}
+
+void takePlayerPage(MainState &state, const PlayerPage &page)
+{
+    takeTeamHeader(state, page.header);
+    takePlayerProfile(state, page.profile);
+    state.TeamName = page.profile.TeamName;
+    state.PlayerPicturePath = page.photoPath;
+    state.totals = page.totals;
+    setPositionLabel(state.Position1Label, state.Position1);
+    setPositionLabel(state.Position2Label, state.Position2);
+}
+
+CurrentTeam::CurrentTeam(const QString &applicationPath)
+{
+    m_state.ApplicationPath =
+        applicationPath.endsWith('/') ? applicationPath : applicationPath + '/';
+}
+
+QStringList CurrentTeam::startUp()
+{
+    const QString &app = m_state.ApplicationPath;
+    QStringList problems;
+    Outcome<Settings> settings = RecordFiles::ReadSettings(app);
+    if (settings) {
+        m_state.TeamName = settings->TeamName;
+        m_state.PlayerName = settings->PlayerName;
+        m_state.Alignment = settings->Alignment;
+        m_state.TeamBorderColor = settings->TeamBorderColor;
+    } else if (QFileInfo::exists(RecordFiles::settingsFilePath(app))) {
+        problems.append(settings.error() + WithoutTeam);
+        m_keepSettingsFile = true;
+    }
+
+    if (!m_state.TeamName.isEmpty()) {
+        if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(app, m_state.TeamName);
+            !header) {
+            problems.append(header.error() + WithoutTeam);
+            m_unusedSettings = *settings;
+            m_state.TeamName.clear();
+            m_state.PlayerName.clear();
+        }
+    }
+    m_state.NewTeam = m_state.TeamName.isEmpty();
+    m_state.NewPlayer = m_state.PlayerName.isEmpty();
+    if (!m_state.NewPlayer) {
+        if (Outcome<void> refreshed = refreshPlayer(); !refreshed) {
+            problems.append(refreshed.error() +
+                            QStringLiteral("\n\nScorebinder starts without a current player."));
+            m_unusedSettings = *settings;
+            m_state.PlayerName.clear();
+            m_state.NewPlayer = true;
+        }
+    }
+    m_startTeam = m_state.TeamName;
+    m_startPlayer = m_state.PlayerName;
+    return problems;
+}
+
+Outcome<void> CurrentTeam::refreshPlayer()
+{
+    Outcome<PlayerPage> page =
+        readPlayerPage(m_state.ApplicationPath, m_state.TeamName, m_state.PlayerName);
+    if (!page)
+        return page.failure();
+    takePlayerPage(m_state, *page);
+    return {};
+}
+
+Outcome<TeamToOpen> CurrentTeam::readTeamToOpen(const QString &teamFilePath) const
+{
+    const QString &app = m_state.ApplicationPath;
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFileAt(teamFilePath);
+    if (!teamFile)
+        return teamFile.failure();
+    const TeamHeader &header = teamFile->header;
+    // The name in the header becomes a folder name: only a plain one will do.
+    if (const auto problem = pathPartProblem(header.TeamName))
+        return Failure{QStringLiteral("The team file \"%1\" names its team \"%2\", which cannot be "
+                                      "the name of a team's folder. %3")
+                           .arg(teamFilePath, header.TeamName, *problem)};
+    // A team is found through its folder in the program's folder, not through the file chosen.
+    const QString inProgramFolder = RecordFiles::teamFilePath(app, header.TeamName);
+    if (!QFileInfo::exists(inProgramFolder) || !isInsideFolder(app, inProgramFolder))
+        return Failure{QStringLiteral("Teams live in their own folders inside Scorebinder's folder "
+                                      "(%1). The team \"%2\" has no folder there, so it cannot be "
+                                      "opened.")
+                           .arg(QDir::toNativeSeparators(app), header.TeamName)};
+    TeamToOpen team{teamFilePath, *teamFile};
+    if (const QString &first = teamFile->roster[0].RosterPlayer; !first.isEmpty())
+        team.firstPlayer = readPlayerPage(app, header.TeamName, first);
+    return team;
+}
+
+std::optional<QString> CurrentTeam::open(const TeamToOpen &team)
+{
+    const TeamHeader &header = team.teamFile.header;
+    m_state.TeamPath = team.path;
+    m_state.TeamName = header.TeamName;
+    takeTeamHeader(m_state, header);
+    m_state.PlayerCount = qint16(rosterCount(team.teamFile.roster));
+    m_state.PlayerName = team.teamFile.roster[0].RosterPlayer;
+    m_state.Position1 = team.teamFile.roster[0].RosterPosition;
+    m_state.NewTeam = false;
+    m_state.NewPlayer = false;
+    if (team.firstPlayer) {
+        takePlayerPage(m_state, *team.firstPlayer);
+        return std::nullopt;
+    }
+    // No player, or one whose files cannot be read: the team is open without a current player.
+    const bool hadPlayer = !m_state.PlayerName.isEmpty();
+    m_state.PlayerName.clear();
+    if (!hadPlayer)
+        return std::nullopt;
+    return team.firstPlayer.error() +
+           QStringLiteral("\n\n%1 is open without a current player.").arg(m_state.TeamName);
+}
+
+Outcome<void> CurrentTeam::writeSettings() const
+{
+    if (m_keepSettingsFile && m_state.TeamName == m_startTeam)
+        return {};
+    Settings settings{m_state.TeamName, m_state.PlayerName, m_state.Alignment,
+                      m_state.TeamBorderColor};
+    if (m_unusedSettings && m_state.TeamName == m_startTeam &&
+        m_state.PlayerName == m_startPlayer) {
+        settings.TeamName = m_unusedSettings->TeamName;
+        settings.PlayerName = m_unusedSettings->PlayerName;
+    }
+    return RecordFiles::WriteSettings(m_state.ApplicationPath, settings);
+}
