@@ -7,7 +7,7 @@
 #include "core/Outcome.h"
 #include "core/Records.h"
 #include "platform/ClickLabel.h"
-#include "platform/StatsTableWindow.h"
+#include "tables/StatsTableWindow.h"
 
 #include <functional>
 

@@ -4,7 +4,7 @@
 // under the last of them.
 
 #include "TeamTables.h"
-#include "platform/StatsTableWindow.h"
+#include "tables/StatsTableWindow.h"
 
 #include <functional>
 

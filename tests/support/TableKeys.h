@@ -3,7 +3,7 @@
 // Enter and Esc in a list or table window: sent while Print has the focus, either presses Close,
 // and nothing is printed.
 
-#include "platform/StatsTableWindow.h"
+#include "tables/StatsTableWindow.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QPushButton>
