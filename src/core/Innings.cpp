@@ -1,6 +1,6 @@
 #include "Innings.h"
 
-#include "Statistics.h"
+#include "SingleText.h"
 
 #include <algorithm>
 #include <cmath>

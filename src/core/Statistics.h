@@ -4,6 +4,7 @@
 // card: every rate is rounded to three decimals with halves to even, from the exact counts.
 
 #include "Outcome.h"
+#include "SingleText.h"
 
 #include <QString>
 
@@ -38,7 +39,5 @@ float earnedRunAverage(int earnedRuns, float innings);
 
 QString formatRate(float rate);            // "#.000": .000, .333, 1.500
 QString formatRateLeadingZero(float rate); // "0.000": 0.000, 0.500, 4.050
-// The shortest decimal form of a Single, for whole values the plain integer: 3, 0.5.
-QString formatSingle(float value);
 
 } // namespace Stats

@@ -324,7 +324,7 @@ EntryTexts frmSingleGameStats::texts() const
     return t;
 }
 
-void frmSingleGameStats::show(const EntryTexts &t)
+void frmSingleGameStats::showTexts(const EntryTexts &t)
 {
     txtDate->setText(t.date);
     txtOpponent->setText(t.opponent);
@@ -343,7 +343,7 @@ void frmSingleGameStats::ShowGame()
 {
     EntryTexts t = texts();
     showGame(m_table.record(m_currentGame), t);
-    show(t);
+    showTexts(t);
 }
 
 bool frmSingleGameStats::CheckHits()
@@ -365,7 +365,7 @@ Outcome<GameRecord> frmSingleGameStats::shownRecord(EntryTexts t) const
 
 bool frmSingleGameStats::storeShown(EntryTexts &t)
 {
-    show(t);
+    showTexts(t);
     Outcome<GameRecord> record = shownRecord(t);
     if (!record) {
         m_main.dialogs().message(record.error(), Title, MessageButtons::OK,
@@ -393,7 +393,7 @@ void frmSingleGameStats::selectGame(int number)
         backToShown();
         return;
     }
-    show(t);
+    showTexts(t);
     m_gameChanged = false;
     m_currentGame = number;
     ShowGame();
@@ -406,7 +406,7 @@ void frmSingleGameStats::newGame()
         return;
     EntryTexts t = texts();
     fillEmptyBoxes(t, m_gameChanged);
-    show(t);
+    showTexts(t);
     if (m_gameChanged && !storeShown(t))
         return;
     const int number = m_table.addGame();

@@ -67,7 +67,8 @@ private:
     Outcome<GameRecord> shownRecord(GameEntry::EntryTexts texts) const;
     bool storeShown(GameEntry::EntryTexts &texts);
     GameEntry::EntryTexts texts() const;
-    void show(const GameEntry::EntryTexts &texts);
+    // The boxes take `texts`; named apart from QWidget::show(), which it must not hide.
+    void showTexts(const GameEntry::EntryTexts &texts);
     void ShowGame();
     void markEdited() { m_gameChanged = true; }
     QLineEdit *numberBox(const char *name, int left, int top);
