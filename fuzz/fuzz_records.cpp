@@ -24,7 +24,7 @@ template <class Record>
 QStringList describe(const Record &record)
 {
     QStringList fields;
-    Record::visit(record, [&](const char *name, const auto &value) {
+    visitFields(record, [&](const char *name, const auto &value) {
         using Field = std::decay_t<decltype(value)>;
         QString text;
         if constexpr (std::is_same_v<Field, QString>)

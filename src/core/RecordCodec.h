@@ -40,7 +40,7 @@ Outcome<void> appendLine(QByteArray &out, const Record &record)
 {
     // The whole line's room at once, then written in place: no growth field by field.
     qsizetype room = 2;
-    Record::visit(record, [&](const char *, const auto &value) {
+    visitFields(record, [&](const char *, const auto &value) {
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>)
             room += value.size() + 3;
         else
@@ -52,7 +52,7 @@ Outcome<void> appendLine(QByteArray &out, const Record &record)
     const char *refused = nullptr;
     const QString *refusedText = nullptr;
     bool first = true;
-    Record::visit(record, [&](const char *name, const auto &value) {
+    visitFields(record, [&](const char *name, const auto &value) {
         if (refused)
             return;
         if (!first)
@@ -139,7 +139,7 @@ int fieldCount()
     static const int count = [] {
         int fields = 0;
         Record record;
-        Record::visit(record, [&](const char *, auto &) { ++fields; });
+        visitFields(record, [&](const char *, auto &) { ++fields; });
         return fields;
     }();
     return count;
@@ -151,7 +151,7 @@ int fieldIndex(const char *name)
 {
     int index = 0, found = -1;
     Record record;
-    Record::visit(record, [&](const char *fieldName, auto &) {
+    visitFields(record, [&](const char *fieldName, auto &) {
         if (std::strcmp(fieldName, name) == 0)
             found = index;
         ++index;
@@ -206,7 +206,7 @@ public:
                                            .arg(expected));
         int index = 0;
         QString error;
-        Record::visit(record, [&](const char *name, auto &value) {
+        visitFields(record, [&](const char *name, auto &value) {
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>) {
                 if (m_keptText >= 0 && index != m_keptText) {
                     ++index;

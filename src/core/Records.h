@@ -1,14 +1,30 @@
 #pragma once
 
-// The record types stored in the data folder. Each type lists its fields, in file order, through
-// visit(), which the record codec uses to write and read a line; the field names appear in error
-// messages.
+// The record types stored in the data folder. Each type lists its fields once, in file order, by
+// name and member through fields(): the record codec writes and reads a line from that list, the
+// comparisons compare by it, and the field names appear in error messages.
 
 #include <QString>
 #include <QVector>
 
 #include <array>
-#include <tuple>
+#include <type_traits>
+
+// Calls visitor(name, field) for each field of `record`, in file order.
+template <class Record, class Visitor>
+void visitFields(Record &record, Visitor &&visitor)
+{
+    std::remove_const_t<Record>::fields(
+        [&](const char *name, auto member) { visitor(name, record.*member); });
+}
+
+template <class Record>
+bool sameFields(const Record &a, const Record &b)
+{
+    bool same = true;
+    Record::fields([&](const char *, auto member) { same = same && a.*member == b.*member; });
+    return same;
+}
 
 constexpr int RosterSlots = 27;
 constexpr int MaxGames = 200;
@@ -21,16 +37,15 @@ struct Settings
     qint16 Alignment = 0;
     qint32 TeamBorderColor = 0;
 
-    template <class Self, class Visitor>
-    static void visit(Self &self, Visitor &&field)
+    template <class Field>
+    static void fields(Field &&field)
     {
-        field("TeamName", self.TeamName);
-        field("PlayerName", self.PlayerName);
-        field("Alignment", self.Alignment);
-        field("TeamBorderColor", self.TeamBorderColor);
+        field("TeamName", &Settings::TeamName);
+        field("PlayerName", &Settings::PlayerName);
+        field("Alignment", &Settings::Alignment);
+        field("TeamBorderColor", &Settings::TeamBorderColor);
     }
-    auto tied() const { return std::tie(TeamName, PlayerName, Alignment, TeamBorderColor); }
-    bool operator==(const Settings &o) const { return tied() == o.tied(); }
+    bool operator==(const Settings &o) const { return sameFields(*this, o); }
 };
 
 struct TeamHeader
@@ -42,21 +57,17 @@ struct TeamHeader
     QString TeamReserved; // kept as read; nothing shows or changes it
     qint32 TeamBorderColor = 0;
 
-    template <class Self, class Visitor>
-    static void visit(Self &self, Visitor &&field)
+    template <class Field>
+    static void fields(Field &&field)
     {
-        field("TeamName", self.TeamName);
-        field("Coach", self.Coach);
-        field("Asst", self.Asst);
-        field("Season", self.Season);
-        field("TeamReserved", self.TeamReserved);
-        field("TeamBorderColor", self.TeamBorderColor);
+        field("TeamName", &TeamHeader::TeamName);
+        field("Coach", &TeamHeader::Coach);
+        field("Asst", &TeamHeader::Asst);
+        field("Season", &TeamHeader::Season);
+        field("TeamReserved", &TeamHeader::TeamReserved);
+        field("TeamBorderColor", &TeamHeader::TeamBorderColor);
     }
-    auto tied() const
-    {
-        return std::tie(TeamName, Coach, Asst, Season, TeamReserved, TeamBorderColor);
-    }
-    bool operator==(const TeamHeader &o) const { return tied() == o.tied(); }
+    bool operator==(const TeamHeader &o) const { return sameFields(*this, o); }
 };
 
 struct RosterEntry
@@ -64,14 +75,13 @@ struct RosterEntry
     QString RosterPlayer; // "" = empty slot
     qint16 RosterPosition = 0;
 
-    template <class Self, class Visitor>
-    static void visit(Self &self, Visitor &&field)
+    template <class Field>
+    static void fields(Field &&field)
     {
-        field("RosterPlayer", self.RosterPlayer);
-        field("RosterPosition", self.RosterPosition);
+        field("RosterPlayer", &RosterEntry::RosterPlayer);
+        field("RosterPosition", &RosterEntry::RosterPosition);
     }
-    auto tied() const { return std::tie(RosterPlayer, RosterPosition); }
-    bool operator==(const RosterEntry &o) const { return tied() == o.tied(); }
+    bool operator==(const RosterEntry &o) const { return sameFields(*this, o); }
 };
 
 struct TeamFile
@@ -96,27 +106,22 @@ struct PlayerProfile
     qint16 Age = 0;
     QString PlayerPicturePath;
 
-    template <class Self, class Visitor>
-    static void visit(Self &self, Visitor &&field)
+    template <class Field>
+    static void fields(Field &&field)
     {
-        field("PlayerName", self.PlayerName);
-        field("TeamName", self.TeamName);
-        field("Position1", self.Position1);
-        field("Position2", self.Position2);
-        field("Bats", self.Bats);
-        field("Throws", self.Throws);
-        field("Jersey", self.Jersey);
-        field("HomeTown", self.HomeTown);
-        field("HomeState", self.HomeState);
-        field("Age", self.Age);
-        field("PlayerPicturePath", self.PlayerPicturePath);
+        field("PlayerName", &PlayerProfile::PlayerName);
+        field("TeamName", &PlayerProfile::TeamName);
+        field("Position1", &PlayerProfile::Position1);
+        field("Position2", &PlayerProfile::Position2);
+        field("Bats", &PlayerProfile::Bats);
+        field("Throws", &PlayerProfile::Throws);
+        field("Jersey", &PlayerProfile::Jersey);
+        field("HomeTown", &PlayerProfile::HomeTown);
+        field("HomeState", &PlayerProfile::HomeState);
+        field("Age", &PlayerProfile::Age);
+        field("PlayerPicturePath", &PlayerProfile::PlayerPicturePath);
     }
-    auto tied() const
-    {
-        return std::tie(PlayerName, TeamName, Position1, Position2, Bats, Throws, Jersey, HomeTown,
-                        HomeState, Age, PlayerPicturePath);
-    }
-    bool operator==(const PlayerProfile &o) const { return tied() == o.tied(); }
+    bool operator==(const PlayerProfile &o) const { return sameFields(*this, o); }
 };
 
 struct GameRecord
@@ -146,41 +151,35 @@ struct GameRecord
     QString Decision;
     QString Highlights;
 
-    template <class Self, class Visitor>
-    static void visit(Self &self, Visitor &&field)
+    template <class Field>
+    static void fields(Field &&field)
     {
-        field("GameNumber", self.GameNumber);
-        field("BHits", self.BHits);
-        field("BAtBats", self.BAtBats);
-        field("BRuns", self.BRuns);
-        field("BWalks", self.BWalks);
-        field("BDoubles", self.BDoubles);
-        field("BTriples", self.BTriples);
-        field("BHomers", self.BHomers);
-        field("BSOs", self.BSOs);
-        field("BSBs", self.BSBs);
-        field("BRBIs", self.BRBIs);
-        field("PAtBats", self.PAtBats);
-        field("PHits", self.PHits);
-        field("PRuns", self.PRuns);
-        field("PInnings", self.PInnings);
-        field("PWalks", self.PWalks);
-        field("PSOs", self.PSOs);
-        field("PStrikes", self.PStrikes);
-        field("PBalls", self.PBalls);
-        field("PWildPitches", self.PWildPitches);
-        field("GameDate", self.GameDate);
-        field("Opponent", self.Opponent);
-        field("Decision", self.Decision);
-        field("Highlights", self.Highlights);
+        field("GameNumber", &GameRecord::GameNumber);
+        field("BHits", &GameRecord::BHits);
+        field("BAtBats", &GameRecord::BAtBats);
+        field("BRuns", &GameRecord::BRuns);
+        field("BWalks", &GameRecord::BWalks);
+        field("BDoubles", &GameRecord::BDoubles);
+        field("BTriples", &GameRecord::BTriples);
+        field("BHomers", &GameRecord::BHomers);
+        field("BSOs", &GameRecord::BSOs);
+        field("BSBs", &GameRecord::BSBs);
+        field("BRBIs", &GameRecord::BRBIs);
+        field("PAtBats", &GameRecord::PAtBats);
+        field("PHits", &GameRecord::PHits);
+        field("PRuns", &GameRecord::PRuns);
+        field("PInnings", &GameRecord::PInnings);
+        field("PWalks", &GameRecord::PWalks);
+        field("PSOs", &GameRecord::PSOs);
+        field("PStrikes", &GameRecord::PStrikes);
+        field("PBalls", &GameRecord::PBalls);
+        field("PWildPitches", &GameRecord::PWildPitches);
+        field("GameDate", &GameRecord::GameDate);
+        field("Opponent", &GameRecord::Opponent);
+        field("Decision", &GameRecord::Decision);
+        field("Highlights", &GameRecord::Highlights);
     }
-    auto tied() const
-    {
-        return std::tie(GameNumber, BHits, BAtBats, BRuns, BWalks, BDoubles, BTriples, BHomers,
-                        BSOs, BSBs, BRBIs, PAtBats, PHits, PRuns, PInnings, PWalks, PSOs, PStrikes,
-                        PBalls, PWildPitches, GameDate, Opponent, Decision, Highlights);
-    }
-    bool operator==(const GameRecord &o) const { return tied() == o.tied(); }
+    bool operator==(const GameRecord &o) const { return sameFields(*this, o); }
     bool operator!=(const GameRecord &o) const { return !(*this == o); }
 };
 // Numbers and implicitly shared texts: a list of games may move its records as plain bytes.
