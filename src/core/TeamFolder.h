@@ -1,8 +1,10 @@
 #pragma once
 
-// Every change of a team's folder, each written once: which files it writes, in which order, and
-// what it takes back when a later write fails. The windows collect what the user typed, call one
-// of these and show the message of a failure; none of them writes a record file itself.
+// Every change of a team's folder, each written once: which files it writes and in which order.
+// An operation that changes several files changes all or none of them: when a step fails, the
+// steps before it are taken back (the old files written back, its new files removed) and the
+// failure names the file and the reason. The windows collect what the user typed, call one of
+// these and show the message of a failure; none of them writes a record file itself.
 
 #include "Outcome.h"
 #include "Records.h"
@@ -18,16 +20,15 @@ namespace TeamFolder {
 // Whether the team has a readable team file, so that creating it would overwrite it.
 bool teamExists(const QString &appPath, const QString &team);
 
-// A team with an empty roster: its folder made, or, for a team that exists, its players' files
-// deleted (photos stay); then its team file with only its name.
+// A team with an empty roster: its folder made and its team file with only its name; for a team
+// that exists, the team file rewritten so, then its players' files deleted (photos stay).
 Outcome<void> createTeam(const QString &appPath, const QString &team);
 
 // The team file as the team window holds it: the header's texts and the roster.
 Outcome<void> storeTeamProfile(const QString &appPath, const TeamFile &teamFile);
 
 // A player put on his team: his place on the roster found before anything is written, then his
-// stats file, his player file and the team file with him in that place. When a write fails, his
-// files written so far are removed again and the team file is as it was.
+// stats file, his player file and the team file with him in that place.
 struct AddedPlayer
 {
     TeamFile teamFile; // as stored, with him on the roster
@@ -51,15 +52,9 @@ Outcome<PlayerImport> readPlayerToImport(const QString &appPath, const QString &
 Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
                                   const PlayerImport &source, bool keepStats);
 
-// A player off the roster: the team file `withoutHim` written first, so a failure leaves him listed
-// with his files, never listed without them; then his player and stats files. Fails, writing
-// nothing, when the team file cannot be written; once it is, `files` tells whether his files went.
-struct Deletion
-{
-    Outcome<void> files;
-};
-Outcome<Deletion> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
-                               const QString &player);
+// A player off the roster: the team file `withoutHim`, then his player and stats files deleted.
+Outcome<void> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
+                           const QString &player);
 
 // A player's profile, as the player window holds it.
 Outcome<void> storePlayerProfile(const QString &appPath, const QString &team,

@@ -356,10 +356,11 @@ void frmTeamData::deletePlayer(int slot)
     MainState &state = m_main.state();
     const QString current = currentAfterDeleting(m_roster, slot, state.PlayerName);
     const TeamFile withoutHim = shownTeamFile(remaining);
-    Outcome<TeamFolder::Deletion> deleted = [&] {
+    Outcome<void> deleted = [&] {
         BusyPointer busy;
         return TeamFolder::deletePlayer(state.ApplicationPath, withoutHim, name);
     }();
+    // A failure leaves him on the roster with his files, as before the click.
     if (!deleted) {
         tell(deleted.error(), MessageIcon::Critical);
         return;
@@ -368,9 +369,6 @@ void frmTeamData::deletePlayer(int slot)
     state.PlayerName = current;
     // Show what the team file holds now; the other slots keep their stored positions.
     LoadTeam(false);
-    // He is off the roster either way; files left behind are named so the user can remove them.
-    if (!deleted->files)
-        tell(deleted->files.error(), MessageIcon::Critical);
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

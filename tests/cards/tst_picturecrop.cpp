@@ -456,8 +456,8 @@ void TestPictureCrop::filesThatCannotBeWritten_data()
     QTest::newRow("team file damaged") << "team";
 }
 
-// A message names the file; the files after it stay as they were, and the window stays open with
-// its work, so nothing the user did is lost.
+// A message names the file; every file stays as it was (the photo written before the failure is
+// taken back), and the window stays open with its work, so nothing the user did is lost.
 void TestPictureCrop::filesThatCannotBeWritten()
 {
     QFETCH(QString, broken);
@@ -477,7 +477,7 @@ void TestPictureCrop::filesThatCannotBeWritten()
     QVERIFY2(told.contains(broken == "player" ? playerFile() : teamFile()), qPrintable(told));
     QVERIFY(w.isVisible() && w.PictureCropped());
     QCOMPARE(readBytes(teamFile()), team);
-    QVERIFY(QFile::exists(photoFile())); // written before the file that failed
+    QVERIFY(!QFile::exists(photoFile())); // written before the file that failed, then removed
     QCOMPARE(m_host->s.PlayerPicturePath, QString());
     QCOMPARE(m_host->s.TeamBorderColor, Red);
     QCOMPARE(m_host->refreshes, 0);
