@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include "core/AtomicSave.h"
+
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -70,15 +73,64 @@ bool ReadOnlyFolder::refusesNewFiles() const
     return false;
 }
 
-void ReadOnlyFolder::setImmutable(bool on)
+namespace {
+
+// Sets or clears the file system's immutable flag; whether the flag is set afterwards.
+bool setImmutableFlag(const QString &path, bool on)
 {
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
-        return;
+        return false;
     int flags = 0;
+    bool set = false;
     if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
         flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        set = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0 && on;
     }
     ::close(fd);
+    return set;
+}
+
+} // namespace
+
+void ReadOnlyFolder::setImmutable(bool on)
+{
+    setImmutableFlag(m_path, on);
+}
+
+FixedFile::FixedFile(const QString &path) : m_path(path), m_fixed(setImmutableFlag(path, true)) {}
+
+FixedFile::~FixedFile()
+{
+    setImmutableFlag(m_path, false);
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    keepRunningPastFileSizeLimit();
+    ::getrlimit(RLIMIT_FSIZE, &m_old);
+    rlimit limit = m_old;
+    limit.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_old);
+}
+
+QMap<QString, QByteArray> folderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = QDir(folder).relativeFilePath(path);
+        if (it.fileInfo().isDir())
+            contents.insert(name + QLatin1Char('/'), QByteArray());
+        else
+            contents.insert(name, readBytes(path));
+    }
+    return contents;
 }

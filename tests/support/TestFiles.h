@@ -3,7 +3,10 @@
 // Small helpers for tests that work on real files in a temporary folder.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+
+#include <sys/resource.h>
 
 // A stats file holding only the placeholder record 0, as a new player gets it.
 inline const QByteArray NewStatsFile =
@@ -31,3 +34,32 @@ private:
 
     QString m_path;
 };
+
+// Makes a file refuse every change, its replacement and its deletion, for its lifetime, by the file
+// system's immutable flag.
+class FixedFile
+{
+public:
+    explicit FixedFile(const QString &path);
+    ~FixedFile();
+    bool fixed() const { return m_fixed; }
+
+private:
+    QString m_path;
+    bool m_fixed;
+};
+
+// No file of this process may grow past `bytes` for the limit's lifetime: a longer write fails
+// with "File too large".
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+
+private:
+    rlimit m_old{};
+};
+
+// Every file under `folder` by its path relative to it, with its bytes; a folder as "name/".
+QMap<QString, QByteArray> folderContents(const QString &folder);

@@ -1,0 +1,250 @@
+// The team-folder operations on real folders: each row is a folder, an operation on it, a fault at
+// one of its steps, the files that differ afterwards (byte for byte) and the message. A failing
+// step leaves the folder exactly as it was: no old file changed, no new file left.
+
+#include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// A changed file's bytes, or that it is gone; "{app}" stands for the program's folder.
+using Changes = QMap<QString, QByteArray>;
+const QByteArray Gone = "(gone)";
+const QByteArray Folder = "(folder)";
+
+template <class T>
+QString messageOf(const Outcome<T> &outcome)
+{
+    return outcome.error();
+}
+
+const PlayerProfile Ann{"Ann", "Team1", 2, 0, 1, 1, 5, "North Oakland Hills", "California", 11, ""};
+const QByteArray AnnFile =
+    "\"Ann\",\"Team1\",2,0,1,1,5,\"North Oakland Hills\",\"California\",11,\"\"\r\n";
+constexpr qint32 Green = 0x00FF00;
+
+} // namespace
+
+class TestTeamFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void operations_data();
+    void operations();
+
+private:
+    QByteArray fixture(const QString &name) const { return readBytes(m_app + name); }
+    QByteArray teamFileWith(const QByteArray &from, const QByteArray &to) const
+    {
+        QByteArray bytes = fixture("Team1/Team1.tea");
+        return bytes.replace(from, to);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
+};
+
+// The summary fixture's Team1 (Player1 with photo and three games, Player2 with none), and an empty
+// Team2 beside it.
+void TestTeamFolder::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = m_dir->path() + '/';
+    copyFixture("summary", m_dir->path());
+    writeBytes(m_app + "Team2/Team2.tea", newTeamFile("Team2"));
+}
+
+void TestTeamFolder::operations_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("fault"); // "", "limit <bytes>" or "fixed <file>"
+    QTest::addColumn<Changes>("changes");
+    QTest::addColumn<QString>("message");
+
+    init(); // the fixture's bytes, to describe the changes
+    const QByteArray player1 = fixture("Team1/Player1.ply");
+    const QByteArray games1 = fixture("Team1/Player1.sta");
+    const QByteArray slot2 = "\"Player2\",1\r\n\"\",0\r\n";
+    const QString tooLarge = QStringLiteral("Cannot save \"{app}%1\": File too large");
+    const QString refused = QStringLiteral("Cannot save \"{app}%1\": Operation not permitted");
+    const QString undeletable = QStringLiteral("Cannot delete \"{app}%1\": Operation not permitted");
+    const Changes none;
+
+    QTest::newRow("new team") << "create Team3" << ""
+                              << Changes{{"Team3/", Folder},
+                                         {"Team3/Team3.tea", newTeamFile("Team3")}}
+                              << "";
+    QTest::newRow("new team, team file fails")
+        << "create Team3" << "limit 100" << none << tooLarge.arg("Team3/Team3.tea");
+    QTest::newRow("team overwritten")
+        << "create Team1" << ""
+        << Changes{{"Team1/Team1.tea", newTeamFile("Team1")},
+                   {"Team1/Player1.ply", Gone},
+                   {"Team1/Player1.sta", Gone},
+                   {"Team1/Player2.ply", Gone},
+                   {"Team1/Player2.sta", Gone}}
+        << "";
+    QTest::newRow("team overwritten, team file fails")
+        << "create Team1" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+    QTest::newRow("team overwritten, a player's file cannot go")
+        << "create Team1" << "fixed Team1/Player2.sta" << none
+        << undeletable.arg("Team1/Player2.sta");
+
+    QTest::newRow("player added")
+        << "add Ann" << ""
+        << Changes{{"Team1/Ann.sta", NewStatsFile},
+                   {"Team1/Ann.ply", AnnFile},
+                   {"Team1/Team1.tea", teamFileWith(slot2, "\"Player2\",1\r\n\"Ann\",2\r\n")}}
+        << "";
+    QTest::newRow("player added, stats file fails")
+        << "add Ann" << "limit 52" << none << tooLarge.arg("Team1/Ann.sta");
+    QTest::newRow("player added, player file fails")
+        << "add Ann" << "limit 60" << none << tooLarge.arg("Team1/Ann.ply");
+    QTest::newRow("player added, team file fails")
+        << "add Ann" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+
+    QByteArray imported = player1;
+    imported.replace("\"Team1\"", "\"Team2\"");
+    // Team2's roster takes him in its first slot.
+    QByteArray team2 = newTeamFile("Team2");
+    const qsizetype firstSlot = team2.indexOf("\r\n") + 2;
+    team2.replace(firstSlot, 6, "\"Player1\",3\r\n");
+    QTest::newRow("player imported with his games")
+        << "import Player1 into Team2" << ""
+        << Changes{{"Team2/Player1.sta", games1},
+                   {"Team2/Player1.ply", imported},
+                   {"Team2/Team2.tea", team2}}
+        << "";
+    QTest::newRow("player imported without his games")
+        << "import Player1 into Team2, no games" << ""
+        << Changes{{"Team2/Player1.sta", NewStatsFile},
+                   {"Team2/Player1.ply", imported},
+                   {"Team2/Team2.tea", team2}}
+        << "";
+    QTest::newRow("player imported, stats file fails")
+        << "import Player1 into Team2" << "limit 301" << none << tooLarge.arg("Team2/Player1.sta");
+    QTest::newRow("player imported, player file fails")
+        << "import Player1 into Team2, no games" << "limit 60" << none
+        << tooLarge.arg("Team2/Player1.ply");
+    QTest::newRow("player imported, team file fails")
+        << "import Player1 into Team2" << "fixed Team2/Team2.tea" << none
+        << refused.arg("Team2/Team2.tea");
+    QTest::newRow("player imported onto his own roster")
+        << "import Player1 into Team1" << "" << none << "Player1 is already a player of Team1.";
+
+    QTest::newRow("player deleted")
+        << "delete Player2" << ""
+        << Changes{{"Team1/Team1.tea", teamFileWith(slot2, "\"\",0\r\n\"\",0\r\n")},
+                   {"Team1/Player2.ply", Gone},
+                   {"Team1/Player2.sta", Gone}}
+        << "";
+    QTest::newRow("player deleted, team file fails")
+        << "delete Player2" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+    QTest::newRow("player deleted, player file cannot go")
+        << "delete Player2" << "fixed Team1/Player2.ply" << none
+        << undeletable.arg("Team1/Player2.ply");
+    QTest::newRow("player deleted, stats file cannot go")
+        << "delete Player2" << "fixed Team1/Player2.sta" << none
+        << undeletable.arg("Team1/Player2.sta");
+
+    QByteArray photoPlayer = player1;
+    photoPlayer.replace("C:\\Scorebinder\\Team1\\Player1.bmp", "{app}Team1/Player1.bmp");
+    const QByteArray greenTeam = teamFileWith("\"\",255\r\n", "\"\",65280\r\n");
+    QTest::newRow("card photo")
+        << "card photo" << ""
+        << Changes{{"Team1/Player1.bmp", "BM new photo"},
+                   {"Team1/Player1.ply", photoPlayer},
+                   {"Team1/Team1.tea", greenTeam}}
+        << "";
+    QTest::newRow("card photo, photo fails")
+        << "card photo" << "fixed Team1/Player1.bmp" << none << refused.arg("Team1/Player1.bmp");
+    QTest::newRow("card photo, player file fails")
+        << "card photo" << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
+    QTest::newRow("card photo, team file fails")
+        << "card photo" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+
+    QTest::newRow("card options")
+        << "card options" << "" << Changes{{"Team1/Team1.tea", greenTeam}} << "";
+    QTest::newRow("card options, player file fails")
+        << "card options" << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
+    QTest::newRow("card options, team file fails")
+        << "card options" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+}
+
+void TestTeamFolder::operations()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, fault);
+    QFETCH(Changes, changes);
+    QFETCH(QString, message);
+
+    const QString &app = m_app;
+    const auto importInto = [&](const QString &team, bool keepGames) {
+        Outcome<TeamFolder::PlayerImport> source =
+            TeamFolder::readPlayerToImport(app, team, app + "Team1/Player1.ply");
+        return source ? messageOf(TeamFolder::importPlayer(app, team, *source, keepGames))
+                      : source.error();
+    };
+    const QHash<QString, std::function<QString()>> operations = {
+        {"create Team3", [&] { return messageOf(TeamFolder::createTeam(app, "Team3")); }},
+        {"create Team1", [&] { return messageOf(TeamFolder::createTeam(app, "Team1")); }},
+        {"add Ann", [&] { return messageOf(TeamFolder::addPlayer(app, "Team1", Ann)); }},
+        {"import Player1 into Team2", [&] { return importInto("Team2", true); }},
+        {"import Player1 into Team2, no games", [&] { return importInto("Team2", false); }},
+        {"import Player1 into Team1", [&] { return importInto("Team1", true); }},
+        {"delete Player2",
+         [&] {
+             TeamFile without = *RecordFiles::ReadTeamFile(app, "Team1");
+             without.roster[1] = RosterEntry{};
+             return messageOf(TeamFolder::deletePlayer(app, without, "Player2"));
+         }},
+        {"card photo",
+         [&] {
+             return messageOf(TeamFolder::storeCardPhoto(app, "Team1", "Player1",
+                                                         QByteArray("BM new photo"), "", Green));
+         }},
+        {"card options",
+         [&] { return messageOf(TeamFolder::storeCardOptions(app, "Team1", "Player1", Green)); }},
+    };
+    QVERIFY(operations.contains(operation));
+
+    QMap<QString, QByteArray> expected = folderContents(m_dir->path());
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+        if (change.value() == Gone)
+            expected.remove(change.key());
+        else if (change.value() == Folder)
+            expected.insert(change.key(), QByteArray());
+        else
+            expected.insert(change.key(), QByteArray(change.value()).replace("{app}", app.toUtf8()));
+    }
+
+    QString told;
+    {
+        std::optional<FixedFile> fixed;
+        std::optional<FileSizeLimit> limit;
+        if (fault.startsWith("fixed ") && !fixed.emplace(app + fault.mid(6)).fixed())
+            QSKIP("this file system has no immutable files");
+        if (fault.startsWith("limit "))
+            limit.emplace(fault.mid(6).toLongLong());
+        told = operations[operation]();
+    }
+    QCOMPARE(told, QString(message).replace("{app}", app));
+    const QMap<QString, QByteArray> after = folderContents(m_dir->path());
+    for (const QString &name : after.keys() + expected.keys())
+        QVERIFY2(after.value(name, Gone) == expected.value(name, Gone),
+                 qPrintable(name + ": " + after.value(name, Gone).left(80) + " != expected " +
+                            expected.value(name, Gone).left(80)));
+}
+
+QTEST_GUILESS_MAIN(TestTeamFolder)
+#include "tst_teamfolder.moc"
