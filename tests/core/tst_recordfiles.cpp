@@ -41,25 +41,6 @@ private:
     qint64 m_limit;
 };
 
-// Files larger than `bytes` cannot be written while it lives, as on a nearly full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        // As the program does at start; without it the signal would end this test.
-        keepRunningPastFileSizeLimit();
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-
 } // namespace
 
 class TestRecordFiles : public QObject
