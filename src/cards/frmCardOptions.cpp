@@ -207,8 +207,8 @@ bool frmCardOptions::rewriteFiles(qint32 borderColor)
 {
     if (m_team.isEmpty())
         return true;
-    Outcome<void> written = TeamFolder::storeCardOptions(m_host.state().ApplicationPath, m_team,
-                                                         m_player, borderColor);
+    Outcome<void> written =
+        TeamFolder::storeCardOptions(m_host.state().ApplicationPath, m_team, m_player, borderColor);
     if (!written) {
         tell(written.error() + QStringLiteral("\n\nThe new card options are in use; the file was "
                                               "left as it was."));

@@ -333,8 +333,8 @@ bool frmPictureCrop::store()
         }
         photo = *bitmap;
     }
-    Outcome<QString> recorded = TeamFolder::storeCardPhoto(app, m_team, m_player, photo,
-                                                           m_picturePath, m_borderColor);
+    Outcome<QString> recorded =
+        TeamFolder::storeCardPhoto(app, m_team, m_player, photo, m_picturePath, m_borderColor);
     if (!recorded) {
         tell(recorded.error(), MessageIcon::Exclamation);
         return false;

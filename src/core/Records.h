@@ -15,8 +15,9 @@
 template <class Record, class Visitor>
 [[gnu::always_inline]] inline void visitFields(Record &record, Visitor &&visitor)
 {
-    std::remove_const_t<Record>::fields([&](const char *name, auto member)
-                                            [[gnu::always_inline]] { visitor(name, record.*member); });
+    std::remove_const_t<Record>::fields([&](const char *name, auto member) [[gnu::always_inline]] {
+        visitor(name, record.*member);
+    });
 }
 
 template <class Record>

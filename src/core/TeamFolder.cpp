@@ -34,8 +34,8 @@ Outcome<void> createTeam(const QString &appPath, const QString &team)
     UndoLog undo;
     if (Outcome<void> kept = undo.remember(RecordFiles::teamFilePath(appPath, team)); !kept)
         return kept;
-    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.ply"), QStringLiteral("*.sta")},
-                                                      QDir::Files | QDir::Hidden))
+    for (const QString &name : QDir(folder).entryList(
+             {QStringLiteral("*.ply"), QStringLiteral("*.sta")}, QDir::Files | QDir::Hidden))
         if (Outcome<void> kept = undo.remember(folder + name); !kept)
             return kept;
     if (Outcome<void> written = RecordFiles::WriteTeamFile(appPath, team, teamFile); !written)
@@ -178,7 +178,8 @@ Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, con
         !kept)
         return kept.failure();
     if (photo)
-        if (Outcome<void> saved = RecordFiles::WritePhotoFile(appPath, team, player, *photo); !saved)
+        if (Outcome<void> saved = RecordFiles::WritePhotoFile(appPath, team, player, *photo);
+            !saved)
             return undo.undoAfter(saved.failure());
     const QString recorded = photo ? photoPath : keptPath;
     if (Outcome<void> written =

@@ -473,8 +473,7 @@ bool frmSingleGameStats::storeAndWrite()
         return true;
     const QString &app = m_main.state().ApplicationPath;
     const GameRecords records = m_table.toWrite();
-    if (Outcome<void> written = TeamFolder::storeGames(app, m_team, m_player, records);
-        !written) {
+    if (Outcome<void> written = TeamFolder::storeGames(app, m_team, m_player, records); !written) {
         m_main.dialogs().message(written.error() +
                                      QStringLiteral("\n\nYour games are still here; try again."),
                                  Title, MessageButtons::OK, MessageIcon::Critical);

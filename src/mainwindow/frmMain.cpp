@@ -1,10 +1,10 @@
 #include "frmMain.h"
 
 #include "PlayerPage.h"
-#include "core/CurrentTeam.h"
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
+#include "core/CurrentTeam.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
@@ -439,34 +439,33 @@ void frmMain::editPlayer()
 void frmMain::enterGames()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow<frmSingleGameStats>(*owner,
-                   [this] { return frmSingleGameStats::open(*this); });
+        showWindow<frmSingleGameStats>(*owner, [this] { return frmSingleGameStats::open(*this); });
 }
 
 void frmMain::battingByGame()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow<frmSeasonBattingStats>(*owner,
-                   [this] { return new frmSeasonBattingStats(*this); });
+                                          [this] { return new frmSeasonBattingStats(*this); });
 }
 
 void frmMain::pitchingByGame()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow<frmSeasonPitchingStats>(*owner,
-                   [this] { return new frmSeasonPitchingStats(*this); });
+                                           [this] { return new frmSeasonPitchingStats(*this); });
 }
 
 void frmMain::teamBatting()
 {
     showWindow<frmTeamBattingStats>(currentTeamOwner(),
-               [this] { return new frmTeamBattingStats(*this); });
+                                    [this] { return new frmTeamBattingStats(*this); });
 }
 
 void frmMain::teamPitching()
 {
     showWindow<frmTeamPitchingStats>(currentTeamOwner(),
-               [this] { return new frmTeamPitchingStats(*this); });
+                                     [this] { return new frmTeamPitchingStats(*this); });
 }
 
 void frmMain::viewCard()

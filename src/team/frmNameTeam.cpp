@@ -59,8 +59,7 @@ void frmNameTeam::submit()
     state.TeamName = team;
     state.NewPlayer = true;
     state.PlayerName.clear();
-    m_main.showWindow<frmTeamData>({team, QString()},
-                                   [this] { return frmTeamData::open(m_main); });
+    m_main.showWindow<frmTeamData>({team, QString()}, [this] { return frmTeamData::open(m_main); });
     close();
 }
 
@@ -81,8 +80,7 @@ frmNameTeam::Creation frmNameTeam::CreateTeam(const QString &team)
         return TeamFolder::createTeam(app, team);
     }();
     if (!created) {
-        m_main.dialogs().message(created.error(), Title, MessageButtons::OK,
-                                 MessageIcon::Critical);
+        m_main.dialogs().message(created.error(), Title, MessageButtons::OK, MessageIcon::Critical);
         return Creation::Failed;
     }
     return Creation::Created;

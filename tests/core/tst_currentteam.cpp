@@ -61,22 +61,30 @@ void TestCurrentTeam::startUp_data()
     QTest::addColumn<QStringList>("told");
     QTest::addColumn<QByteArray>("settingsAtExit");
 
-    QTest::newRow("remembered team and player")
-        << "" << "Team1" << "Player1" << QStringList() << Remembered;
-    QTest::newRow("no settings yet")
-        << "remove settings.dft" << "" << "" << QStringList() << QByteArray("\"\",\"\",0,0\r\n");
+    QTest::newRow("remembered team and player") << ""
+                                                << "Team1"
+                                                << "Player1" << QStringList() << Remembered;
+    QTest::newRow("no settings yet") << "remove settings.dft"
+                                     << ""
+                                     << "" << QStringList() << QByteArray("\"\",\"\",0,0\r\n");
     QTest::newRow("settings unreadable, left as they are")
-        << "write settings.dft=damaged" << "" << ""
+        << "write settings.dft=damaged"
+        << ""
+        << ""
         << QStringList{"Cannot read \"{app}settings.dft\", line 1: it has 1 fields where the "
                        "settings record has 4.\n\nScorebinder starts without a current team."}
         << QByteArray("damaged");
     QTest::newRow("remembered team gone, remembered still")
-        << "remove Team1/Team1.tea" << "" << ""
+        << "remove Team1/Team1.tea"
+        << ""
+        << ""
         << QStringList{"Cannot read \"{app}Team1/Team1.tea\": the file does not exist.\n\n"
                        "Scorebinder starts without a current team."}
         << Remembered;
     QTest::newRow("remembered player gone, remembered still")
-        << "remove Team1/Player1.ply" << "Team1" << ""
+        << "remove Team1/Player1.ply"
+        << "Team1"
+        << ""
         << QStringList{"Cannot read \"{app}Team1/Player1.ply\": the file does not exist.\n\n"
                        "Scorebinder starts without a current player."}
         << Remembered;
@@ -117,19 +125,35 @@ void TestCurrentTeam::openTeam_data()
     QTest::addColumn<QString>("player");
     QTest::addColumn<QString>("told");
 
-    QTest::newRow("team with players")
-        << "" << "Team1/Team1.tea" << "Team1" << "Player1" << "";
-    QTest::newRow("team without players") << "" << "Team2/Team2.tea" << "Team2" << "" << "";
+    QTest::newRow("team with players") << ""
+                                       << "Team1/Team1.tea"
+                                       << "Team1"
+                                       << "Player1"
+                                       << "";
+    QTest::newRow("team without players") << ""
+                                          << "Team2/Team2.tea"
+                                          << "Team2"
+                                          << ""
+                                          << "";
     QTest::newRow("first player unreadable")
-        << "remove Team1/Player1.sta" << "Team1/Team1.tea" << "Team1" << ""
+        << "remove Team1/Player1.sta"
+        << "Team1/Team1.tea"
+        << "Team1"
+        << ""
         << "Cannot read \"{app}Team1/Player1.sta\": the file does not exist.\n\n"
            "Team1 is open without a current player.";
     QTest::newRow("team file naming a path")
         << "write Elsewhere/x.tea=\"../x\",\"\",\"\",\"\",\"\",0\r\n"
-        << "Elsewhere/x.tea" << "" << "" << "(refused)";
+        << "Elsewhere/x.tea"
+        << ""
+        << ""
+        << "(refused)";
     QTest::newRow("team without its folder")
         << "write Elsewhere/Stray.tea=\"Stray\",\"\",\"\",\"\",\"\",0\r\n"
-        << "Elsewhere/Stray.tea" << "" << "" << "(refused)";
+        << "Elsewhere/Stray.tea"
+        << ""
+        << ""
+        << "(refused)";
 }
 
 // Opening reads and changes nothing until the team is taken; a refused file leaves the state as

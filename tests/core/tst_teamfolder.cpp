@@ -77,41 +77,49 @@ void TestTeamFolder::operations_data()
     const QByteArray slot2 = "\"Player2\",1\r\n\"\",0\r\n";
     const QString tooLarge = QStringLiteral("Cannot save \"{app}%1\": File too large");
     const QString refused = QStringLiteral("Cannot save \"{app}%1\": Operation not permitted");
-    const QString undeletable = QStringLiteral("Cannot delete \"{app}%1\": Operation not permitted");
+    const QString undeletable =
+        QStringLiteral("Cannot delete \"{app}%1\": Operation not permitted");
     const Changes none;
 
-    QTest::newRow("new team") << "create Team3" << ""
+    QTest::newRow("new team") << "create Team3"
+                              << ""
                               << Changes{{"Team3/", Folder},
                                          {"Team3/Team3.tea", newTeamFile("Team3")}}
                               << "";
     QTest::newRow("new team, team file fails")
-        << "create Team3" << "limit 100" << none << tooLarge.arg("Team3/Team3.tea");
-    QTest::newRow("team overwritten")
-        << "create Team1" << ""
-        << Changes{{"Team1/Team1.tea", newTeamFile("Team1")},
-                   {"Team1/Player1.ply", Gone},
-                   {"Team1/Player1.sta", Gone},
-                   {"Team1/Player2.ply", Gone},
-                   {"Team1/Player2.sta", Gone}}
-        << "";
+        << "create Team3"
+        << "limit 100" << none << tooLarge.arg("Team3/Team3.tea");
+    QTest::newRow("team overwritten") << "create Team1"
+                                      << ""
+                                      << Changes{{"Team1/Team1.tea", newTeamFile("Team1")},
+                                                 {"Team1/Player1.ply", Gone},
+                                                 {"Team1/Player1.sta", Gone},
+                                                 {"Team1/Player2.ply", Gone},
+                                                 {"Team1/Player2.sta", Gone}}
+                                      << "";
     QTest::newRow("team overwritten, team file fails")
-        << "create Team1" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+        << "create Team1"
+        << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
     QTest::newRow("team overwritten, a player's file cannot go")
-        << "create Team1" << "fixed Team1/Player2.sta" << none
-        << undeletable.arg("Team1/Player2.sta");
+        << "create Team1"
+        << "fixed Team1/Player2.sta" << none << undeletable.arg("Team1/Player2.sta");
 
     QTest::newRow("player added")
-        << "add Ann" << ""
+        << "add Ann"
+        << ""
         << Changes{{"Team1/Ann.sta", NewStatsFile},
                    {"Team1/Ann.ply", AnnFile},
                    {"Team1/Team1.tea", teamFileWith(slot2, "\"Player2\",1\r\n\"Ann\",2\r\n")}}
         << "";
     QTest::newRow("player added, stats file fails")
-        << "add Ann" << "limit 52" << none << tooLarge.arg("Team1/Ann.sta");
+        << "add Ann"
+        << "limit 52" << none << tooLarge.arg("Team1/Ann.sta");
     QTest::newRow("player added, player file fails")
-        << "add Ann" << "limit 60" << none << tooLarge.arg("Team1/Ann.ply");
+        << "add Ann"
+        << "limit 60" << none << tooLarge.arg("Team1/Ann.ply");
     QTest::newRow("player added, team file fails")
-        << "add Ann" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+        << "add Ann"
+        << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
 
     QByteArray imported = player1;
     imported.replace("\"Team1\"", "\"Team2\"");
@@ -119,66 +127,76 @@ void TestTeamFolder::operations_data()
     QByteArray team2 = newTeamFile("Team2");
     const qsizetype firstSlot = team2.indexOf("\r\n") + 2;
     team2.replace(firstSlot, 6, "\"Player1\",3\r\n");
-    QTest::newRow("player imported with his games")
-        << "import Player1 into Team2" << ""
-        << Changes{{"Team2/Player1.sta", games1},
-                   {"Team2/Player1.ply", imported},
-                   {"Team2/Team2.tea", team2}}
-        << "";
+    QTest::newRow("player imported with his games") << "import Player1 into Team2"
+                                                    << ""
+                                                    << Changes{{"Team2/Player1.sta", games1},
+                                                               {"Team2/Player1.ply", imported},
+                                                               {"Team2/Team2.tea", team2}}
+                                                    << "";
     QTest::newRow("player imported without his games")
-        << "import Player1 into Team2, no games" << ""
+        << "import Player1 into Team2, no games"
+        << ""
         << Changes{{"Team2/Player1.sta", NewStatsFile},
                    {"Team2/Player1.ply", imported},
                    {"Team2/Team2.tea", team2}}
         << "";
     QTest::newRow("player imported, stats file fails")
-        << "import Player1 into Team2" << "limit 301" << none << tooLarge.arg("Team2/Player1.sta");
+        << "import Player1 into Team2"
+        << "limit 301" << none << tooLarge.arg("Team2/Player1.sta");
     QTest::newRow("player imported, player file fails")
-        << "import Player1 into Team2, no games" << "limit 60" << none
-        << tooLarge.arg("Team2/Player1.ply");
+        << "import Player1 into Team2, no games"
+        << "limit 60" << none << tooLarge.arg("Team2/Player1.ply");
     QTest::newRow("player imported, team file fails")
-        << "import Player1 into Team2" << "fixed Team2/Team2.tea" << none
-        << refused.arg("Team2/Team2.tea");
+        << "import Player1 into Team2"
+        << "fixed Team2/Team2.tea" << none << refused.arg("Team2/Team2.tea");
     QTest::newRow("player imported onto his own roster")
-        << "import Player1 into Team1" << "" << none << "Player1 is already a player of Team1.";
+        << "import Player1 into Team1"
+        << "" << none << "Player1 is already a player of Team1.";
 
     QTest::newRow("player deleted")
-        << "delete Player2" << ""
+        << "delete Player2"
+        << ""
         << Changes{{"Team1/Team1.tea", teamFileWith(slot2, "\"\",0\r\n\"\",0\r\n")},
                    {"Team1/Player2.ply", Gone},
                    {"Team1/Player2.sta", Gone}}
         << "";
     QTest::newRow("player deleted, team file fails")
-        << "delete Player2" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+        << "delete Player2"
+        << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
     QTest::newRow("player deleted, player file cannot go")
-        << "delete Player2" << "fixed Team1/Player2.ply" << none
-        << undeletable.arg("Team1/Player2.ply");
+        << "delete Player2"
+        << "fixed Team1/Player2.ply" << none << undeletable.arg("Team1/Player2.ply");
     QTest::newRow("player deleted, stats file cannot go")
-        << "delete Player2" << "fixed Team1/Player2.sta" << none
-        << undeletable.arg("Team1/Player2.sta");
+        << "delete Player2"
+        << "fixed Team1/Player2.sta" << none << undeletable.arg("Team1/Player2.sta");
 
     QByteArray photoPlayer = player1;
     photoPlayer.replace("C:\\Scorebinder\\Team1\\Player1.bmp", "{app}Team1/Player1.bmp");
     const QByteArray greenTeam = teamFileWith("\"\",255\r\n", "\"\",65280\r\n");
-    QTest::newRow("card photo")
-        << "card photo" << ""
-        << Changes{{"Team1/Player1.bmp", "BM new photo"},
-                   {"Team1/Player1.ply", photoPlayer},
-                   {"Team1/Team1.tea", greenTeam}}
-        << "";
+    QTest::newRow("card photo") << "card photo"
+                                << ""
+                                << Changes{{"Team1/Player1.bmp", "BM new photo"},
+                                           {"Team1/Player1.ply", photoPlayer},
+                                           {"Team1/Team1.tea", greenTeam}}
+                                << "";
     QTest::newRow("card photo, photo fails")
-        << "card photo" << "fixed Team1/Player1.bmp" << none << refused.arg("Team1/Player1.bmp");
+        << "card photo"
+        << "fixed Team1/Player1.bmp" << none << refused.arg("Team1/Player1.bmp");
     QTest::newRow("card photo, player file fails")
-        << "card photo" << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
+        << "card photo"
+        << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
     QTest::newRow("card photo, team file fails")
-        << "card photo" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+        << "card photo"
+        << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
 
-    QTest::newRow("card options")
-        << "card options" << "" << Changes{{"Team1/Team1.tea", greenTeam}} << "";
+    QTest::newRow("card options") << "card options"
+                                  << "" << Changes{{"Team1/Team1.tea", greenTeam}} << "";
     QTest::newRow("card options, player file fails")
-        << "card options" << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
+        << "card options"
+        << "fixed Team1/Player1.ply" << none << refused.arg("Team1/Player1.ply");
     QTest::newRow("card options, team file fails")
-        << "card options" << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
+        << "card options"
+        << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
 }
 
 void TestTeamFolder::operations()
@@ -225,7 +243,8 @@ void TestTeamFolder::operations()
         else if (change.value() == Folder)
             expected.insert(change.key(), QByteArray());
         else
-            expected.insert(change.key(), QByteArray(change.value()).replace("{app}", app.toUtf8()));
+            expected.insert(change.key(),
+                            QByteArray(change.value()).replace("{app}", app.toUtf8()));
     }
 
     QString told;

@@ -3,8 +3,8 @@
 // Enter and Esc in a list or table window: sent while Print has the focus, either presses Close,
 // and nothing is printed.
 
-#include "tables/StatsTableWindow.h"
 #include "support/ScriptedDialogs.h"
+#include "tables/StatsTableWindow.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -11,9 +11,9 @@
 #include "core/AtomicSave.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 QByteArray newTeamFile(const QByteArray &team)

@@ -50,7 +50,8 @@ private:
 };
 
 // No file of this process may grow past `bytes` for the limit's lifetime, as on a nearly full disk:
-// a longer write fails with "File too large" (the signal it raises is ignored, as the program does).
+// a longer write fails with "File too large" (the signal it raises is ignored, as the program
+// does).
 class FileSizeLimit
 {
 public:

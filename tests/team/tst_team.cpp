@@ -72,14 +72,8 @@ private slots:
     void longTeamNameInThePlayerWindow();
 
 private:
-    frmTeamData *teamWindow()
-    {
-        return m_main->openedWindow<frmTeamData>();
-    }
-    frmPlayerData *playerWindow()
-    {
-        return m_main->openedWindow<frmPlayerData>();
-    }
+    frmTeamData *teamWindow() { return m_main->openedWindow<frmTeamData>(); }
+    frmPlayerData *playerWindow() { return m_main->openedWindow<frmPlayerData>(); }
     void addPlayer(const QString &name);
     QStringList writeLongTeam(const QString &team, const QString &player);
 };
