@@ -70,6 +70,7 @@ private slots:
     void deletedPlayersWindowsCloseFirst();
     void newPlayerLandsOnTheRosterWithoutTheTeamWindow();
     void mainMenuNewPlayerLandsOnTheRoster();
+    void teamWindowOpenedAfterThePlayerFormHearsOfHim();
     void newPlayerRefusedByAFullRoster();
     void deletingTheCurrentPlayerKeepsPositions();
     void profileTakesTheSidesFromItsFile();
@@ -293,6 +294,29 @@ void TestOpenWindows::mainMenuNewPlayerLandsOnTheRoster()
     QCOMPARE(lines.value(1), QByteArray("\"Ann\",-1\r"));
     QCOMPARE(lines.value(2), QByteArray("\"Bea\",-1\r"));
     QCOMPARE(m_main->state().PlayerCount, qint16(2));
+}
+
+// The team window learns of the new player whichever opened first, so its next Submit keeps him.
+void TestOpenWindows::teamWindowOpenedAfterThePlayerFormHearsOfHim()
+{
+    trigger("mnuNewTeam");
+    auto *name = m_main->openedWindow<frmNameTeam>();
+    QTest::keyClicks(name->txtTeamName, "Team3");
+    name->OKButton->click();
+    m_main->openedWindow<frmTeamData>()->close();
+    deleteClosedWindows();
+    trigger("mnuPlyrPro");
+    auto *player = m_main->openedWindow<frmPlayerData>();
+    trigger("mnuTeamPro");
+    auto *team = m_main->openedWindow<frmTeamData>();
+    QTest::keyClicks(player->txtPlayerName, "Ann");
+    player->cmdSubmit->click();
+    QCOMPARE(team->lblPlayer[0]->text(), QString("Ann"));
+    QTest::keyClicks(team->txtCoach, "Coach Lee");
+    team->cmdSubmit->click();
+    const QList<QByteArray> lines = readBytes(m_app + "Team3/Team3.tea").split('\n');
+    QCOMPARE(lines.value(0), QByteArray("\"Team3\",\"Coach Lee\",\"\",\"\",\"\",0\r"));
+    QCOMPARE(lines.value(1), QByteArray("\"Ann\",-1\r"));
 }
 
 void TestOpenWindows::newPlayerRefusedByAFullRoster()
