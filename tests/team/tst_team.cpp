@@ -50,8 +50,8 @@ private slots:
     void overwritingAnExistingTeam();
     void addedPlayersFillSlotsInOrder();
     void deletingTheCurrentPlayerInSlotZero();
-    void failedTeamSaveKeepsTheDeletedPlayer_data();
-    void failedTeamSaveKeepsTheDeletedPlayer();
+    void failedDeletionKeepsThePlayer_data();
+    void failedDeletionKeepsThePlayer();
     void teamNeedsAPlayer();
     void importPlayer_data();
     void importPlayer();
@@ -248,25 +248,35 @@ void TestTeam::deletingTheCurrentPlayerInSlotZero()
     QCOMPARE(saved[27], QByteArray("\"\",0\r"));
 }
 
-void TestTeam::failedTeamSaveKeepsTheDeletedPlayer_data()
+void TestTeam::failedDeletionKeepsThePlayer_data()
 {
-    QTest::addColumn<bool>("readOnlyFolder");
-    QTest::newRow("the folder refuses new files") << true;
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the folder refuses new files") << "folder"
+                                                  << "Cannot save \"%1Team1/Team1.tea\":";
     // A pasted quote the file cannot store: the save fails though the folder would let his
     // files go.
-    QTest::newRow("the coach box holds a quote") << false;
+    QTest::newRow("the coach box holds a quote") << "quote"
+                                                 << "Cannot save \"%1Team1/Team1.tea\":";
+    // The team file was written without him: it is put back, and his player file too.
+    QTest::newRow("his stats file cannot go") << "stats"
+                                              << "Cannot delete \"%1Team1/Player1.sta\":";
 }
 
-void TestTeam::failedTeamSaveKeepsTheDeletedPlayer()
+void TestTeam::failedDeletionKeepsThePlayer()
 {
-    QFETCH(bool, readOnlyFolder);
+    QFETCH(QString, fault);
+    QFETCH(QString, told);
     m_main->editTeam();
     frmTeamData *team = teamWindow();
-    if (!readOnlyFolder)
+    if (fault == "quote")
         team->txtCoach->setText("Al \"Big\" Hale");
     std::optional<ReadOnlyFolder> readOnly;
-    if (readOnlyFolder && !readOnly.emplace(m_app + "Team1").refusesNewFiles())
+    if (fault == "folder" && !readOnly.emplace(m_app + "Team1").refusesNewFiles())
         QSKIP("this file system lets every folder be written");
+    std::optional<FixedFile> fixed;
+    if (fault == "stats" && !fixed.emplace(m_app + "Team1/Player1.sta").fixed())
+        QSKIP("this file system has no immutable files");
     const QStringList files = QDir(m_app + "Team1").entryList(QDir::Files);
     QMap<QString, QByteArray> bytes;
     for (const QString &file : files)
@@ -275,8 +285,8 @@ void TestTeam::failedTeamSaveKeepsTheDeletedPlayer()
     m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
     team->cmdDelete[0]->click();
     QCOMPARE(m_dialogs.messages.size(), 2);
-    QVERIFY(m_dialogs.messages[1].text.startsWith(
-        QString("Cannot save \"%1Team1/Team1.tea\":").arg(m_app)));
+    QVERIFY2(m_dialogs.messages[1].text.startsWith(told.arg(m_app)),
+             qPrintable(m_dialogs.messages[1].text));
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), files);
     for (const QString &file : files)
         QCOMPARE(readBytes(m_app + "Team1/" + file), bytes[file]);
