@@ -4,7 +4,6 @@
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
-#include "core/CurrentTeam.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
