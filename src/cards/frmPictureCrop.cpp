@@ -44,8 +44,8 @@ void setColours(QWidget &widget, const QColor &text, const QColor &background = 
 frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
     : QWidget(parent), m_host(host), m_team(host.state().TeamName),
       m_player(host.state().PlayerName), m_loadedColor(host.state().TeamBorderColor),
-      m_borderColor(m_loadedColor), m_picturePath(host.state().PlayerPicturePath),
-      m_frame(QPoint(0, 0), CropRules::FrameTwips)
+      m_borderColor(m_loadedColor), m_loadedPath(host.state().PlayerPicturePath),
+      m_picturePath(m_loadedPath), m_frame(QPoint(0, 0), CropRules::FrameTwips)
 {
     setObjectName("frmPictureCrop");
     setWindowTitle(Title);
@@ -322,7 +322,8 @@ void frmPictureCrop::submit()
 bool frmPictureCrop::store()
 {
     const QString &app = m_host.state().ApplicationPath;
-    std::optional<QByteArray> photo;
+    // Only what the user changed is written: another window may have stored the rest meanwhile.
+    TeamFolder::CardPhoto change;
     if (m_cropped && !m_picturePath.isEmpty()) {
         Outcome<QByteArray> bitmap = bitmapBytes(picSavePic);
         if (!bitmap) {
@@ -331,18 +332,23 @@ bool frmPictureCrop::store()
                  MessageIcon::Exclamation);
             return false;
         }
-        photo = *bitmap;
+        change.photo = *bitmap;
+    } else if (m_picturePath != m_loadedPath) {
+        change.picturePath = m_picturePath;
     }
-    Outcome<QString> recorded =
-        TeamFolder::storeCardPhoto(app, m_team, m_player, photo, m_picturePath, m_borderColor);
+    if (m_borderColor != m_loadedColor)
+        change.borderColor = m_borderColor;
+    Outcome<QString> recorded = TeamFolder::storeCardPhoto(app, m_team, m_player, change);
     if (!recorded) {
         tell(recorded.error(), MessageIcon::Exclamation);
         return false;
     }
     MainState &state = m_host.state();
-    state.TeamBorderColor = m_borderColor;
+    if (change.borderColor)
+        state.TeamBorderColor = m_borderColor;
     state.PlayerPicturePath = *recorded;
     m_loadedColor = m_borderColor;
+    m_loadedPath = m_picturePath = *recorded;
     m_cropped = false;
     return true;
 }

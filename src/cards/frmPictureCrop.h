@@ -88,6 +88,7 @@ private:
     const QString m_player;
     qint32 m_loadedColor; // as stored
     qint32 m_borderColor;
+    QString m_loadedPath; // as stored
     QString m_picturePath;
     int m_zoomPercent = 100;
     bool m_cropped = false;

@@ -132,54 +132,81 @@ bool leftoversCleared(const QString &path)
 
 } // namespace
 
-Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
+QString saveTargetOf(const QString &path)
 {
     // A link keeps being a link: the file it names is the one replaced.
     struct stat link = {};
     const bool isLink =
         ::lstat(QFile::encodeName(path).constData(), &link) == 0 && S_ISLNK(link.st_mode);
     const QString canonical = isLink ? QFileInfo(path).canonicalFilePath() : QString();
-    const QFileInfo target(canonical.isEmpty() ? path : canonical);
-    const QString folder = target.absolutePath();
-    if (!leftoversCleared(target.absoluteFilePath()))
-        removeLeftovers(folder, target.fileName());
+    return QFileInfo(canonical.isEmpty() ? path : canonical).absoluteFilePath();
+}
 
+Outcome<QString> writeTemporaryBeside(const QString &target, const QByteArray &bytes)
+{
     struct stat existing = {};
-    const bool replacing = ::stat(QFile::encodeName(target.filePath()).constData(), &existing) == 0;
+    const bool replacing = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     const mode_t mode = replacing ? (existing.st_mode & 07777) : 0666;
 
     QString tempPath;
     int fd = -1;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = target.filePath() + QLatin1String(TempMarker) + randomSuffix();
+        tempPath = target + QLatin1String(TempMarker) + randomSuffix();
         fd = ::open(QFile::encodeName(tempPath).constData(),
                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             break;
     }
     if (fd < 0)
-        return saveFailure(path, systemError());
+        return Failure{systemError()};
     Descriptor temp(fd);
-    const auto fail = [&](const QString &reason) {
+    const auto fail = [&] {
+        const QString reason = systemError();
         ::unlink(QFile::encodeName(tempPath).constData());
-        return saveFailure(path, reason);
+        return Failure{reason};
     };
     if (replacing)
         (void)::fchmod(temp.get(), mode); // the umask may have narrowed it
     if (!writeAll(temp.get(), bytes) || ::fsync(temp.get()) != 0)
-        return fail(systemError());
+        return fail();
     if (!temp.close())
-        return fail(systemError());
-    if (::rename(QFile::encodeName(tempPath).constData(),
-                 QFile::encodeName(target.filePath()).constData()) != 0)
-        return fail(systemError());
+        return fail();
+    return tempPath;
+}
 
-    // The rename is only durable once the folder entry itself is on disk.
+QString temporaryNameBeside(const QString &target)
+{
+    return target + QLatin1String(TempMarker) + randomSuffix();
+}
+
+Outcome<void> syncFolder(const QString &folder)
+{
     Descriptor dir(
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid() || ::fsync(dir.get()) != 0)
-        return saveFailure(path, QStringLiteral("the folder could not be written to disk (%1); the "
-                                                "new file may not survive a power failure.")
-                                     .arg(systemError()));
+        return Failure{QStringLiteral("the folder could not be written to disk (%1); the new file "
+                                      "may not survive a power failure.")
+                           .arg(systemError())};
+    return {};
+}
+
+Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo target(saveTargetOf(path));
+    const QString folder = target.absolutePath();
+    if (!leftoversCleared(target.absoluteFilePath()))
+        removeLeftovers(folder, target.fileName());
+    Outcome<QString> temp = writeTemporaryBeside(target.filePath(), bytes);
+    if (!temp)
+        return saveFailure(path, temp.error());
+    if (::rename(QFile::encodeName(*temp).constData(),
+                 QFile::encodeName(target.filePath()).constData()) != 0) {
+        const QString reason = systemError();
+        ::unlink(QFile::encodeName(*temp).constData());
+        return saveFailure(path, reason);
+    }
+    // The rename is only durable once the folder entry itself is on disk.
+    if (Outcome<void> synced = syncFolder(folder); !synced)
+        return saveFailure(path, synced.error());
     return {};
 }

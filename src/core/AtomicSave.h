@@ -15,6 +15,17 @@ Outcome<void> writeFully(QIODevice &device, const QByteArray &bytes);
 // save of the same file are removed first. A path that is a link is saved into the file it names.
 Outcome<void> saveFileAtomically(const QString &path, const QByteArray &bytes);
 
+// The pieces of a save, for a group of files saved together:
+// where a save of `path` writes, the path itself or the file a link at `path` names;
+QString saveTargetOf(const QString &path);
+// the bytes in a new temporary file beside `target`, written and on disk, with the target's
+// permissions, and its path (on failure, the system's reason, and nothing left behind);
+Outcome<QString> writeTemporaryBeside(const QString &target, const QByteArray &bytes);
+// a free name of the same kind beside `target`;
+QString temporaryNameBeside(const QString &target);
+// and the folder's entries put on disk.
+Outcome<void> syncFolder(const QString &folder);
+
 // The names of the temporary files an interrupted save of a file named `fileName` may leave.
 QString leftoverPattern(const QString &fileName);
 // Removes those of the file `fileName` in `folder`.

@@ -60,6 +60,16 @@ void takePlayerProfile(MainState &state, const PlayerProfile &profile)
     state.PlayerPicturePath = profile.PlayerPicturePath;
 }
 
+void choosePlayer(MainState &state, const QString &player)
+{
+    PlayerProfile none;
+    none.PlayerName = player;
+    takePlayerProfile(state, none);
+    state.totals = SeasonTotals{};
+    state.Position1Label.clear();
+    state.Position2Label.clear();
+}
+
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
                                    const QString &player)
 {

@@ -17,6 +17,9 @@
 void takeTeamHeader(MainState &state, const TeamHeader &header);
 void takeTeamProfile(MainState &state, const TeamHeader &header); // coach, assistant and season
 void takePlayerProfile(MainState &state, const PlayerProfile &profile);
+// Another player becomes current: his name, and none of the previous player's fields, so no window
+// shows or writes them before his own are read.
+void choosePlayer(MainState &state, const QString &player);
 
 // The current player as the summary shows him: read from the team header, the player file and
 // the stats file, with his season summed.

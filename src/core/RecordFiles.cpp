@@ -87,13 +87,20 @@ Failure refusedSave(const QString &path, const QString &problem)
 }
 
 // Never a file the readers would refuse.
-Outcome<void> saveRecordFile(const QString &path, const QByteArray &bytes)
+Outcome<FileBytes> recordFileBytes(const QString &path, const QByteArray &bytes)
 {
     if (bytes.size() > MaxRecordFileBytes)
         return refusedSave(path, QStringLiteral("it would be larger than %1 MB, more than a "
                                                 "record file may hold.")
                                      .arg(MaxRecordFileBytes / (1024 * 1024)));
-    return saveFileAtomically(path, bytes);
+    return FileBytes{path, bytes};
+}
+
+Outcome<void> save(const Outcome<FileBytes> &file)
+{
+    if (!file)
+        return file.failure();
+    return saveFileAtomically(file->path, file->bytes);
 }
 
 template <class Record>
@@ -102,7 +109,7 @@ Outcome<void> writeSingleRecord(const QString &path, const Record &record)
     QByteArray bytes;
     if (Outcome<void> encoded = appendLine(bytes, record); !encoded)
         return refusedSave(path, encoded.error());
-    return saveRecordFile(path, bytes);
+    return save(recordFileBytes(path, bytes));
 }
 
 const char *const TeamHeaderKind = "a team header";
@@ -158,7 +165,8 @@ Outcome<TeamHeader> ReadTeamHeader(const QString &appPath, const QString &team)
     return readSingleRecord<TeamHeader>(path, TeamHeaderKind);
 }
 
-Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const TeamFile &teamFile)
+Outcome<FileBytes> TeamFileBytes(const QString &appPath, const QString &team,
+                                 const TeamFile &teamFile)
 {
     const QString path = teamFilePath(appPath, team);
     if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
@@ -170,7 +178,12 @@ Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const T
             encoded = appendLine(bytes, entry);
     if (!encoded)
         return refusedSave(path, encoded.error());
-    return saveRecordFile(path, bytes);
+    return recordFileBytes(path, bytes);
+}
+
+Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const TeamFile &teamFile)
+{
+    return save(TeamFileBytes(appPath, team, teamFile));
 }
 
 Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &team,
@@ -187,13 +200,22 @@ Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path)
     return readSingleRecord<PlayerProfile>(path, PlayerKind);
 }
 
-Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const QString &player,
-                              const PlayerProfile &profile)
+Outcome<FileBytes> PlayerFileBytes(const QString &appPath, const QString &team,
+                                   const QString &player, const PlayerProfile &profile)
 {
     const QString path = playerFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return names.failure();
-    return writeSingleRecord(path, profile);
+    QByteArray bytes;
+    if (Outcome<void> encoded = appendLine(bytes, profile); !encoded)
+        return refusedSave(path, encoded.error());
+    return recordFileBytes(path, bytes);
+}
+
+Outcome<void> WritePlayerFile(const QString &appPath, const QString &team, const QString &player,
+                              const PlayerProfile &profile)
+{
+    return save(PlayerFileBytes(appPath, team, player, profile));
 }
 
 Outcome<void> WriteTeamBorderColor(const QString &appPath, const QString &team, qint32 rgb)
@@ -215,13 +237,19 @@ Outcome<void> WritePlayerPicturePath(const QString &appPath, const QString &team
     return WritePlayerFile(appPath, team, player, *profile);
 }
 
-Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const QString &player,
-                             const QByteArray &bitmap)
+Outcome<FileBytes> PhotoFileBytes(const QString &appPath, const QString &team,
+                                  const QString &player, const QByteArray &bitmap)
 {
     const QString path = photoFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return names.failure();
-    return saveFileAtomically(path, bitmap);
+    return FileBytes{path, bitmap};
+}
+
+Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const QString &player,
+                             const QByteArray &bitmap)
+{
+    return save(PhotoFileBytes(appPath, team, player, bitmap));
 }
 
 Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const QString &player)
@@ -307,8 +335,8 @@ Outcome<QByteArray> encodeGameRecords(const GameRecords &records)
 
 } // namespace
 
-Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
-                               const GameRecords &records)
+Outcome<FileBytes> GameRecordsBytes(const QString &appPath, const QString &team,
+                                    const QString &player, const GameRecords &records)
 {
     const QString path = statsFilePath(appPath, team, player);
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
@@ -316,7 +344,22 @@ Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, cons
     Outcome<QByteArray> bytes = encodeGameRecords(records);
     if (!bytes)
         return refusedSave(path, bytes.error());
-    return saveRecordFile(path, *bytes);
+    return recordFileBytes(path, *bytes);
+}
+
+Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
+                               const GameRecords &records)
+{
+    return save(GameRecordsBytes(appPath, team, player, records));
+}
+
+Outcome<QStringList> PlayerFilePaths(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    const QString path = playerFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return names.failure();
+    return QStringList{path, statsFilePath(appPath, team, player)};
 }
 
 namespace {

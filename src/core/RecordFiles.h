@@ -8,6 +8,7 @@
 #include "Records.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace RecordFiles {
 
@@ -17,6 +18,25 @@ QString teamFilePath(const QString &appPath, const QString &team);
 QString playerFilePath(const QString &appPath, const QString &team, const QString &player);
 QString statsFilePath(const QString &appPath, const QString &team, const QString &player);
 QString photoFilePath(const QString &appPath, const QString &team, const QString &player);
+
+// A file's new bytes and where they go, its names checked and its record encoded: what a save of
+// several files together writes (see FileGroup). The Write functions save one such file alone.
+struct FileBytes
+{
+    QString path;
+    QByteArray bytes;
+};
+Outcome<FileBytes> TeamFileBytes(const QString &appPath, const QString &team,
+                                 const TeamFile &teamFile);
+Outcome<FileBytes> PlayerFileBytes(const QString &appPath, const QString &team,
+                                   const QString &player, const PlayerProfile &profile);
+Outcome<FileBytes> GameRecordsBytes(const QString &appPath, const QString &team,
+                                    const QString &player, const GameRecords &records);
+Outcome<FileBytes> PhotoFileBytes(const QString &appPath, const QString &team,
+                                  const QString &player, const QByteArray &bitmap);
+// The player file and the stats file of a player, his and his team's names checked.
+Outcome<QStringList> PlayerFilePaths(const QString &appPath, const QString &team,
+                                     const QString &player);
 
 Outcome<Settings> ReadSettings(const QString &appPath);
 Outcome<void> WriteSettings(const QString &appPath, const Settings &settings);

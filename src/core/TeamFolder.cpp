@@ -1,14 +1,55 @@
 #include "TeamFolder.h"
 
+#include "FileGroup.h"
 #include "NameCheck.h"
 #include "RecordFiles.h"
-#include "UndoLog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace TeamFolder {
+
+using RecordFiles::FileBytes;
+
+namespace {
+
+// A group of saves in the team's folder, built step by step; the first step that cannot be encoded
+// or read is the group's failure, and nothing is written.
+class Changes
+{
+public:
+    Changes(const QString &appPath, const QString &team)
+        : m_group(RecordFiles::teamFolderPath(appPath, team))
+    {
+    }
+
+    Changes &replace(const Outcome<FileBytes> &file)
+    {
+        if (!m_failure && !file)
+            m_failure = file.failure();
+        else if (!m_failure)
+            m_group.replace(file->path, file->bytes);
+        return *this;
+    }
+    Changes &remove(const QString &path)
+    {
+        m_group.remove(path);
+        return *this;
+    }
+    Outcome<void> commit()
+    {
+        if (m_failure)
+            return *m_failure;
+        return m_group.commit();
+    }
+
+private:
+    FileGroup m_group;
+    std::optional<Failure> m_failure;
+};
+
+} // namespace
 
 bool teamExists(const QString &appPath, const QString &team)
 {
@@ -30,57 +71,61 @@ Outcome<void> createTeam(const QString &appPath, const QString &team)
             QDir().rmdir(folder);
         return written;
     }
-    // The empty roster goes first; the players' files go once nothing lists them.
-    UndoLog undo;
-    if (Outcome<void> kept = undo.remember(RecordFiles::teamFilePath(appPath, team)); !kept)
-        return kept;
-    for (const QString &name : QDir(folder).entryList(
-             {QStringLiteral("*.ply"), QStringLiteral("*.sta")}, QDir::Files | QDir::Hidden))
-        if (Outcome<void> kept = undo.remember(folder + name); !kept)
-            return kept;
-    if (Outcome<void> written = RecordFiles::WriteTeamFile(appPath, team, teamFile); !written)
-        return undo.undoAfter(written.failure());
-    if (Outcome<void> deleted = RecordFiles::DeleteTeamPlayers(appPath, team); !deleted)
-        return undo.undoAfter(deleted.failure());
-    return {};
-}
-
-Outcome<void> storeTeamProfile(const QString &appPath, const TeamFile &teamFile)
-{
-    return RecordFiles::WriteTeamFile(appPath, teamFile.header.TeamName, teamFile);
+    Changes changes(appPath, team);
+    changes.replace(RecordFiles::TeamFileBytes(appPath, team, teamFile));
+    for (const QString &name :
+         QDir(folder).entryList({QStringLiteral("*.ply"), QStringLiteral("*.sta")}, QDir::Files))
+        changes.remove(folder + name);
+    return changes.commit();
 }
 
 namespace {
 
-// Remembers the files at `paths` as they are, for an undo.
-Outcome<void> rememberAll(UndoLog &undo, std::initializer_list<QString> paths)
+// The team file as stored with the team window's fields from `shown`: the coaches, the season, the
+// border colour in force and the roster; the rest as read.
+Outcome<TeamFile> withTeamWindowFields(const QString &appPath, const TeamFile &shown)
 {
-    for (const QString &path : paths)
-        if (Outcome<void> kept = undo.remember(path); !kept)
-            return kept;
-    return {};
+    Outcome<TeamFile> stored = RecordFiles::ReadTeamFile(appPath, shown.header.TeamName);
+    if (!stored)
+        return stored.failure();
+    stored->header.Coach = shown.header.Coach;
+    stored->header.Asst = shown.header.Asst;
+    stored->header.Season = shown.header.Season;
+    stored->header.TeamBorderColor = shown.header.TeamBorderColor;
+    stored->roster = shown.roster;
+    return stored;
 }
 
-// The one chain of a new player and an imported one. His files go first and the team file last,
-// so he is listed only once both are whole; a failure removes what he left.
+} // namespace
+
+Outcome<TeamFile> storeTeamProfile(const QString &appPath, const TeamFile &shown)
+{
+    Outcome<TeamFile> stored = withTeamWindowFields(appPath, shown);
+    if (!stored)
+        return stored;
+    if (Outcome<void> written = RecordFiles::WriteTeamFile(appPath, shown.header.TeamName, *stored);
+        !written)
+        return written.failure();
+    return stored;
+}
+
+namespace {
+
+// The one chain of a new player and an imported one: his stats file, his player file and the team
+// file with him on the roster, all or none.
 Outcome<AddedPlayer> addPlayerFiles(const QString &appPath, const QString &team, RosterPlace place,
                                     const PlayerProfile &profile, const GameRecords &records)
 {
     const QString &player = profile.PlayerName;
-    UndoLog undo;
-    if (Outcome<void> kept = rememberAll(undo, {RecordFiles::statsFilePath(appPath, team, player),
-                                                RecordFiles::playerFilePath(appPath, team, player),
-                                                RecordFiles::teamFilePath(appPath, team)});
-        !kept)
-        return kept.failure();
-    if (Outcome<void> stats = RecordFiles::WriteGameRecords(appPath, team, player, records); !stats)
-        return undo.undoAfter(stats.failure());
-    if (Outcome<void> written = RecordFiles::WritePlayerFile(appPath, team, player, profile);
-        !written)
-        return undo.undoAfter(written.failure());
     place.teamFile.roster[place.slot] = {player, profile.Position1};
-    if (Outcome<void> listed = RecordFiles::WriteTeamFile(appPath, team, place.teamFile); !listed)
-        return undo.undoAfter(listed.failure());
+    Outcome<void> written =
+        Changes(appPath, team)
+            .replace(RecordFiles::GameRecordsBytes(appPath, team, player, records))
+            .replace(RecordFiles::PlayerFileBytes(appPath, team, player, profile))
+            .replace(RecordFiles::TeamFileBytes(appPath, team, place.teamFile))
+            .commit();
+    if (!written)
+        return written.failure();
     return AddedPlayer{place.teamFile, place.slot};
 }
 
@@ -134,27 +179,36 @@ Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
     return addPlayerFiles(appPath, team, source.place, source.profile, records);
 }
 
-Outcome<void> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
-                           const QString &player)
+Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
+                               const QString &player)
 {
     const QString &team = withoutHim.header.TeamName;
-    UndoLog undo;
-    if (Outcome<void> kept = rememberAll(undo, {RecordFiles::teamFilePath(appPath, team),
-                                                RecordFiles::playerFilePath(appPath, team, player),
-                                                RecordFiles::statsFilePath(appPath, team, player)});
-        !kept)
-        return kept;
-    if (Outcome<void> listed = RecordFiles::WriteTeamFile(appPath, team, withoutHim); !listed)
-        return undo.undoAfter(listed.failure());
-    if (Outcome<void> deleted = RecordFiles::DeletePlayerFiles(appPath, team, player); !deleted)
-        return undo.undoAfter(deleted.failure());
-    return {};
+    Outcome<TeamFile> stored = withTeamWindowFields(appPath, withoutHim);
+    if (!stored)
+        return stored;
+    Outcome<QStringList> files = RecordFiles::PlayerFilePaths(appPath, team, player);
+    if (!files)
+        return files.failure();
+    Outcome<void> written = Changes(appPath, team)
+                                .replace(RecordFiles::TeamFileBytes(appPath, team, *stored))
+                                .remove(files->at(0))
+                                .remove(files->at(1))
+                                .commit();
+    if (!written)
+        return written.failure();
+    return stored;
 }
 
 Outcome<void> storePlayerProfile(const QString &appPath, const QString &team,
                                  const PlayerProfile &profile)
 {
-    return RecordFiles::WritePlayerFile(appPath, team, profile.PlayerName, profile);
+    Outcome<PlayerProfile> stored = RecordFiles::ReadPlayerFile(appPath, team, profile.PlayerName);
+    if (!stored)
+        return stored.failure();
+    PlayerProfile written = profile;
+    // The photo is the picture editor's.
+    written.PlayerPicturePath = stored->PlayerPicturePath;
+    return RecordFiles::WritePlayerFile(appPath, team, profile.PlayerName, written);
 }
 
 Outcome<void> storeGames(const QString &appPath, const QString &team, const QString &player,
@@ -164,57 +218,52 @@ Outcome<void> storeGames(const QString &appPath, const QString &team, const QStr
 }
 
 Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, const QString &player,
-                                const std::optional<QByteArray> &photo, const QString &keptPath,
-                                qint32 borderColor)
+                                const CardPhoto &change)
 {
-    // Named after the player, whatever the imported file was called.
-    const QString photoPath = RecordFiles::photoFilePath(appPath, team, player);
-    UndoLog undo;
-    if (photo)
-        if (Outcome<void> kept = undo.remember(photoPath); !kept)
-            return kept.failure();
-    if (Outcome<void> kept = rememberAll(undo, {RecordFiles::playerFilePath(appPath, team, player),
-                                                RecordFiles::teamFilePath(appPath, team)});
-        !kept)
-        return kept.failure();
-    if (photo)
-        if (Outcome<void> saved = RecordFiles::WritePhotoFile(appPath, team, player, *photo);
-            !saved)
-            return undo.undoAfter(saved.failure());
-    const QString recorded = photo ? photoPath : keptPath;
-    if (Outcome<void> written =
-            RecordFiles::WritePlayerPicturePath(appPath, team, player, recorded);
-        !written)
-        return undo.undoAfter(written.failure());
-    if (Outcome<void> written = RecordFiles::WriteTeamBorderColor(appPath, team, borderColor);
-        !written)
-        return undo.undoAfter(written.failure());
-    return recorded;
+    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, team, player);
+    if (!profile)
+        return profile.failure();
+    Changes changes(appPath, team);
+    if (change.photo) {
+        Outcome<FileBytes> photo =
+            RecordFiles::PhotoFileBytes(appPath, team, player, *change.photo);
+        changes.replace(photo);
+        if (photo)
+            profile->PlayerPicturePath = photo->path;
+    } else if (change.picturePath) {
+        profile->PlayerPicturePath = *change.picturePath;
+    }
+    if (change.photo || change.picturePath)
+        changes.replace(RecordFiles::PlayerFileBytes(appPath, team, player, *profile));
+    if (change.borderColor) {
+        Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+        if (!teamFile)
+            return teamFile.failure();
+        teamFile->header.TeamBorderColor = *change.borderColor;
+        changes.replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile));
+    }
+    if (Outcome<void> written = changes.commit(); !written)
+        return written.failure();
+    return profile->PlayerPicturePath;
 }
 
 Outcome<void> storeCardOptions(const QString &appPath, const QString &team, const QString &player,
                                qint32 borderColor)
 {
-    UndoLog undo;
-    if (Outcome<void> kept = undo.remember(RecordFiles::teamFilePath(appPath, team)); !kept)
-        return kept;
+    Changes changes(appPath, team);
     if (!player.isEmpty()) {
-        if (Outcome<void> kept = undo.remember(RecordFiles::playerFilePath(appPath, team, player));
-            !kept)
-            return kept;
         Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, team, player);
         if (!profile)
             return profile.failure();
-        if (Outcome<void> written = RecordFiles::WritePlayerFile(appPath, team, player, *profile);
-            !written)
-            return written;
+        changes.replace(RecordFiles::PlayerFileBytes(appPath, team, player, *profile));
     }
     // The border colour is the team's: kept in its file, it survives the next summary refresh,
     // which rereads the colour from there.
-    if (Outcome<void> written = RecordFiles::WriteTeamBorderColor(appPath, team, borderColor);
-        !written)
-        return undo.undoAfter(written.failure());
-    return {};
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return teamFile.failure();
+    teamFile->header.TeamBorderColor = borderColor;
+    return changes.replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile)).commit();
 }
 
 } // namespace TeamFolder

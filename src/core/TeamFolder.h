@@ -1,10 +1,10 @@
 #pragma once
 
-// Every change of a team's folder, each written once: which files it writes and in which order.
-// An operation that changes several files changes all or none of them: when a step fails, the
-// steps before it are taken back (the old files written back, its new files removed) and the
-// failure names the file and the reason. The windows collect what the user typed, call one of
-// these and show the message of a failure; none of them writes a record file itself.
+// Every change of a team's folder, each written once. An operation that changes several files
+// changes all or none of them, across a crash too (FileGroup); a failure names the file and the
+// reason. A rewrite of a player or team file reads it just before and changes only the fields its
+// window owns. The windows collect what the user typed, call one of these and show the message of a
+// failure; none of them writes a record file itself.
 
 #include "Outcome.h"
 #include "Records.h"
@@ -21,11 +21,12 @@ namespace TeamFolder {
 bool teamExists(const QString &appPath, const QString &team);
 
 // A team with an empty roster: its folder made and its team file with only its name; for a team
-// that exists, the team file rewritten so, then its players' files deleted (photos stay).
+// that exists, the team file rewritten so and its players' files deleted (photos stay).
 Outcome<void> createTeam(const QString &appPath, const QString &team);
 
-// The team file as the team window holds it: the header's texts and the roster.
-Outcome<void> storeTeamProfile(const QString &appPath, const TeamFile &teamFile);
+// The team window's fields from `shown`: the coaches, the season, the border colour in force and
+// the roster; the rest as stored. The team file as written.
+Outcome<TeamFile> storeTeamProfile(const QString &appPath, const TeamFile &shown);
 
 // A player put on his team: his place on the roster found before anything is written, then his
 // stats file, his player file and the team file with him in that place.
@@ -52,11 +53,12 @@ Outcome<PlayerImport> readPlayerToImport(const QString &appPath, const QString &
 Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
                                   const PlayerImport &source, bool keepStats);
 
-// A player off the roster: the team file `withoutHim`, then his player and stats files deleted.
-Outcome<void> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
-                           const QString &player);
+// A player off the roster: the team window's fields from `withoutHim` (as storeTeamProfile), and
+// his player and stats files deleted. The team file as written.
+Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
+                               const QString &player);
 
-// A player's profile, as the player window holds it.
+// A player's profile, as the player window holds it; his photo as stored.
 Outcome<void> storePlayerProfile(const QString &appPath, const QString &team,
                                  const PlayerProfile &profile);
 
@@ -64,12 +66,18 @@ Outcome<void> storePlayerProfile(const QString &appPath, const QString &team,
 Outcome<void> storeGames(const QString &appPath, const QString &team, const QString &player,
                          const GameRecords &records);
 
-// The picture editor's Submit: a new card photo (a bitmap's bytes) saved as "<player>.bmp" when
-// there is one, the photo's path recorded in his player file (the new photo's, else `keptPath`),
-// and the team's border colour. The path recorded, or why a file could not be written.
+// The picture editor's Submit: what the user changed, and only that. A new card photo (a
+// bitmap's bytes) is saved as "<player>.bmp" and recorded in his player file; else a picture path
+// chosen without a crop is recorded; a border colour chosen goes into the team file. The photo path
+// the player file holds afterwards.
+struct CardPhoto
+{
+    std::optional<QByteArray> photo;
+    std::optional<QString> picturePath;
+    std::optional<qint32> borderColor;
+};
 Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, const QString &player,
-                                const std::optional<QByteArray> &photo, const QString &keptPath,
-                                qint32 borderColor);
+                                const CardPhoto &change);
 
 // Card Options' Submit: the player's file (if a player is named) written again as read, and the
 // team's border colour.

@@ -3,6 +3,7 @@
 #include "core/CodeTables.h"
 #include "core/CurrentTeam.h"
 #include "core/KeyRules.h"
+#include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "core/TeamFolder.h"
 #include "frmPlayerData.h"
@@ -138,7 +139,7 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
     }
 }
 
-bool frmTeamData::LoadTeam(bool followCurrentPlayer)
+bool frmTeamData::LoadTeam()
 {
     MainState &state = m_main.state();
     Outcome<TeamFile> teamFile = [&] {
@@ -149,18 +150,13 @@ bool frmTeamData::LoadTeam(bool followCurrentPlayer)
         tell(teamFile.error());
         return false;
     }
-    m_roster = teamFile->roster;
     m_stored = teamFile->header;
-    state.PlayerCount = 0;
-    for (int slot = 0; slot < RosterSlots; ++slot) {
-        RosterEntry &entry = m_roster[slot];
-        if (!entry.RosterPlayer.isEmpty())
-            ++state.PlayerCount;
-        // The roster follows the current player's primary position.
-        if (followCurrentPlayer && entry.RosterPlayer == state.PlayerName)
+    Roster roster = teamFile->roster;
+    // The roster follows the current player's primary position.
+    for (RosterEntry &entry : roster)
+        if (entry.RosterPlayer == state.PlayerName)
             entry.RosterPosition = state.Position1;
-        showSlot(slot);
-    }
+    showRoster(roster);
     takeTeamProfile(state, m_stored);
     // The team's name may reach the buttons, then take a second line above the coach's box.
     showWithin(lblTeamName, m_team, twipsToPixels(ButtonsLeft - 60) - lblTeamName->x(), 2);
@@ -184,39 +180,45 @@ void frmTeamData::showSlot(int slot)
 
 TeamFile frmTeamData::shownTeamFile(const Roster &roster) const
 {
-    TeamFile teamFile;
-    teamFile.header = {m_team,
-                       txtCoach->text(),
-                       txtAsst->text(),
-                       txtSeason->text(),
-                       m_stored.TeamReserved,
-                       m_main.state().TeamBorderColor};
-    teamFile.roster = roster;
-    return teamFile;
+    TeamFile shown;
+    shown.header = m_stored;
+    shown.header.Coach = txtCoach->text();
+    shown.header.Asst = txtAsst->text();
+    shown.header.Season = txtSeason->text();
+    shown.header.TeamBorderColor = m_main.state().TeamBorderColor;
+    shown.roster = roster;
+    return shown;
 }
 
-bool frmTeamData::SaveTeam(const Roster &roster)
+bool frmTeamData::SaveTeam()
 {
-    MainState &state = m_main.state();
-    const TeamFile teamFile = shownTeamFile(roster);
-    Outcome<void> written = [&] {
+    Outcome<TeamFile> stored = [&] {
         BusyPointer busy;
-        return TeamFolder::storeTeamProfile(state.ApplicationPath, teamFile);
+        return TeamFolder::storeTeamProfile(m_main.state().ApplicationPath,
+                                            shownTeamFile(m_roster));
     }();
-    if (!written) {
-        tell(written.error(), MessageIcon::Critical);
+    if (!stored) {
+        tell(stored.error(), MessageIcon::Critical);
         return false;
     }
-    commitShown(teamFile);
+    showStored(*stored);
     return true;
 }
 
-// The team file as written becomes what the window holds.
-void frmTeamData::commitShown(const TeamFile &teamFile)
+void frmTeamData::showStored(const TeamFile &stored)
 {
-    m_roster = teamFile.roster;
-    m_stored = teamFile.header;
+    m_stored = stored.header;
     takeTeamProfile(m_main.state(), m_stored);
+    showRoster(stored.roster);
+}
+
+// The roster as stored, each slot with its stored position.
+void frmTeamData::showRoster(const Roster &roster)
+{
+    m_roster = roster;
+    for (int slot = 0; slot < RosterSlots; ++slot)
+        showSlot(slot);
+    m_main.state().PlayerCount = qint16(rosterCount(m_roster));
     m_rosterActive = true;
 }
 
@@ -243,9 +245,17 @@ void frmTeamData::selectPlayer(int slot)
 {
     if (!m_rosterActive)
         return;
+    const QString chosen = m_roster[slot].RosterPlayer;
+    // His files are found by his name: one that cannot be a file's name leaves the current player.
+    if (const auto problem = pathPartProblem(chosen)) {
+        tell(QStringLiteral("The roster names \"%1\", which cannot be the name of a player's "
+                            "files. %2")
+                 .arg(chosen, *problem));
+        return;
+    }
     if (!SaveTeam())
         return;
-    m_main.state().PlayerName = m_roster[slot].RosterPlayer;
+    choosePlayer(m_main.state(), chosen);
     m_main.UpdateMainPage();
     close();
 }
@@ -336,7 +346,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     if (!added)
         return added.failure();
     state.PlayerCount = qint16(rosterCount(added->teamFile.roster));
-    state.PlayerName = source->profile.PlayerName;
+    choosePlayer(state, source->profile.PlayerName);
     state.Position1 = source->profile.Position1;
     UpdateWithNewPlayer(added->slot);
     return {};
@@ -351,24 +361,22 @@ void frmTeamData::deletePlayer(int slot)
     // His windows go first, so nothing writes his files once they are deleted.
     if (!m_main.releaseWindows(m_team, name))
         return;
-    Roster remaining = m_roster;
-    removeSlot(remaining, slot);
     MainState &state = m_main.state();
     const QString current = currentAfterDeleting(m_roster, slot, state.PlayerName);
-    const TeamFile withoutHim = shownTeamFile(remaining);
-    Outcome<void> deleted = [&] {
+    Roster remaining = m_roster;
+    removeSlot(remaining, slot);
+    Outcome<TeamFile> stored = [&] {
         BusyPointer busy;
-        return TeamFolder::deletePlayer(state.ApplicationPath, withoutHim, name);
+        return TeamFolder::deletePlayer(state.ApplicationPath, shownTeamFile(remaining), name);
     }();
     // A failure leaves him on the roster with his files, as before the click.
-    if (!deleted) {
-        tell(deleted.error(), MessageIcon::Critical);
+    if (!stored) {
+        tell(stored.error(), MessageIcon::Critical);
         return;
     }
-    commitShown(withoutHim);
-    state.PlayerName = current;
-    // Show what the team file holds now; the other slots keep their stored positions.
-    LoadTeam(false);
+    if (current != state.PlayerName)
+        choosePlayer(state, current);
+    showStored(*stored);
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

@@ -57,16 +57,14 @@ private:
     void takeNewPlayer(const QString &team, int slot);
     // The player form is done: roster clicks and Submit work again.
     void EnableTeamFeatures();
-    // `followCurrentPlayer`: the current player's slot takes his primary position, as when the
-    // window opens.
-    bool LoadTeam(bool followCurrentPlayer = true);
-    // Writes the boxes and `roster` to the team file; the roster becomes the window's only once
-    // the file holds it. A failure is told to the user.
-    bool SaveTeam(const Roster &roster);
-    bool SaveTeam() { return SaveTeam(m_roster); }
-    // The team file of the header boxes with `roster`, and the one written taken as the window's.
+    // The current player's slot takes his primary position.
+    bool LoadTeam();
+    // Writes the boxes and the roster into the team file; a failure is told to the user.
+    bool SaveTeam();
+    // The header boxes, the border colour in force and `roster`, as the window would store them.
     TeamFile shownTeamFile(const Roster &roster) const;
-    void commitShown(const TeamFile &teamFile);
+    void showStored(const TeamFile &stored);
+    void showRoster(const Roster &roster);
     void showSlot(int slot);
     void submit();
     void selectPlayer(int slot);

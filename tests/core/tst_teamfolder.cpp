@@ -189,6 +189,18 @@ void TestTeamFolder::operations_data()
         << "card photo"
         << "fixed Team1/Team1.tea" << none << refused.arg("Team1/Team1.tea");
 
+    QTest::newRow("card photo, nothing changed writes nothing") << "card photo, nothing changed"
+                                                                << "" << none << "";
+    QTest::newRow("team profile keeps what the window does not own")
+        << "team profile"
+        << "" << Changes{{"Team1/Team1.tea", teamFileWith("\"Coach Hale\"", "\"Coach Ray\"")}}
+        << "";
+    QByteArray jersey8 = player1;
+    jersey8.replace(",7,\"Springfield\"", ",8,\"Springfield\"");
+    QTest::newRow("player profile keeps the stored photo")
+        << "player profile"
+        << "" << Changes{{"Team1/Player1.ply", jersey8}} << "";
+
     QTest::newRow("card options") << "card options"
                                   << "" << Changes{{"Team1/Team1.tea", greenTeam}} << "";
     QTest::newRow("card options, player file fails")
@@ -228,8 +240,26 @@ void TestTeamFolder::operations()
          }},
         {"card photo",
          [&] {
-             return messageOf(TeamFolder::storeCardPhoto(app, "Team1", "Player1",
-                                                         QByteArray("BM new photo"), "", Green));
+             return messageOf(TeamFolder::storeCardPhoto(
+                 app, "Team1", "Player1", {QByteArray("BM new photo"), std::nullopt, Green}));
+         }},
+        {"card photo, nothing changed",
+         [&] { return messageOf(TeamFolder::storeCardPhoto(app, "Team1", "Player1", {})); }},
+        {"team profile",
+         [&] {
+             // The window's copy of what it does not own is stale.
+             TeamFile shown = *RecordFiles::ReadTeamFile(app, "Team1");
+             shown.header.Coach = "Coach Ray";
+             shown.header.TeamReserved = "stale";
+             return messageOf(TeamFolder::storeTeamProfile(app, shown));
+         }},
+        {"player profile",
+         [&] {
+             // The window's copy holds no photo, as when the editor stored one meanwhile.
+             PlayerProfile shown = *RecordFiles::ReadPlayerFile(app, "Team1", "Player1");
+             shown.Jersey = 8;
+             shown.PlayerPicturePath.clear();
+             return messageOf(TeamFolder::storePlayerProfile(app, "Team1", shown));
          }},
         {"card options",
          [&] { return messageOf(TeamFolder::storeCardOptions(app, "Team1", "Player1", Green)); }},
