@@ -40,15 +40,18 @@ QString leftoverPattern(const QString &fileName)
     return fileName + QLatin1String(TempMarker) + QLatin1Char('*');
 }
 
-// Scanned with the system's own calls: a save runs this for every file it writes.
-void removeLeftovers(const QString &folder, const QString &fileName)
+namespace {
+
+// Removes the regular files of `folder` whose names `isLeftover` picks. Scanned with the system's
+// own calls: a save runs this for every file it writes.
+template <class Picks>
+void removeFilesPicked(const QString &folder, Picks isLeftover)
 {
-    const QByteArray prefix = QFile::encodeName(fileName) + TempMarker;
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return;
     while (const dirent *entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, prefix.constData(), std::size_t(prefix.size())) != 0)
+        if (!isLeftover(entry->d_name))
             continue;
         struct stat info;
         if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -56,6 +59,21 @@ void removeLeftovers(const QString &folder, const QString &fileName)
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
+}
+
+} // namespace
+
+void removeLeftovers(const QString &folder, const QString &fileName)
+{
+    const QByteArray prefix = QFile::encodeName(fileName) + TempMarker;
+    removeFilesPicked(folder, [&](const char *name) {
+        return std::strncmp(name, prefix.constData(), std::size_t(prefix.size())) == 0;
+    });
+}
+
+void removeAllLeftovers(const QString &folder)
+{
+    removeFilesPicked(folder, [](const char *name) { return std::strstr(name, TempMarker); });
 }
 
 void keepRunningPastFileSizeLimit()

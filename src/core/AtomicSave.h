@@ -30,6 +30,8 @@ Outcome<void> syncFolder(const QString &folder);
 QString leftoverPattern(const QString &fileName);
 // Removes those of the file `fileName` in `folder`.
 void removeLeftovers(const QString &folder, const QString &fileName);
+// Removes those of every file in `folder`.
+void removeAllLeftovers(const QString &folder);
 
 // A file larger than the file-size limit fails its write with a message instead of ending the
 // program; called once at start-up.

@@ -1,6 +1,8 @@
 #include "CurrentTeam.h"
 
+#include "AtomicSave.h"
 #include "CodeTables.h"
+#include "FileGroup.h"
 #include "NameCheck.h"
 #include "RecordFiles.h"
 #include "Roster.h"
@@ -108,6 +110,20 @@ void takePlayerPage(MainState &state, const PlayerPage &page)
     setPositionLabel(state.Position2Label, state.Position2);
 }
 
+QStringList finishInterruptedSaves(const QString &appPath)
+{
+    QStringList told;
+    removeAllLeftovers(appPath);
+    for (const QString &team : QDir(appPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = appPath + team + QLatin1Char('/');
+        if (const std::optional<QString> finished = FileGroup::finishInterrupted(folder))
+            told.append(*finished);
+        // Only now: a journal's files are named like leftovers until it is finished.
+        removeAllLeftovers(folder);
+    }
+    return told;
+}
+
 CurrentTeam::CurrentTeam(const QString &applicationPath)
 {
     m_state.ApplicationPath =
@@ -117,7 +133,7 @@ CurrentTeam::CurrentTeam(const QString &applicationPath)
 QStringList CurrentTeam::startUp()
 {
     const QString &app = m_state.ApplicationPath;
-    QStringList problems;
+    QStringList problems = finishInterruptedSaves(app);
     Outcome<Settings> settings = RecordFiles::ReadSettings(app);
     if (settings) {
         m_state.TeamName = settings->TeamName;

@@ -44,6 +44,11 @@ struct TeamToOpen
     Outcome<PlayerPage> firstPlayer = Failure{QString()}; // a failure with no words: no player
 };
 
+// What crashes left in the program's folder: every team folder's interrupted group of saves
+// finished (or put back), then the temporary files of interrupted saves removed. What the user is
+// told, once.
+QStringList finishInterruptedSaves(const QString &appPath);
+
 class CurrentTeam
 {
 public:
@@ -52,8 +57,9 @@ public:
     MainState &state() { return m_state; }
     const MainState &state() const { return m_state; }
 
-    // Takes the remembered team and player from the settings file; what could not be read, each
-    // in words for the user. A remembered team or player that cannot be read is not current.
+    // Finishes what crashes left, then takes the remembered team and player from the settings
+    // file; what was finished and what could not be read, each in words for the user. A
+    // remembered team or player that cannot be read is not current.
     QStringList startUp();
 
     // Reads the current player's page into the state; on failure the state is as it was.

@@ -67,3 +67,17 @@ Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
     data.resize(filled);
     return data;
 }
+
+Outcome<void> writableAsRegularFile(const QString &path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT ? Outcome<void>() : Outcome<void>(Failure{systemError()});
+    if (S_ISREG(info.st_mode))
+        return {};
+    if (S_ISLNK(info.st_mode))
+        return Failure{QStringLiteral("it is a link to another file.")};
+    if (S_ISDIR(info.st_mode))
+        return Failure{QStringLiteral("it is a folder.")};
+    return Failure{QStringLiteral("it is not a file but a device or a pipe.")};
+}

@@ -2,6 +2,8 @@
 
 #include "TeamTables.h"
 #include "core/AtomicSave.h"
+#include "core/FileGroup.h"
+#include "core/RegularFile.h"
 #include "core/Csv.h"
 #include "core/Innings.h"
 #include "core/RecordFiles.h"
@@ -121,14 +123,26 @@ Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, con
     for (const auto &[name, rows] : files)
         if (!rows)
             return rows.failure();
+    const QString into = QDir(folder).absolutePath() + QLatin1Char('/');
+    const auto failed = [&](const QString &why) {
+        return Failure{QStringLiteral("Cannot write into the folder \"%1\". %2")
+                           .arg(QDir::toNativeSeparators(folder), why)};
+    };
+    // An export another run left half done is finished first; its leftovers go.
+    (void)FileGroup::finishInterrupted(into);
+    FileGroup group(into);
     QStringList written;
-    const QDir dir(folder);
     for (const auto &[name, rows] : files) {
-        if (Outcome<void> saved = saveFileAtomically(dir.filePath(name), csvFile(*rows)); !saved)
-            return Failure{QStringLiteral("Cannot write into the folder \"%1\". %2")
-                               .arg(QDir::toNativeSeparators(folder), saved.error())};
+        const QString path = into + name;
+        if (Outcome<void> regular = writableAsRegularFile(path); !regular)
+            return failed(QStringLiteral("\"%1\" is left as it is: %2")
+                              .arg(QDir::toNativeSeparators(path), regular.error()));
+        removeLeftovers(into, name);
+        group.replace(path, csvFile(*rows));
         written.append(name);
     }
+    if (Outcome<void> saved = group.commit(); !saved)
+        return failed(saved.error());
     return written;
 }
 

@@ -18,8 +18,9 @@ Outcome<Rows> battingRows(const QString &appPath, const TeamFile &team);
 Outcome<Rows> pitchingRows(const QString &appPath, const TeamFile &team);
 Outcome<Rows> gameRows(const QString &appPath, const TeamFile &team);
 
-// Reads everything first, then writes the three files into `folder`, each whole or not at all.
-// Returns the names of the files written.
+// Reads everything first, then writes the three files into `folder`, all or none, across a crash
+// too. A file of those names that is a link, a folder, a pipe or a device is refused before
+// anything is written. Returns the names of the files written.
 Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, const QString &folder);
 
 } // namespace StatsExport

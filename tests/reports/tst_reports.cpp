@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace TeamTables;
 
 namespace {
@@ -152,6 +154,8 @@ private slots:
     void csvQuotesOnlyWhereNeeded();
     void exportMatchesTheTables();
     void exportIntoAFolderThatRefusesFiles();
+    void exportWritesOnlyRegularFiles_data();
+    void exportWritesOnlyRegularFiles();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
     void longestValuesShowWhole_data();
@@ -486,6 +490,40 @@ void TestReports::exportIntoAFolderThatRefusesFiles()
     QVERIFY2(m_dialogs.messages[0].text.contains(out.path()),
              qPrintable(m_dialogs.messages[0].text));
     QVERIFY(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestReports::exportWritesOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a link to a stats file") << "link";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a pipe") << "pipe";
+}
+
+// A target that is not a plain file is refused before any of the three is written; nothing it
+// names is touched.
+void TestReports::exportWritesOnlyRegularFiles()
+{
+    QFETCH(QString, kind);
+    writeTeam({{"Casey", season({batting(1, 3)})}});
+    const QString stats = m_app + "Team1/Casey.sta";
+    const QByteArray games = readBytes(stats);
+    QTemporaryDir out;
+    const QString target = out.path() + "/Team1 pitching.csv";
+    if (kind == "link")
+        QVERIFY(QFile::link(stats, target));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(target));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    m_dialogs.folderAnswers.enqueue(out.path());
+    m_main->exportStatistics();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages[0].text.contains(target), qPrintable(m_dialogs.messages[0].text));
+    QCOMPARE(readBytes(stats), games);
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                         QDir::NoDotAndDotDot),
+             QStringList{"Team1 pitching.csv"});
 }
 
 void TestReports::keysWorkAsInADialog_data()
