@@ -4,6 +4,7 @@
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
+#include "core/RegularFile.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
@@ -36,6 +37,7 @@
 namespace {
 
 const QString Title = QStringLiteral("Scorebinder");
+constexpr qint64 MaxHelpFileBytes = 1024 * 1024;
 
 // The page, in twips: the header rows at the left with the photo at the top right, then the
 // batting and the pitching block in four columns of caption and value.
@@ -513,6 +515,13 @@ void frmMain::showHelp()
         tell(QStringLiteral(
                  "The help file \"%1\" was not found. Reinstall Scorebinder to get it back.")
                  .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    // A pipe, a device or a huge file in its place must not hang the program.
+    if (Outcome<QByteArray> readable = readRegularFile(path, MaxHelpFileBytes); !readable) {
+        tell(QStringLiteral("The help file \"%1\" cannot be shown: %2 Reinstall Scorebinder to "
+                            "get it back.")
+                 .arg(QDir::toNativeSeparators(path), readable.error()));
         return;
     }
     showWindow<frmHelp>({}, [this, path] { return new frmHelp(path, this); });

@@ -1,10 +1,10 @@
 #include "frmTip.h"
 
+#include "core/RegularFile.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
@@ -12,6 +12,7 @@
 namespace {
 
 const QString TipFile = QStringLiteral("TIPOFDAY.TXT");
+constexpr qint64 MaxTipFileBytes = 1024 * 1024;
 
 } // namespace
 
@@ -53,23 +54,27 @@ frmTip::frmTip(const QString &applicationPath, QWidget *parent, std::function<do
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::DoNextTip);
     behaveLikeDialog(*this, cmdOK, nullptr);
 
-    if (!LoadTips(applicationPath + TipFile))
+    const QString path = applicationPath + TipFile;
+    if (!QFileInfo::exists(path)) {
         lblTipText->setText("That the " + TipFile +
                             " file was not found? \r\n\r\nCreate a text file named " + TipFile +
                             " using a text editor with 1 tip per line. " +
                             "Then place it in the same directory as the application. ");
+        return;
+    }
+    // A pipe, a device or a huge file must not hold up the start.
+    Outcome<QByteArray> data = readRegularFile(path, MaxTipFileBytes);
+    if (!data) {
+        lblTipText->setText("That " + TipFile + " cannot be read? " + data.error() +
+                            "\r\n\r\nReplace it with a text file of 1 tip per line, at most "
+                            "1 MB, in the same directory as the application.");
+        return;
+    }
+    LoadTips(*data);
 }
 
-bool frmTip::LoadTips(const QString &path)
+void frmTip::LoadTips(const QByteArray &data)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
     QStringDecoder decoder("windows-1252");
     QString text = decoder.decode(data);
     text.replace("\r\n", "\n").replace('\r', '\n');
@@ -78,7 +83,6 @@ bool frmTip::LoadTips(const QString &path)
     if (!data.isEmpty())
         m_tips = text.split('\n');
     DoNextTip();
-    return true;
 }
 
 void frmTip::DoNextTip()

@@ -19,7 +19,7 @@ public:
                     std::function<double()> random = {});
 
     // Reads every line of the file as a tip, blank lines included; false when there is no file.
-    bool LoadTips(const QString &path);
+    void LoadTips(const QByteArray &data);
     void DisplayCurrentTip();
     const QStringList &tips() const { return m_tips; }
 

@@ -2,11 +2,11 @@
 
 #include "TeamTables.h"
 #include "core/AtomicSave.h"
-#include "core/FileGroup.h"
-#include "core/RegularFile.h"
 #include "core/Csv.h"
+#include "core/FileGroup.h"
 #include "core/Innings.h"
 #include "core/RecordFiles.h"
+#include "core/RegularFile.h"
 #include "core/Statistics.h"
 #include "frmTeamBattingStats.h"
 #include "frmTeamPitchingStats.h"

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
@@ -69,6 +71,7 @@ private slots:
     void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
     void helpOpensAtItsIndex();
+    void helpThatIsNoPlainFile();
     void longestValuesShowWhole_data();
     void longestValuesShowWhole();
 
@@ -477,6 +480,27 @@ void TestMainWindow::helpOpensAtItsIndex()
     QVERIFY(helpWindow);
     QCOMPARE(helpWindow->browser->source().toLocalFile(), m_app + "Scorebinder Baseball.html");
     QVERIFY(helpWindow->browser->toPlainText().contains("Index"));
+}
+
+// A help file that is a pipe or a device is told, not opened: nothing waits or reads without end.
+void TestMainWindow::helpThatIsNoPlainFile()
+{
+    frmMain window(m_app, m_dialogs);
+    const QString path = m_app + "Scorebinder Baseball.html";
+    for (const bool pipe : {true, false}) {
+        QFile::remove(path);
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", path));
+        m_dialogs.messages.clear();
+        window.findChild<QAction *>("mnuIndex")->trigger();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY2(m_dialogs.messages[0].text.startsWith(
+                     QString("The help file \"%1\" cannot be shown: it is not a file").arg(path)),
+                 qPrintable(m_dialogs.messages[0].text));
+        QVERIFY(!window.findChild<frmHelp *>());
+    }
 }
 
 // The team opens without a current player when its first player cannot be read; state, page and

@@ -7,6 +7,8 @@
 #include "misc/frmTip.h"
 #include "support/TestFiles.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +18,8 @@
 #include <memory>
 #include <optional>
 
+#include <sys/stat.h>
+
 class TestMisc : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,8 @@ private slots:
     void splashHandsOverOnce();
     void missingTipFileSaysHowToMakeOne();
     void tipsAreTheFileLines();
+    void tipFileThatIsNoPlainFile_data();
+    void tipFileThatIsNoPlainFile();
     void aboutNamesThePlatform();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
@@ -86,6 +92,39 @@ void TestMisc::tipsAreTheFileLines()
     frmTip none(app);
     QVERIFY(none.tips().isEmpty());
     QCOMPARE(none.lblTipText->text(), QString());
+}
+
+void TestMisc::tipFileThatIsNoPlainFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a pipe") << "pipe"
+                            << "it is not a file but a folder, a device or a pipe.";
+    QTest::newRow("a link to a device") << "device"
+                                        << "it is not a file but a folder, a device or a pipe.";
+    QTest::newRow("over 1 MB") << "large"
+                               << "it is larger than";
+}
+
+// Nothing waits for a writer or reads without end: the tip says why the file cannot be used.
+void TestMisc::tipFileThatIsNoPlainFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString tips = dir.filePath("TIPOFDAY.TXT");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(tips).constData(), 0600), 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", tips));
+    else
+        writeBytes(tips, QByteArray(1024 * 1024 + 1, 'x'));
+    QElapsedTimer timer;
+    timer.start();
+    frmTip tip(dir.path() + '/');
+    QVERIFY(timer.elapsed() < 2000);
+    const QString told = tip.lblTipText->text();
+    QVERIFY2(told.startsWith("That TIPOFDAY.TXT cannot be read? " + reason), qPrintable(told));
 }
 
 void TestMisc::aboutNamesThePlatform()
