@@ -1,5 +1,6 @@
 #include "core/ApplicationFolder.h"
 #include "core/AtomicSave.h"
+#include "core/DataFolderLock.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmSplash.h"
 #include "platform/Fonts.h"
@@ -25,6 +26,12 @@ int main(int argc, char *argv[])
         chooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QtDialogs dialogs;
+    const DataFolderLock lock(folder);
+    if (!lock.held()) {
+        dialogs.message(lock.refusal(), QStringLiteral("Scorebinder"), MessageButtons::OK,
+                        MessageIcon::Exclamation);
+        return 1;
+    }
     std::unique_ptr<frmMain> mainWindow;
 
     auto *splash = new frmSplash;

@@ -3,9 +3,12 @@
 // holds afterwards, what the user is told, and the settings file after exit, byte for byte.
 
 #include "core/CurrentTeam.h"
+#include "core/DataFolderLock.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +31,7 @@ private slots:
     void openTeam_data();
     void openTeam();
     void anotherChoiceIsRememberedAtExit();
+    void oneProgramPerDataFolder();
 
 private:
     // Applies a row's change: "remove <file>", "write <file>=<bytes>" or none.
@@ -194,6 +198,30 @@ void TestCurrentTeam::anotherChoiceIsRememberedAtExit()
     QVERIFY(!current.open(*team));
     QVERIFY(current.writeSettings().ok());
     QCOMPARE(readBytes(m_app + "settings.dft"), QByteArray("\"Team2\",\"\",0,0\r\n"));
+}
+
+// A second lock on the folder is refused while the first is held; one left by a program that died
+// is taken over.
+void TestCurrentTeam::oneProgramPerDataFolder()
+{
+    {
+        DataFolderLock first(m_app);
+        QVERIFY(first.held());
+        DataFolderLock second(m_app);
+        QVERIFY(!second.held());
+        QVERIFY2(second.refusal().startsWith("Scorebinder is already open on its folder"),
+                 qPrintable(second.refusal()));
+    }
+    QProcess gone;
+    gone.start("true");
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    writeBytes(m_app + "Scorebinder.lock",
+               QByteArray::number(pid) + "\nscorebinder\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+    DataFolderLock after(m_app);
+    QVERIFY(after.held());
 }
 
 QTEST_GUILESS_MAIN(TestCurrentTeam)
