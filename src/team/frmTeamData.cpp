@@ -374,9 +374,13 @@ void frmTeamData::deletePlayer(int slot)
         tell(stored.error(), MessageIcon::Critical);
         return;
     }
-    if (current != state.PlayerName)
-        choosePlayer(state, current);
     showStored(*stored);
+    if (current != state.PlayerName) {
+        choosePlayer(state, current);
+        // The page shows who is current now, not the deleted player.
+        if (!current.isEmpty())
+            m_main.UpdateMainPage();
+    }
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

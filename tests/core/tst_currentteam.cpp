@@ -4,8 +4,10 @@
 
 #include "core/CurrentTeam.h"
 #include "core/DataFolderLock.h"
+#include "core/FileGroup.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSysInfo>
@@ -32,6 +34,7 @@ private slots:
     void openTeam();
     void anotherChoiceIsRememberedAtExit();
     void oneProgramPerDataFolder();
+    void startFinishesWhatACrashLeft();
 
 private:
     // Applies a row's change: "remove <file>", "write <file>=<bytes>" or none.
@@ -217,11 +220,40 @@ void TestCurrentTeam::oneProgramPerDataFolder()
     QVERIFY(gone.waitForStarted());
     const qint64 pid = gone.processId();
     QVERIFY(gone.waitForFinished());
-    writeBytes(m_app + "Scorebinder.lock",
-               QByteArray::number(pid) + "\nscorebinder\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
+    writeBytes(m_app + "Scorebinder.lock", QByteArray::number(pid) + "\nscorebinder\n" +
+                                               QSysInfo::machineHostName().toUtf8() + "\n");
     DataFolderLock after(m_app);
     QVERIFY(after.held());
+}
+
+// A group of saves a crash interrupted once its journal was written is finished and told; the
+// temporary files of saves that never got so far are removed, everywhere in the program's folder.
+void TestCurrentTeam::startFinishesWhatACrashLeft()
+{
+    const QString team = m_app + "Team1/";
+    const QByteArray newTeam = newTeamFile("Team1");
+    writeBytes(team + "Team1.tea.saving-AbC123", newTeam);
+    writeBytes(team + "Player2.sta.saving-XyZ789", "half a save");
+    writeBytes(m_app + "settings.dft.saving-Qq1234", "half a save");
+    writeBytes(FileGroup::journalPath(team),
+               "Scorebinder file group 1\nreplace\t" + QFile::encodeName(team + "Team1.tea") +
+                   "\t" + QFile::encodeName(team + "Team1.tea.saving-AbC123") + "\t\nremove\t" +
+                   QFile::encodeName(team + "Player2.ply") + "\t\n");
+    const QByteArray stats = readBytes(team + "Player2.sta");
+
+    CurrentTeam current(m_app);
+    const QStringList told = current.startUp();
+    QCOMPARE(told.value(0), QString("A save that was interrupted in \"%1\" was finished: "
+                                    "Team1.tea, Player2.ply.")
+                                .arg(team));
+    QCOMPARE(readBytes(team + "Team1.tea"), newTeam);
+    QVERIFY(!QFile::exists(team + "Player2.ply"));
+    QCOMPARE(readBytes(team + "Player2.sta"), stats);
+    const QStringList left = QDir(team).entryList(QDir::Files | QDir::Hidden) +
+                             QDir(m_app).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left.filter(".saving-"), QStringList());
+    QVERIFY(!QFile::exists(FileGroup::journalPath(team)));
+    QVERIFY(current.startUp().filter("interrupted").isEmpty()); // told once
 }
 
 QTEST_GUILESS_MAIN(TestCurrentTeam)

@@ -78,6 +78,8 @@ private slots:
     void cardOptionsBelongToTheirTeam();
     void editedPictureReachesTheSummaryAndTheCard();
     void teamFilesThatLeadOutOfTheFolder();
+    void noWindowWritesBackAFieldItDidNotChange();
+    void rosterNameThatCannotBeAFileName();
     void photoThatIsAPipe();
     void windowsOpenAsTheirLayoutsSay_data();
     void windowsOpenAsTheirLayoutsSay();
@@ -471,6 +473,68 @@ void TestOpenWindows::editedPictureReachesTheSummaryAndTheCard()
         "\"Edit Picture For Trading Card\" holds changes"));
     QCOMPARE(m_main->state().TeamName, QString("Team1"));
     QVERIFY(m_main->openedWindow<frmPictureCrop>());
+}
+
+// Each save reads its file fresh and writes only what its window changed: nothing of a deleted
+// player, of another window's save meanwhile, or of what a window read when it opened.
+void TestOpenWindows::noWindowWritesBackAFieldItDidNotChange()
+{
+    const QString player2 = m_app + "Team1/Player2.ply";
+    const QString teamFile = m_app + "Team1/Team1.tea";
+    // The current player, who has a photo, is deleted; the next one's file takes none of his.
+    trigger("mnuTeamPro");
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
+    m_main->openedWindow<frmTeamData>()->cmdDelete[0]->click();
+    m_main->openedWindow<frmTeamData>()->close();
+    deleteClosedWindows();
+    QCOMPARE(m_main->state().PlayerName, QString("Player2"));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Player2"));
+    const QByteArray unchanged = readBytes(player2);
+    trigger("mnuPhoto");
+    m_main->openedWindow<frmPictureCrop>()->cmdSubmit->click();
+    deleteClosedWindows();
+    QCOMPARE(readBytes(player2), unchanged);
+
+    // Card Options stores a colour while the editor is open; the editor's Submit keeps it.
+    trigger("mnuPhoto");
+    auto *editor = m_main->openedWindow<frmPictureCrop>();
+    trigger("mnuOptions");
+    m_dialogs.colorAnswers.enqueue(0x00FF00);
+    QTest::mouseClick(m_main->openedWindow<frmCardOptions>()->lblColor, Qt::LeftButton);
+    m_main->openedWindow<frmCardOptions>()->cmdSubmit->click();
+    QVERIFY(readBytes(teamFile).startsWith(
+        "\"Team1\",\"Coach Hale\",\"Pat Kim\",\"Spring 2026\",\"\",65280\r\n"));
+    QImage picture(300, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    QVERIFY(picture.save(m_app + "snapshot.png"));
+    // A player window left open meanwhile.
+    trigger("mnuPlyrPro");
+    auto *profile = m_main->openedWindow<frmPlayerData>();
+    m_dialogs.fileAnswers.enqueue(m_app + "snapshot.png");
+    editor->cmdInsertPic->click();
+    editor->cmdSubmit->click();
+    QVERIFY(readBytes(teamFile).contains(",65280\r\n"));
+    QVERIFY(readBytes(player2).contains(QFile::encodeName(m_app + "Team1/Player2.bmp")));
+
+    // The player window's Submit stores its own fields and keeps the editor's photo.
+    profile->txtNumber->setText("12");
+    profile->cmdSubmit->click();
+    QVERIFY(readBytes(player2).contains(",12,"));
+    QVERIFY(readBytes(player2).contains(QFile::encodeName(m_app + "Team1/Player2.bmp")));
+}
+
+// A roster name that cannot name a file is not taken as the current player.
+void TestOpenWindows::rosterNameThatCannotBeAFileName()
+{
+    writeTeam("Team1", {"Player1", "../../x"});
+    trigger("mnuTeamPro");
+    auto *team = m_main->openedWindow<frmTeamData>();
+    QTest::mouseClick(team->lblPlayer[1], Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages[0].text.startsWith("The roster names \"../../x\""),
+             qPrintable(m_dialogs.messages[0].text));
+    QCOMPARE(m_main->state().PlayerName, QString("Player1"));
+    QVERIFY(team->isVisible());
 }
 
 // A team file whose header names a folder outside, or a team folder that is a link to one: the
