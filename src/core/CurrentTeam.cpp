@@ -222,7 +222,7 @@ std::optional<QString> CurrentTeam::open(const TeamToOpen &team)
     }
     // No player, or one whose files cannot be read: the team is open without a current player.
     const bool hadPlayer = !m_state.PlayerName.isEmpty();
-    m_state.PlayerName.clear();
+    choosePlayer(m_state, QString());
     if (!hadPlayer)
         return std::nullopt;
     return team.firstPlayer.error() +

@@ -1,5 +1,6 @@
 #include "frmNameTeam.h"
 
+#include "core/CurrentTeam.h"
 #include "core/NameCheck.h"
 #include "core/TeamFolder.h"
 #include "frmTeamData.h"
@@ -58,7 +59,7 @@ void frmNameTeam::submit()
     MainState &state = m_main.state();
     state.TeamName = team;
     state.NewPlayer = true;
-    state.PlayerName.clear();
+    choosePlayer(state, QString());
     m_main.showWindow<frmTeamData>({team, QString()}, [this] { return frmTeamData::open(m_main); });
     close();
 }
