@@ -7,6 +7,8 @@
 #include "platform/PrintJobs.h"
 #include "platform/Units.h"
 
+#include <QCloseEvent>
+
 #include <algorithm>
 
 namespace {
@@ -113,10 +115,11 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
     connect(cmdPrintTestBack, &QPushButton::clicked, this,
             [this] { printTestPage("Card Back Test Page", CardSheet::drawBackTestPage); });
     cmdCancel = button("cmdCancel", "&Cancel", 2880, 3840, 975, 375);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeDroppingEdits(*this); });
     cmdSubmit = button("cmdSubmit", "&Submit", 4080, 3840, 975, 375);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmCardOptions::submit);
-    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
+    // Esc closes the window, asking about edits; Cancel drops them.
+    behaveLikeDialog(*this, cmdSubmit, nullptr);
 
     Form_Load();
 }
@@ -226,4 +229,13 @@ void frmCardOptions::printTestPage(const QString &name, void (*draw)(Canvas &))
 void frmCardOptions::tell(const QString &text)
 {
     m_host.dialogs().message(text, Title, MessageButtons::OK, MessageIcon::Exclamation);
+}
+
+void frmCardOptions::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose(*this, m_host.dialogs())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }

@@ -47,6 +47,9 @@ public:
     bool PendingShowBatting = true;
     bool PendingShowPitching = true;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     struct Options
     {

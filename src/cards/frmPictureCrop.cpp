@@ -1,5 +1,7 @@
 #include "frmPictureCrop.h"
 
+#include <QCloseEvent>
+
 #include "CropRules.h"
 #include "core/CodeTables.h"
 #include "core/RecordFiles.h"
@@ -107,9 +109,10 @@ frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
     connect(cmdZoomOut, &QPushButton::clicked, this, &frmPictureCrop::zoomOut);
     connect(cmdCrop, &QPushButton::clicked, this, &frmPictureCrop::crop);
     connect(cmdBorderColor, &QPushButton::clicked, this, &frmPictureCrop::chooseBorderColor);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeDroppingEdits(*this); });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmPictureCrop::submit);
-    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
+    // Esc closes the window, asking about edits; Cancel drops them.
+    behaveLikeDialog(*this, cmdSubmit, nullptr);
 
     lblScaleValue = new QLabel(CropRules::scaleText(m_zoomPercent), this);
     lblScaleValue->setObjectName("lblScaleValue");
@@ -356,4 +359,13 @@ bool frmPictureCrop::store()
 void frmPictureCrop::tell(const QString &text, MessageIcon icon)
 {
     m_host.dialogs().message(text, Title, MessageButtons::OK, icon);
+}
+
+void frmPictureCrop::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose(*this, m_host.dialogs())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }

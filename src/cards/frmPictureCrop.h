@@ -72,6 +72,9 @@ public slots:
     void chooseBorderColor();
     void submit();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildPreview();
     void redrawViewport();

@@ -135,31 +135,58 @@ GameTable::GameTable(const GameRecords &fromFile) : m_records(MaxStatsRecords), 
     for (int i = 0; i < fromFile.size() && i < MaxStatsRecords; ++i)
         m_records[i] = fromFile[i];
     // A player without games starts with an empty game 1.
-    m_gameCount = std::max(1, int(fromFile.size()) - 1);
+    m_storedGames = std::max(0, int(std::min<qsizetype>(fromFile.size(), MaxStatsRecords)) - 1);
+    m_gameCount = std::max(1, m_storedGames);
+}
+
+bool holdsNothing(const GameRecord &record)
+{
+    GameRecord numberOnly;
+    numberOnly.GameNumber = record.GameNumber;
+    return record == numberOnly;
 }
 
 int GameTable::addGame()
 {
+    if (m_gameCount == 1 && m_storedGames == 0 && holdsNothing(m_records[1]))
+        return 1;
     return ++m_gameCount;
+}
+
+void GameTable::deleteGame(int number)
+{
+    for (int later = number; later < m_gameCount; ++later) {
+        m_records[later] = m_records[later + 1];
+        m_records[later].GameNumber = qint16(later);
+    }
+    m_records[m_gameCount] = GameRecord{};
+    if (number <= m_storedGames)
+        --m_storedGames;
+    if (m_gameCount > 1)
+        --m_gameCount;
+    else
+        m_records[1].GameNumber = 1;
 }
 
 GameRecords GameTable::toWrite() const
 {
-    return m_records.mid(0, m_gameCount + 1);
+    int count = m_gameCount;
+    while (count > m_storedGames && holdsNothing(m_records[count]))
+        --count;
+    return m_records.mid(0, count + 1);
 }
 
 bool GameTable::differsFromFile() const
 {
-    qsizetype pending = m_gameCount + 1;
-    while (pending > m_fromFile.size() && m_records[pending - 1] == GameRecord{})
-        --pending;
-    return pending != m_fromFile.size() ||
-           !std::equal(m_fromFile.cbegin(), m_fromFile.cend(), m_records.cbegin());
+    const GameRecords records = toWrite();
+    return records.size() != m_fromFile.size() ||
+           !std::equal(m_fromFile.cbegin(), m_fromFile.cend(), records.cbegin());
 }
 
 void GameTable::written(const GameRecords &records)
 {
     m_fromFile = records;
+    m_storedGames = int(records.size()) - 1;
 }
 
 } // namespace GameEntry

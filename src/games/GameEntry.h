@@ -64,6 +64,9 @@ Outcome<GameRecord> storeShownGame(const EntryTexts &texts, const GameRecord &pr
 // stored without one picked.
 void showGame(const GameRecord &record, EntryTexts &texts);
 
+// Nothing in it but its number: every count 0, every text empty.
+bool holdsNothing(const GameRecord &record);
+
 // The player's games while the window is open: records 0 to 200, the last game's number, and what
 // the stats file held when it was read.
 class GameTable
@@ -75,12 +78,17 @@ public:
     const GameRecord &record(int number) const { return m_records[number]; }
     int GameCount() const { return m_gameCount; }
     bool canAddGame() const { return m_gameCount < MaxGames; }
+    // A new game after the last, unless the table is only the empty game 1 of a player without
+    // games: that one is kept for him, and its number is given.
     int addGame();
+    // Game `number` removed; the games after it move up one number. The last one deleted leaves an
+    // empty game 1.
+    void deleteGame(int number);
 
-    // Records 0 to GameCount, as Submit writes them.
+    // Records 0 to GameCount, as Submit writes them, less the games at the end that hold nothing
+    // and were never stored: no game of a new player is all zero unless he was entered so.
     GameRecords toWrite() const;
-    // Whether writing would change the file: games shown but never stored (the empty game 1 of a
-    // player without games) do not count.
+    // Whether writing would change the file.
     bool differsFromFile() const;
     // The file now holds `records`, as toWrite() gave them.
     void written(const GameRecords &records);
@@ -88,6 +96,7 @@ public:
 private:
     GameRecords m_records;
     GameRecords m_fromFile;
+    int m_storedGames; // games 1 to this one came from the file (or were written)
     int m_gameCount;
 };
 

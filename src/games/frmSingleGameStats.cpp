@@ -1,5 +1,7 @@
 #include "frmSingleGameStats.h"
 
+#include <QCloseEvent>
+
 #include "core/CodeTables.h"
 #include "core/KeyRules.h"
 #include "core/RecordFiles.h"
@@ -63,7 +65,8 @@ const char *const TabOrder[] = {
     "txtBTriples",   "txtBHomers", "txtBRBIs",    "txtBRuns",   "txtBWalks",   "txtBSOs",
     "txtBSBs",       "txtPAtBats", "txtPInnings", "CBInnings",  "txtPStrikes", "txtPBalls",
     "txtPHits",      "txtPWalks",  "txtPRuns",    "txtPSOs",    "txtPWild",    "CBDecision",
-    "txtHighlights", "cmdSubmit",  "cmdCancel",   "cmdClear",   "cmdCalendar", "cmdNewGame"};
+    "txtHighlights", "cmdSubmit",  "cmdCancel",   "cmdClear",   "cmdCalendar", "cmdNewGame",
+    "cmdDeleteGame"};
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -225,18 +228,22 @@ void frmSingleGameStats::buildControls()
         b->setGeometry(twipsRect(left, 6960, 1095, 375));
         return b;
     };
+    cmdDeleteGame = button("cmdDeleteGame", "&Delete Game", 3960);
     cmdNewGame = button("cmdNewGame", "&New Game ", 5280);
     cmdClear = button("cmdClear", "Clea&r Game ", 6600);
     cmdCancel = button("cmdCancel", "&Cancel", 7920);
     cmdSubmit = button("cmdSubmit", "&Submit", 9240);
+    connect(cmdDeleteGame, &QPushButton::clicked, this, &frmSingleGameStats::deleteGame);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmSingleGameStats::newGame);
     connect(cmdClear, &QPushButton::clicked, this, &frmSingleGameStats::clearGame);
     connect(cmdCancel, &QPushButton::clicked, this, [this] {
         Calendar1->hide();
-        close();
+        closeDroppingEdits(*this);
     });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmSingleGameStats::submit);
-    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
+    // Enter moves from box to box as a box score is typed; Ctrl+Enter (or Alt+S) submits, and Esc
+    // closes, asking about edits.
+    enterMovesOn(*this, cmdSubmit);
 
     for (QWidget *input : std::initializer_list<QWidget *>{CBGame, txtDate, txtOpponent,
                                                            txtHighlights, CBInnings, CBDecision}) {
@@ -410,6 +417,11 @@ void frmSingleGameStats::newGame()
     if (m_gameChanged && !storeShown(t))
         return;
     const int number = m_table.addGame();
+    if (number == m_currentGame) {
+        // The untouched first game of a player without games is the new one.
+        txtDate->setFocus();
+        return;
+    }
     cmdNewGame->setEnabled(m_table.canAddGame());
     CBGame->addItem(QString::number(number));
     CBGame->setCurrentIndex(number - 1);
@@ -421,6 +433,34 @@ void frmSingleGameStats::newGame()
     }
     ShowGame();
     m_gameChanged = true;
+}
+
+void frmSingleGameStats::deleteGame()
+{
+    Calendar1->hide();
+    const EntryTexts t = texts();
+    const QString date =
+        t.date.isEmpty() || t.date == DateHint ? QStringLiteral("no date") : t.date;
+    const QString opponent = t.opponent.isEmpty() ? QStringLiteral("no opponent") : t.opponent;
+    if (m_main.dialogs().message(
+            QStringLiteral("Delete game %1 (%2, %3)? The games after it move up one number.")
+                .arg(m_currentGame)
+                .arg(date, opponent),
+            QStringLiteral("Delete Game"), MessageButtons::YesNoDefaultNo,
+            MessageIcon::Question) != MessageAnswer::Yes)
+        return;
+    m_table.deleteGame(m_currentGame);
+    m_gameChanged = false;
+    m_currentGame = std::min(m_currentGame, m_table.GameCount());
+    {
+        const QSignalBlocker blocker(CBGame);
+        CBGame->clear();
+        for (int number = 1; number <= m_table.GameCount(); ++number)
+            CBGame->addItem(QString::number(number));
+        CBGame->setCurrentIndex(m_currentGame - 1);
+    }
+    ShowGame();
+    cmdNewGame->setEnabled(m_table.canAddGame());
 }
 
 void frmSingleGameStats::clearGame()
@@ -489,4 +529,13 @@ void frmSingleGameStats::submit()
         return;
     m_main.UpdateMainPage();
     close();
+}
+
+void frmSingleGameStats::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose(*this, m_main.dialogs())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }

@@ -41,12 +41,14 @@ public:
     QComboBox *CBInnings;
     QComboBox *CBDecision;
     QLineEdit *txtHighlights;
+    QPushButton *cmdDeleteGame;
     QPushButton *cmdNewGame;
     QPushButton *cmdClear;
     QPushButton *cmdCancel;
     QPushButton *cmdSubmit;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -56,6 +58,7 @@ private:
     void LoadGames();
     void selectGame(int number);
     void newGame();
+    void deleteGame();
     void clearGame();
     void submit();
     // Stores the shown game and writes the stats file when it changed; false, the user told why,

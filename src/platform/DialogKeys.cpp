@@ -1,6 +1,7 @@
 #include "DialogKeys.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -51,7 +52,56 @@ private:
     QPointer<QAbstractButton> m_cancel;
 };
 
+class EnterMovesOn : public QObject
+{
+public:
+    EnterMovesOn(QWidget &window, QAbstractButton *submitButton)
+        : QObject(&window), m_window(window), m_submit(submitButton)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_window || event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+            m_window.close();
+            return true;
+        }
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (modifiers == Qt::ControlModifier) {
+            if (m_submit)
+                m_submit->click();
+            return true;
+        }
+        if (modifiers != Qt::NoModifier)
+            return false;
+        QWidget *focus = m_window.focusWidget();
+        if (auto *button = qobject_cast<QAbstractButton *>(focus)) {
+            button->click();
+        } else if (focus) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(focus, &tab);
+        }
+        return true;
+    }
+
+private:
+    QWidget &m_window;
+    QPointer<QAbstractButton> m_submit;
+};
+
 } // namespace
+
+void enterMovesOn(QWidget &window, QAbstractButton *submitButton)
+{
+    new EnterMovesOn(window, submitButton);
+}
 
 void behaveLikeDialog(QWidget &window, QAbstractButton *defaultButton,
                       QAbstractButton *cancelButton)

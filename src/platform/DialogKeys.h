@@ -12,3 +12,8 @@ class QWidget;
 // may be null; without a default button Enter means nothing to the window.
 void behaveLikeDialog(QWidget &window, QAbstractButton *defaultButton,
                       QAbstractButton *cancelButton);
+
+// For a form typed line by line: Return and Enter move the focus to the next control in the Tab
+// order, press the button that has the focus, and with Ctrl press `submitButton`; Esc closes the
+// window. As above, only keys the focused control left unused.
+void enterMovesOn(QWidget &window, QAbstractButton *submitButton);

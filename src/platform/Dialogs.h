@@ -15,7 +15,9 @@ enum class MessageButtons
     OK,
     OKCancel,
     YesNo,
-    YesNoCancel
+    YesNoCancel,
+    YesNoDefaultNo, // Yes and No, No pressed by Enter
+    SaveDiscardCancel
 };
 enum class MessageIcon
 {
@@ -30,7 +32,9 @@ enum class MessageAnswer
     OK,
     Cancel,
     Yes,
-    No
+    No,
+    Save,
+    Discard
 };
 
 class Dialogs

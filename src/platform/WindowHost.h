@@ -30,6 +30,19 @@ public:
     virtual bool hasUnsavedEdits() const = 0;
     // Stores the edits into the window's own files; false (the user told why) when it could not.
     virtual bool saveEdits() = 0;
+
+    // Closes `window` and drops its edits without asking: its Cancel button says so, and the
+    // registry has asked already.
+    void closeDroppingEdits(QWidget &window);
+
+protected:
+    // For closeEvent: whether `window` may close now. Esc or the frame with edits not yet stored
+    // asks whether to save them (Save stores them, and a failed store keeps the window), drop them,
+    // or keep the window open.
+    bool mayClose(QWidget &window, Dialogs &dialogs);
+
+private:
+    bool m_droppingEdits = false;
 };
 
 class WindowHost

@@ -67,7 +67,11 @@ bool WindowRegistry::release(const QString &team, const QString &player, const Q
         if (owned.contains(it->window)) {
             QWidget *window = it->window;
             it = m_windows.erase(it);
-            window->close();
+            // Asked above: a window of edits the user dropped closes without a second question.
+            if (auto *editing = dynamic_cast<EditingWindow *>(window))
+                editing->closeDroppingEdits(*window);
+            else
+                window->close();
         } else {
             ++it;
         }

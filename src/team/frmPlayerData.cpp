@@ -120,8 +120,9 @@ frmPlayerData::frmPlayerData(WindowHost &main)
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(6060, FirstRow + 9 * Row, 1140, 420));
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    behaveLikeDialog(*this, cmdSubmit, cmdCancel);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { closeDroppingEdits(*this); });
+    // Esc closes the window, asking about edits; Cancel drops them.
+    behaveLikeDialog(*this, cmdSubmit, nullptr);
 }
 
 bool frmPlayerData::LoadProfile()
@@ -242,6 +243,10 @@ void frmPlayerData::submit()
 // edited from the main menu.
 void frmPlayerData::closeEvent(QCloseEvent *event)
 {
+    if (!mayClose(*this, m_main.dialogs())) {
+        event->ignore();
+        return;
+    }
     if (!m_submitted) {
         MainState &state = m_main.state();
         if (!state.CameFromMain)

@@ -1,5 +1,7 @@
 #include "frmTeamData.h"
 
+#include <QCloseEvent>
+
 #include "core/CodeTables.h"
 #include "core/CurrentTeam.h"
 #include "core/KeyRules.h"
@@ -386,4 +388,13 @@ void frmTeamData::deletePlayer(int slot)
 void frmTeamData::tell(const QString &text, MessageIcon icon)
 {
     m_main.dialogs().message(text, Title, MessageButtons::OK, icon);
+}
+
+void frmTeamData::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose(*this, m_main.dialogs())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }

@@ -49,6 +49,9 @@ public:
     QPushButton *cmdImport;
     QPushButton *cmdSubmit;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     explicit frmTeamData(WindowHost &main);
     // The player form or the import put the current player into roster slot `slot` of the team

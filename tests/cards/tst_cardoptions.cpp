@@ -590,27 +590,32 @@ void TestCardOptions::keysWorkAsInADialog_data()
         << "CBCardsPerPage" << int(Qt::Key_Return) << "cmdSubmit";
     QTest::newRow("keypad Enter on the alignment bar")
         << "HScroll1" << int(Qt::Key_Enter) << "cmdSubmit";
-    QTest::newRow("Esc in the cards list")
-        << "CBCardsPerPage" << int(Qt::Key_Escape) << "cmdCancel";
+    // Esc closes as the frame does: it asks about the edits, here answered Discard.
+    QTest::newRow("Esc in the cards list") << "CBCardsPerPage" << int(Qt::Key_Escape) << "";
 }
 
-// Enter submits the options, Esc cancels them, through their buttons.
+// Enter submits the options through their button; Esc asks before it drops them.
 void TestCardOptions::keysWorkAsInADialog()
 {
     QFETCH(QString, control);
     QFETCH(int, key);
     QFETCH(QString, pressed);
     frmCardOptions &w = openWindow();
-    QSignalSpy clicks(w.findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    QSignalSpy clicks(w.cmdSubmit, &QPushButton::clicked);
+    m_host->d.messageAnswers.enqueue(MessageAnswer::Discard);
     w.CBCardsPerPage->setCurrentIndex(3);
     w.HScroll1->setValue(-2);
     auto *target = w.findChild<QWidget *>(control);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key),
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(!w.isVisible());
     const bool submitted = pressed == "cmdSubmit";
+    QCOMPARE(clicks.count(), submitted ? 1 : 0);
+    QCOMPARE(m_host->d.messages.size(), submitted ? 0 : 1);
+    if (!submitted)
+        QCOMPARE(m_host->d.messages[0].text,
+                 QString("Card Options holds changes that are not saved yet. Save them?"));
+    QVERIFY(!w.isVisible());
     QCOMPARE(m_host->s.CardsPerPage, qint16(submitted ? 4 : 1));
     QCOMPARE(m_host->s.Alignment, qint16(submitted ? -2 : 0));
 }

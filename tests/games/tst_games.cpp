@@ -413,11 +413,13 @@ void TestGames::newGamesAreAppendedNumberedOn()
     for (int i = 0; i < 3; ++i)
         w->cmdNewGame->click();
     QCOMPARE(w->CBGame->count(), 5);
+    QTest::keyClicks(w->txtOpponent, "Team5");
     w->cmdSubmit->click();
     QByteArray expected = before;
-    for (int game = 3; game <= 5; ++game)
+    for (int game = 3; game <= 4; ++game)
         expected += QByteArray::number(game) +
                     ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"\",\"\",\"\"\r\n";
+    expected += "5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Team5\",\"\",\"\"\r\n";
     QCOMPARE(readBytes(statsPath()), expected);
     QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("5"));
 }
@@ -634,43 +636,57 @@ void TestGames::keysWorkAsInADialog_data()
     QTest::addColumn<QString>("box"); // typed into, and the key sent there
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("pressed");
-    QTest::newRow("Return in a count box") << "txtBAtBats"
-                                           << "4" << int(Qt::Key_Return) << "cmdSubmit";
-    QTest::newRow("keypad Enter in Highlights") << "txtHighlights"
-                                                << "Walk-off" << int(Qt::Key_Enter) << "cmdSubmit";
-    QTest::newRow("Return in the game list") << "CBGame"
-                                             << "" << int(Qt::Key_Return) << "cmdSubmit";
-    QTest::newRow("Esc in a count box") << "txtBAtBats"
-                                        << "4" << int(Qt::Key_Escape) << "cmdCancel";
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focusAfter"); // empty: the window closed
+    QTest::addColumn<bool>("stored");
+    const int none = Qt::NoModifier;
+    QTest::newRow("Return in at bats moves to hits")
+        << "txtBAtBats" << "4" << int(Qt::Key_Return) << none << "txtBHits" << false;
+    QTest::newRow("keypad Enter in Highlights moves to Submit")
+        << "txtHighlights" << "Walk-off" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+        << "cmdSubmit" << false;
+    QTest::newRow("Return in the game list moves to the date")
+        << "CBGame" << "" << int(Qt::Key_Return) << none << "txtDate" << false;
+    QTest::newRow("Ctrl+Return submits") << "txtBAtBats" << "4" << int(Qt::Key_Return)
+                                         << int(Qt::ControlModifier) << "" << true;
+    QTest::newRow("Return on Submit presses it")
+        << "cmdSubmit" << "" << int(Qt::Key_Return) << none << "" << false;
 }
 
-// Enter submits the games (the window gives Enter no meaning of its own), Esc cancels.
+// Enter moves on from box to box and presses a focused button; Ctrl+Enter submits.
 void TestGames::keysWorkAsInADialog()
 {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(int, key);
-    QFETCH(QString, pressed);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focusAfter);
+    QFETCH(bool, stored);
     const QByteArray before = NewStatsFile + gameLine(1);
     writeStats(before);
     frmSingleGameStats *w = open();
-    QSignalSpy clicks(w->findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     auto *input = w->findChild<QWidget *>(box);
+    input->setFocus();
     if (auto *edit = qobject_cast<QLineEdit *>(input)) {
         edit->clear();
         QTest::keyClicks(edit, typed);
     }
-    QTest::keyClick(input, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(clicks.count(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
+    QTest::keyClick(input, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (focusAfter.isEmpty()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_main->openedWindow<frmSingleGameStats>());
+    } else {
+        QCOMPARE(w->focusWidget()->objectName(), focusAfter);
+        QVERIFY(w->isVisible());
+    }
     const QByteArray after = readBytes(statsPath());
-    if (pressed == "cmdSubmit" && !typed.isEmpty())
-        QVERIFY2(after != before && after.contains(typed.toLatin1()), after.constData());
+    if (stored)
+        QVERIFY2(after != before && after.contains(",4,"), after.constData());
     else
         QCOMPARE(after, before);
+    QVERIFY(m_dialogs.messages.isEmpty());
 }
 
 // The calendar takes Enter to choose its day, an open list to choose its item or close: neither

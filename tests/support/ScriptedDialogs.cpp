@@ -10,7 +10,8 @@ MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title
         return messageAnswers.dequeue();
     switch (buttons) {
     case MessageButtons::OK: return MessageAnswer::OK;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo: return MessageAnswer::No;
     default: return MessageAnswer::Cancel;
     }
 }

@@ -506,8 +506,12 @@ void TestTeam::playerWindowRefusals()
     QCOMPARE(QDir(m_app + "Team1").entryList(QDir::Files), before);
     QVERIFY(playerWindow());
 
-    // Closed by its frame, the player window gives the team window its roster back.
+    // Closed by its frame, the player window asks about its edits; dropped, the team window gets
+    // its roster back.
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Discard);
     player->close();
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("Enter Player Data holds changes that are not saved yet. Save them?"));
     deleteClosedWindows();
     QVERIFY(teamWindow()->cmdSubmit->isEnabled() && teamWindow()->rosterActive());
     QVERIFY(!m_main->state().NewPlayer);
@@ -629,13 +633,13 @@ void TestTeam::keysWorkAsInADialog_data()
     QTest::newRow("player, Return") << "frmPlayerData"
                                     << "txtHomeTown"
                                     << "Elm" << Return << "cmdSubmit" << true;
+    // Esc closes an editing window as its frame does: it asks, here answered Discard.
     QTest::newRow("player, Esc") << "frmPlayerData"
                                  << "txtHomeTown"
-                                 << "Elm" << Esc << "cmdCancel" << false;
+                                 << "Elm" << Esc << "" << false;
     QTest::newRow("team, Return") << "frmTeamData"
                                   << "txtCoach"
                                   << "Coach Lee" << Return << "cmdSubmit" << true;
-    // The team profile has no Cancel: Esc closes it as its frame does, the edit dropped.
     QTest::newRow("team, Esc") << "frmTeamData"
                                << "txtCoach"
                                << "Coach Lee" << Esc << "" << false;
@@ -660,12 +664,18 @@ void TestTeam::keysWorkAsInADialog()
     std::optional<QSignalSpy> clicks;
     if (!pressed.isEmpty())
         clicks.emplace(opened->findChild<QPushButton *>(pressed), &QPushButton::clicked);
+    const bool asks = pressed.isEmpty();
+    if (asks)
+        m_dialogs.messageAnswers.enqueue(MessageAnswer::Discard);
     auto *edit = opened->findChild<QLineEdit *>(box);
     edit->clear();
     QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     if (clicks)
         QCOMPARE(clicks->count(), 1);
+    if (asks)
+        QVERIFY(m_dialogs.messages.last().text.endsWith(
+            " holds changes that are not saved yet. Save them?"));
     deleteClosedWindows();
     QVERIFY(!openedWindowNamed(window));
 
