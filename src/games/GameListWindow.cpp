@@ -44,7 +44,8 @@ GameListWindow::GameListWindow(WindowHost &main, const QString &caption, const Q
                                const QVector<TableColumn> &columns, int seasonTop,
                                int seasonGameLeft)
     : StatsTableWindow(main, listLayout(caption, heading, headingLeft, headingWidth, columns,
-                                        seasonTop, seasonGameLeft))
+                                        seasonTop, seasonGameLeft)),
+      m_team(main.state().TeamName), m_player(main.state().PlayerName)
 {
     setFixedSize(size());
     lblPlayerName = nameLabel;
@@ -81,21 +82,25 @@ GameListWindow::GameListWindow(WindowHost &main, const QString &caption, const Q
 
 void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)> &compute)
 {
-    const MainState &state = m_main.state();
+    m_compute = compute;
+    refill();
+}
+
+void GameListWindow::refill()
+{
+    const QString &app = m_main.state().ApplicationPath;
     Outcome<void> computed = [&]() -> Outcome<void> {
         BusyPointer busy;
-        Outcome<TeamFile> team = RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);
+        Outcome<TeamFile> team = RecordFiles::ReadTeamFile(app, m_team);
         if (!team)
             return team.failure();
         const QString &folder = team->header.TeamName;
-        Outcome<GameRecords> records =
-            RecordFiles::ReadGameRecords(state.ApplicationPath, folder, state.PlayerName);
+        Outcome<GameRecords> records = RecordFiles::ReadGameRecords(app, folder, m_player);
         if (!records)
             return records.failure();
-        if (Outcome<void> done = compute(*records); !done)
+        if (Outcome<void> done = m_compute(*records); !done)
             return Failure{QStringLiteral("Cannot total \"%1\": %2")
-                               .arg(RecordFiles::statsFilePath(state.ApplicationPath, folder,
-                                                               state.PlayerName),
+                               .arg(RecordFiles::statsFilePath(app, folder, m_player),
                                     done.error())};
         showSeason(team->header.Season);
         return {};
@@ -110,6 +115,8 @@ void GameListWindow::load(const std::function<Outcome<void>(const GameRecords &)
 void GameListWindow::showPage()
 {
     BusyPointer busy;
+    // A refill may leave fewer pages than the one shown.
+    m_pageNumber = std::min(m_pageNumber, std::max(1, (int(m_rows.size()) + 24) / 25));
     const Page p = page(m_pageNumber, int(m_rows.size()));
     for (int j = p.first; j <= p.last; ++j)
         setRow(j - p.first, m_rows[j - 1].cells);
@@ -117,7 +124,7 @@ void GameListWindow::showPage()
     setRow(lastRow(), m_season.cells);
     placeLastRow(p.seasonTop, p.lineY);
     placeExtras(p);
-    showName(m_main.state().PlayerName);
+    showName(m_player);
     lblPage->setText(QStringLiteral("Page %1").arg(m_pageNumber));
     lblNext->setEnabled(p.hasNext);
     lblPrevious->setEnabled(p.hasPrevious);

@@ -17,6 +17,8 @@ class GameListWindow : public StatsTableWindow
 
 public:
     int PageNumber() const { return m_pageNumber; }
+    const QString &player() const { return m_player; }
+    void refill() override;
 
     QLabel *lblPlayerName;
     ClickLabel *lblPrevious;
@@ -39,5 +41,9 @@ protected:
     GameLists::Row m_season;
 
 private:
+    // The team and player it was opened for: a refill shows them, whoever is current by then.
+    const QString m_team;
+    const QString m_player;
+    std::function<Outcome<void>(const GameRecords &)> m_compute;
     int m_pageNumber = 1;
 };

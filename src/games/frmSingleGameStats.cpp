@@ -523,6 +523,15 @@ bool frmSingleGameStats::storeAndWrite()
     return true;
 }
 
+// Asked on closing: the games stored, the summary and the open reports show them.
+bool frmSingleGameStats::saveEdits()
+{
+    if (!storeAndWrite())
+        return false;
+    m_main.UpdateMainPage();
+    return true;
+}
+
 void frmSingleGameStats::submit()
 {
     if (!storeAndWrite())

@@ -28,7 +28,7 @@ public:
     int CurrentGame() const { return m_currentGame; }
     bool GameChanged() const { return m_gameChanged; }
     bool hasUnsavedEdits() const override;
-    bool saveEdits() override { return storeAndWrite(); }
+    bool saveEdits() override;
 
     QLabel *lblPlayerName;
     QComboBox *CBGame;

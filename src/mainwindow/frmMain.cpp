@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 
+#include <type_traits>
 #include <utility>
 
 #include <algorithm>
@@ -321,8 +322,33 @@ Outcome<void> frmMain::refreshPage()
     return refreshed;
 }
 
+void frmMain::filesChanged()
+{
+    for (StatsTableWindow *report : std::initializer_list<StatsTableWindow *>{
+             openedWindow<frmSeasonBattingStats>(), openedWindow<frmSeasonPitchingStats>(),
+             openedWindow<frmTeamBattingStats>(), openedWindow<frmTeamPitchingStats>()})
+        if (report)
+            report->refill();
+}
+
+template <class Report>
+void frmMain::showReport(const WindowOwner &owner)
+{
+    Report *open = openedWindow<Report>();
+    if constexpr (std::is_base_of_v<GameListWindow, Report>) {
+        if (open && open->player() != owner.player) {
+            open->close();
+            open = nullptr;
+        }
+    }
+    if (open)
+        open->refill();
+    showWindow<Report>(owner, [this] { return new Report(*this); });
+}
+
 bool frmMain::UpdateMainPage()
 {
+    filesChanged();
     if (Outcome<void> refreshed = refreshPage(); !refreshed) {
         tell(refreshed.error() +
              QStringLiteral("\n\nThe summary page still shows what it showed before."));
@@ -446,27 +472,23 @@ void frmMain::enterGames()
 void frmMain::battingByGame()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow<frmSeasonBattingStats>(*owner,
-                                          [this] { return new frmSeasonBattingStats(*this); });
+        showReport<frmSeasonBattingStats>(*owner);
 }
 
 void frmMain::pitchingByGame()
 {
     if (const auto owner = currentPlayerOwner())
-        showWindow<frmSeasonPitchingStats>(*owner,
-                                           [this] { return new frmSeasonPitchingStats(*this); });
+        showReport<frmSeasonPitchingStats>(*owner);
 }
 
 void frmMain::teamBatting()
 {
-    showWindow<frmTeamBattingStats>(currentTeamOwner(),
-                                    [this] { return new frmTeamBattingStats(*this); });
+    showReport<frmTeamBattingStats>(currentTeamOwner());
 }
 
 void frmMain::teamPitching()
 {
-    showWindow<frmTeamPitchingStats>(currentTeamOwner(),
-                                     [this] { return new frmTeamPitchingStats(*this); });
+    showReport<frmTeamPitchingStats>(currentTeamOwner());
 }
 
 void frmMain::viewCard()

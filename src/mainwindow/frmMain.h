@@ -32,6 +32,7 @@ public:
     MainState &state() override { return m_state; }
     Dialogs &dialogs() override { return m_dialogs; }
     bool UpdateMainPage() override;
+    void filesChanged() override;
     const QImage &playerPicture() const override { return m_playerPicture; }
     void clearPlayerPicture() override;
     QWidget *showWindow(const QMetaObject &key, const WindowOwner &owner,
@@ -78,6 +79,10 @@ private:
     void clearPlayerPage();
     void showHelp();
     void connectPlayerFormToTeam();
+    // Opens a per-game list or team table for `owner`, or shows the open one filled anew; one open
+    // for another player gives way.
+    template <class Report>
+    void showReport(const WindowOwner &owner);
     // The team and player a window for the current player belongs to; nothing, after telling the
     // user to choose a player, when there is none.
     std::optional<WindowOwner> currentPlayerOwner();

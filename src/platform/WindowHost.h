@@ -56,6 +56,8 @@ public:
     // Rereads the current team header, player file and stats file and redraws the summary; on
     // failure the user is told why and the page keeps what it showed. Returns whether it refreshed.
     virtual bool UpdateMainPage() = 0;
+    // A window stored something: every open per-game list and team table shows its files anew.
+    virtual void filesChanged() = 0;
     // The current player's photo as loaded, at its natural size (the card prints paint from it).
     virtual const QImage &playerPicture() const = 0;
     virtual void clearPlayerPicture() = 0;

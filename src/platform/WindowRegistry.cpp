@@ -32,7 +32,9 @@ QWidget *WindowRegistry::show(const QMetaObject &key, const WindowOwner &owner,
 
 QWidget *WindowRegistry::find(const QMetaObject &key) const
 {
-    return m_windows.value(&key).window;
+    // A window closed already is gone for the user, though deleted only later.
+    QWidget *window = m_windows.value(&key).window;
+    return window && window->isVisible() ? window : nullptr;
 }
 
 bool WindowRegistry::release(const QString &team, const QString &player, const QString &occasion)

@@ -29,6 +29,15 @@ TeamTableWindow::TeamTableWindow(WindowHost &main, const TableLayout &layout)
 void TeamTableWindow::fill(
     SeasonView view, const std::function<Outcome<Table>(const QVector<PlayerSeason> &)> &build)
 {
+    m_view = view;
+    m_build = build;
+    refill();
+}
+
+void TeamTableWindow::refill()
+{
+    const SeasonView view = m_view;
+    const auto &build = m_build;
     MainState &state = m_main.state();
     BusyPointer busy;
     Outcome<TeamFile> team = RecordFiles::ReadTeamFile(state.ApplicationPath, state.TeamName);

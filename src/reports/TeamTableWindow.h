@@ -15,6 +15,8 @@ class TeamTableWindow : public StatsTableWindow
 public:
     QLabel *lblTeamName;
 
+    void refill() override;
+
 protected:
     TeamTableWindow(WindowHost &main, const TableLayout &layout);
 
@@ -24,4 +26,8 @@ protected:
     fill(SeasonView view,
          const std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)>
              &build);
+
+private:
+    SeasonView m_view = SeasonView::Batting;
+    std::function<Outcome<TeamTables::Table>(const QVector<TeamTables::PlayerSeason> &)> m_build;
 };

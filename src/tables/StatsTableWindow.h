@@ -20,6 +20,8 @@ class StatsTableWindow : public QWidget
 
 public:
     QLabel *cell(const QString &column, int row) const;
+    // Reads its files again and shows what they hold now.
+    virtual void refill() = 0;
 
     QLabel *nameLabel;
     QLabel *lblSeason;

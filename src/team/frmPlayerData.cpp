@@ -236,6 +236,8 @@ void frmPlayerData::submit()
         emit newPlayerOnRoster(m_team, m_rosterSlot);
     if (state.CameFromMain)
         m_main.UpdateMainPage();
+    else
+        m_main.filesChanged();
     close();
 }
 

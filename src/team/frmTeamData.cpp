@@ -351,6 +351,7 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
     choosePlayer(state, source->profile.PlayerName);
     state.Position1 = source->profile.Position1;
     UpdateWithNewPlayer(added->slot);
+    m_main.filesChanged();
     return {};
 }
 
@@ -383,6 +384,7 @@ void frmTeamData::deletePlayer(int slot)
         if (!current.isEmpty())
             m_main.UpdateMainPage();
     }
+    m_main.filesChanged();
 }
 
 void frmTeamData::tell(const QString &text, MessageIcon icon)

@@ -40,6 +40,7 @@ public:
         ++refreshes;
         return true;
     }
+    void filesChanged() override {}
     const QImage &playerPicture() const override { return picture; }
     void clearPlayerPicture() override { picture = QImage(); }
     QWidget *showWindow(const QMetaObject &, const WindowOwner &,
