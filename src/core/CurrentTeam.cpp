@@ -72,6 +72,15 @@ void choosePlayer(MainState &state, const QString &player)
     state.Position2Label.clear();
 }
 
+std::optional<QString> cannotBeCurrent(const QString &player)
+{
+    if (const auto problem = pathPartProblem(player))
+        return QStringLiteral("The roster names \"%1\", which cannot be the name of a player's "
+                              "files. %2")
+            .arg(player, *problem);
+    return std::nullopt;
+}
+
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
                                    const QString &player)
 {

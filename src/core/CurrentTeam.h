@@ -20,6 +20,9 @@ void takePlayerProfile(MainState &state, const PlayerProfile &profile);
 // Another player becomes current: his name, and none of the previous player's fields, so no window
 // shows or writes them before his own are read.
 void choosePlayer(MainState &state, const QString &player);
+// Why a roster name cannot become the current player: his files are found by it, so it must be a
+// plain name of a file.
+std::optional<QString> cannotBeCurrent(const QString &player);
 
 // The current player as the summary shows him: read from the team header, the player file and
 // the stats file, with his season summed.

@@ -3,6 +3,7 @@
 #include "RecordFiles.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,21 @@ bool rosterHolds(const Roster &roster, const QString &player)
         if (entry.RosterPlayer == player)
             return true;
     return false;
+}
+
+QString rosterNeighbour(const Roster &roster, const QString &current, int step)
+{
+    QStringList listed;
+    for (const RosterEntry &entry : roster)
+        if (!entry.RosterPlayer.isEmpty())
+            listed.append(entry.RosterPlayer);
+    if (listed.isEmpty())
+        return QString();
+    const qsizetype at = listed.indexOf(current);
+    if (at < 0)
+        return listed.first();
+    const qsizetype count = listed.size();
+    return listed[((at + step) % count + count) % count];
 }
 
 int rosterCount(const Roster &roster)

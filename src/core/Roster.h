@@ -17,6 +17,9 @@ void removeSlot(Roster &roster, int slot);
 QString currentAfterDeleting(const Roster &roster, int slot, const QString &current);
 
 bool rosterHolds(const Roster &roster, const QString &player);
+// The listed player `step` places after `current` (before, for a negative step), going round the
+// roster's ends; the first listed one when `current` is not listed; empty for an empty roster.
+QString rosterNeighbour(const Roster &roster, const QString &current, int step);
 int rosterCount(const Roster &roster);
 
 inline QString fullRosterMessage()

@@ -19,10 +19,14 @@
 #include "reports/StatsExport.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
+#include "core/RecordFiles.h"
+#include "core/Roster.h"
+#include "team/frmChoosePlayer.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +34,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -117,7 +122,9 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
     page->setFixedWidth(right);
 }
 
-const char *const TeamItems[] = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
+const char *const TeamItems[] = {"mnuTeamBat",      "mnuTeamPit",    "mnuTeamPro",
+                                 "mnuChoosePlayer", "actNextPlayer", "actPreviousPlayer",
+                                 "mnuExport"};
 const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto"};
 
@@ -165,6 +172,21 @@ void frmMain::buildMenus()
     QMenu *edit = menu("mnuEdit", "&Profiles");
     item(edit, "mnuPlyrPro", "Edit &Player Profie", false, &frmMain::editPlayer);
     item(edit, "mnuTeamPro", "Edit &Team Profile", false, &frmMain::editTeam);
+    item(edit, "mnuChoosePlayer", "&Choose Player...", false, &frmMain::choosePlayerFromList);
+    // Not Ctrl+P, which desktops keep for Print.
+    m_items["mnuChoosePlayer"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    // The next and the previous roster player, from anywhere in the main window.
+    for (const auto &[name, key, step] :
+         {std::tuple{"actNextPlayer", Qt::Key_PageDown, 1},
+          std::tuple{"actPreviousPlayer", Qt::Key_PageUp, -1}}) {
+        auto *action = new QAction(this);
+        action->setObjectName(name);
+        action->setEnabled(false);
+        m_items.insert(name, action);
+        action->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(action, &QAction::triggered, this, [this, step = step] { choosePlayerBeside(step); });
+        addAction(action);
+    }
 
     QMenu *stats = menu("mnuStats", "&Stats");
     item(stats, "mnuSingle", "Enter/View &Game Stats", false, &frmMain::enterGames);
@@ -449,6 +471,31 @@ void frmMain::connectPlayerFormToTeam()
     auto *form = openedWindow<frmPlayerData>();
     if (team && form)
         team->listenTo(*form);
+}
+
+void frmMain::choosePlayerFromList()
+{
+    showWindow<frmChoosePlayer>(currentTeamOwner(), [this] { return frmChoosePlayer::open(*this); });
+}
+
+void frmMain::choosePlayerBeside(int step)
+{
+    if (m_state.TeamName.isEmpty())
+        return;
+    Outcome<TeamFile> team = RecordFiles::ReadTeamFile(m_appPath, m_state.TeamName);
+    if (!team) {
+        tell(team.error());
+        return;
+    }
+    const QString next = rosterNeighbour(team->roster, m_state.PlayerName, step);
+    if (next.isEmpty() || next == m_state.PlayerName)
+        return;
+    if (const auto refused = cannotBeCurrent(next)) {
+        tell(*refused);
+        return;
+    }
+    choosePlayer(m_state, next);
+    UpdateMainPage();
 }
 
 void frmMain::editPlayer()

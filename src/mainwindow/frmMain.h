@@ -52,6 +52,9 @@ public slots:
     void openTeam();
     void editTeam();
     void editPlayer();
+    void choosePlayerFromList();
+    // Makes the roster player `step` places on current.
+    void choosePlayerBeside(int step);
     void enterGames();
     void battingByGame();
     void pitchingByGame();

@@ -131,6 +131,8 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
         lblPlayer[slot]->setObjectName(QStringLiteral("lblPlayer%1").arg(slot));
         lblPlayer[slot]->setFont(slotFont);
         lblPlayer[slot]->setCursor(Qt::PointingHandCursor);
+        // Reached with Tab, chosen with Enter or Space, as with the mouse.
+        lblPlayer[slot]->setFocusPolicy(Qt::TabFocus);
         placeFitted(lblPlayer[slot], twipsRect(origin.x() + 360, origin.y(), NameWidth, 300));
         connect(lblPlayer[slot], &ClickLabel::clicked, this, [this, slot] { selectPlayer(slot); });
 
@@ -248,11 +250,8 @@ void frmTeamData::selectPlayer(int slot)
     if (!m_rosterActive)
         return;
     const QString chosen = m_roster[slot].RosterPlayer;
-    // His files are found by his name: one that cannot be a file's name leaves the current player.
-    if (const auto problem = pathPartProblem(chosen)) {
-        tell(QStringLiteral("The roster names \"%1\", which cannot be the name of a player's "
-                            "files. %2")
-                 .arg(chosen, *problem));
+    if (const auto refused = cannotBeCurrent(chosen)) {
+        tell(*refused);
         return;
     }
     if (!SaveTeam())

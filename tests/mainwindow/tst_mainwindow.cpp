@@ -19,7 +19,9 @@
 
 namespace {
 
-const QStringList TeamItems = {"mnuTeamBat", "mnuTeamPit", "mnuTeamPro", "mnuExport"};
+const QStringList TeamItems = {"mnuTeamBat",      "mnuTeamPit",    "mnuTeamPro",
+                               "mnuChoosePlayer", "actNextPlayer", "actPreviousPlayer",
+                               "mnuExport"};
 const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
                                  "mnuPhoto"};
 
@@ -101,6 +103,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuEdit", "&Profiles"},
         {"mnuPlyrPro", "Edit &Player Profie"},
         {"mnuTeamPro", "Edit &Team Profile"},
+        {"mnuChoosePlayer", "&Choose Player..."},
         {"mnuStats", "&Stats"},
         {"mnuSingle", "Enter/View &Game Stats"},
         {"mnuSeasonBatting", "Batting Stats by Game"},
