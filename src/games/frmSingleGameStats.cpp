@@ -103,6 +103,10 @@ frmSingleGameStats::frmSingleGameStats(WindowHost &main, const GameRecords &reco
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, DarkGreen);
     setPalette(palette);
+    // The focus must show on the dark green: a light frame around the control that has it.
+    setStyleSheet(QStringLiteral(
+        "QLineEdit:focus, QComboBox:focus { border: 2px solid #ffff80; }"
+        "QPushButton:focus { border: 2px solid #ffff80; padding: 1px; background: #f0f0f0; }"));
     buildControls();
     LoadGames();
 }
@@ -220,12 +224,20 @@ void frmSingleGameStats::buildControls()
     CBDecision->addItems(Codes::decisionChoices());
     CBDecision->setCurrentIndex(-1);
     CBDecision->setGeometry(twipsRect(9240, 4440, 1335, 360));
+    CBDecision->setFont(inputFont);
+    // Wide enough for "No Decision" in the font in use, still inside the window's right edge.
+    if (const int wanted = CBDecision->sizeHint().width(); wanted > CBDecision->width())
+        CBDecision->setGeometry(std::min(CBDecision->x(), width() - twipsToPixels(120) - wanted),
+                                CBDecision->y(), wanted, CBDecision->height());
     connect(CBDecision, &QComboBox::activated, this, &frmSingleGameStats::markEdited);
 
     const auto button = [&](const char *name, const QString &caption, int left) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setGeometry(twipsRect(left, 6960, 1095, 375));
+        // A caption longer than the button takes narrower letters, not a cut.
+        b->setFont(fontFitting(b->font(), QString(caption).remove(QLatin1Char('&')),
+                               b->width() - 8));
         return b;
     };
     cmdDeleteGame = button("cmdDeleteGame", "&Delete Game", 3960);

@@ -165,6 +165,23 @@ void showWithin(QLabel *label, const QString &text, int room, int lines)
     }
 }
 
+QFont fontFitting(const QFont &font, const QString &text, int room)
+{
+    if (drawnWidth(font, text) <= room)
+        return font;
+    int stretch = NarrowestStretch;
+    for (int low = NarrowestStretch, high = 99; low <= high;) {
+        const int middle = (low + high) / 2;
+        if (drawnWidth(stretched(font, middle), text) <= room) {
+            stretch = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return stretched(font, stretch);
+}
+
 QString wholeText(const QLabel *label)
 {
     return label->toolTip().isEmpty() ? label->text() : label->toolTip();

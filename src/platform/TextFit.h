@@ -5,6 +5,7 @@
 // widens it to the right (a right-aligned one to the left, keeping the edge its text stands at),
 // or wraps it downwards, and a shorter text gives the room back.
 
+#include <QFont>
 #include <QString>
 
 class QLabel;
@@ -25,3 +26,7 @@ void showWhole(QLabel *label, const QString &text);
 void showWithin(QLabel *label, const QString &text, int room, int lines);
 // The whole text a label shows, shortened by showWithin or not.
 QString wholeText(const QLabel *label);
+
+// `font`, or its narrower letters, so that `text` takes at most `room` pixels on one line (at
+// narrowest, half their width).
+QFont fontFitting(const QFont &font, const QString &text, int room);
