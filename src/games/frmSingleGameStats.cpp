@@ -158,7 +158,7 @@ void frmSingleGameStats::buildControls()
     label("Label59", "Pitching Stats:", 360, 3840, 1935, 360)->setFont(headingFont);
     label("lblHighlights", "Highlights:", 360, 6240);
     label("Label54", "Innings:", 480, 4920);
-    label("Label48", "Decision:", 8040, 4440);
+    QLabel *decisionCaption = label("Label48", "Decision:", 8040, 4440);
 
     CBGame = new QComboBox(this);
     CBGame->setObjectName("CBGame");
@@ -226,9 +226,16 @@ void frmSingleGameStats::buildControls()
     CBDecision->setGeometry(twipsRect(9240, 4440, 1335, 360));
     CBDecision->setFont(inputFont);
     // Wide enough for "No Decision" in the font in use, still inside the window's right edge.
-    if (const int wanted = CBDecision->sizeHint().width(); wanted > CBDecision->width())
+    if (const int wanted = CBDecision->sizeHint().width(); wanted > CBDecision->width()) {
         CBDecision->setGeometry(std::min(CBDecision->x(), width() - twipsToPixels(120) - wanted),
                                 CBDecision->y(), wanted, CBDecision->height());
+        // Its caption moves left as far as the list did.
+        const int captionRight = decisionCaption->x() +
+                                 decisionCaption->fontMetrics().horizontalAdvance(
+                                     decisionCaption->text());
+        if (const int overlap = captionRight + 4 - CBDecision->x(); overlap > 0)
+            decisionCaption->move(decisionCaption->x() - overlap, decisionCaption->y());
+    }
     connect(CBDecision, &QComboBox::activated, this, &frmSingleGameStats::markEdited);
 
     const auto button = [&](const char *name, const QString &caption, int left) {
