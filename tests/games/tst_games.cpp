@@ -82,6 +82,10 @@ private slots:
     void longPlayerNameShowsWhole();
     void unreadableStatsFileClosesTheWindow();
     void failedWriteKeepsTheEdits();
+    void firstGameEnteredTheReadmesWayIsTheOnlyOne();
+    void deletingAGameRenumbersTheRest();
+    void closingWithEditsAsks_data();
+    void closingWithEditsAsks();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
     void listAndCalendarKeepTheirKeys();
@@ -632,6 +636,116 @@ void TestGames::failedWriteKeepsTheEdits()
     w->countBoxes[7]->setText("2");
     w->cmdSubmit->click();
     QVERIFY(readBytes(statsPath()).contains("\n1,1,39,0,0,0,0,0,2,"));
+}
+
+// New Game on the untouched empty game 1 of a new player keeps it: what he types is his only game,
+// and a New Game left empty is not stored.
+void TestGames::firstGameEnteredTheReadmesWayIsTheOnlyOne()
+{
+    writeStats(NewStatsFile);
+    frmSingleGameStats *w = open();
+    w->cmdNewGame->click();
+    QCOMPARE(w->CBGame->count(), 1);
+    QCOMPARE(w->CurrentGame(), 1);
+    QTest::keyClicks(w->txtOpponent, "Tigers");
+    QTest::keyClicks(w->findChild<QLineEdit *>("txtBAtBats"), "3");
+    QTest::keyClicks(w->findChild<QLineEdit *>("txtBHits"), "1");
+    w->cmdNewGame->click(); // game 2, left empty
+    QCOMPARE(w->CBGame->count(), 2);
+    w->cmdSubmit->click();
+    QCOMPARE(readBytes(statsPath()),
+             NewStatsFile + "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Tigers\",\"\",\"\"\r\n");
+    QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("1"));
+}
+
+// Delete Game asks, renumbers the games after it, and is stored by Submit like every edit.
+void TestGames::deletingAGameRenumbersTheRest()
+{
+    const QByteArray before = NewStatsFile + gameLine(1) + gameLine(2) + gameLine(3);
+    writeStats(before);
+    frmSingleGameStats *w = open();
+    select(w, 2);
+    w->cmdDeleteGame->click(); // answered No
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("Delete game 2 (no date, Team2)? The games after it move up one number."));
+    QCOMPARE(m_dialogs.messages.last().buttons, MessageButtons::YesNoDefaultNo);
+    QCOMPARE(w->CBGame->count(), 3);
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    w->cmdDeleteGame->click();
+    QCOMPARE(w->CBGame->count(), 2);
+    QCOMPARE(w->CurrentGame(), 2);
+    QCOMPARE(w->txtOpponent->text(), QString("Team3"));
+    w->cmdCancel->click(); // drops the deletion, without asking
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(readBytes(statsPath()), before);
+    deleteClosedWindows();
+
+    w = open();
+    select(w, 2);
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    w->cmdDeleteGame->click();
+    w->cmdSubmit->click();
+    QByteArray renumbered = gameLine(3);
+    renumbered[0] = '2';
+    QCOMPARE(readBytes(statsPath()), NewStatsFile + gameLine(1) + renumbered);
+
+    // The last game deleted leaves an empty game 1, which is not stored.
+    writeStats(NewStatsFile + gameLine(1));
+    deleteClosedWindows();
+    w = open();
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);
+    w->cmdDeleteGame->click();
+    QCOMPARE(w->CBGame->count(), 1);
+    QCOMPARE(w->txtOpponent->text(), QString());
+    w->cmdSubmit->click();
+    QCOMPARE(readBytes(statsPath()), NewStatsFile);
+}
+
+void TestGames::closingWithEditsAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("Save") << int(MessageAnswer::Save) << true << true;
+    QTest::newRow("Discard") << int(MessageAnswer::Discard) << true << false;
+    QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << false << false;
+}
+
+// Esc, or the frame, with a typed box asks; each answer does what it says.
+void TestGames::closingWithEditsAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, stored);
+    const QByteArray before = NewStatsFile + gameLine(1);
+    writeStats(before);
+    for (const bool byFrame : {false, true}) {
+        writeStats(before);
+        frmSingleGameStats *w = open();
+        auto *atBats = w->findChild<QLineEdit *>("txtBAtBats");
+        atBats->clear();
+        QTest::keyClicks(atBats, "7");
+        m_dialogs.messageAnswers.enqueue(MessageAnswer(answer));
+        if (byFrame)
+            w->close();
+        else
+            QTest::keyClick(atBats, Qt::Key_Escape);
+        QCOMPARE(m_dialogs.messages.last().text,
+                 QString("Enter Single Game Stats holds changes that are not saved yet. "
+                         "Save them?"));
+        QCOMPARE(m_dialogs.messages.last().buttons, MessageButtons::SaveDiscardCancel);
+        deleteClosedWindows();
+        QCOMPARE(!m_main->openedWindow<frmSingleGameStats>(), closed);
+        QByteArray expected = before;
+        if (stored)
+            expected.replace(",1,3,", ",1,7,");
+        QCOMPARE(readBytes(statsPath()), expected);
+        if (!closed) {
+            QCOMPARE(atBats->text(), QString("7"));
+            w->cmdCancel->click();
+            deleteClosedWindows();
+        }
+    }
 }
 
 void TestGames::keysWorkAsInADialog_data()

@@ -43,10 +43,6 @@ Files filesUnder(const QString &folder)
     return files;
 }
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QByteArray rosterLine(const QString &teamFile, int slot)
 {

@@ -6,10 +6,17 @@
 #include "mainwindow/frmMain.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QTemporaryDir>
 
 #include <memory>
+
+// Deletes the windows closed meanwhile, as the event loop would.
+inline void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 class WindowTest : public QObject
 {

@@ -29,10 +29,6 @@ QList<QByteArray> lines(const QByteArray &bytes)
     return result;
 }
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 } // namespace
 
