@@ -99,9 +99,9 @@ void GameListWindow::refill()
         if (!records)
             return records.failure();
         if (Outcome<void> done = m_compute(*records); !done)
-            return Failure{QStringLiteral("Cannot total \"%1\": %2")
-                               .arg(RecordFiles::statsFilePath(app, folder, m_player),
-                                    done.error())};
+            return Failure{
+                QStringLiteral("Cannot total \"%1\": %2")
+                    .arg(RecordFiles::statsFilePath(app, folder, m_player), done.error())};
         showSeason(team->header.Season);
         return {};
     }();

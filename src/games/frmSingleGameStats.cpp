@@ -230,9 +230,9 @@ void frmSingleGameStats::buildControls()
         CBDecision->setGeometry(std::min(CBDecision->x(), width() - twipsToPixels(120) - wanted),
                                 CBDecision->y(), wanted, CBDecision->height());
         // Its caption moves left as far as the list did.
-        const int captionRight = decisionCaption->x() +
-                                 decisionCaption->fontMetrics().horizontalAdvance(
-                                     decisionCaption->text());
+        const int captionRight =
+            decisionCaption->x() +
+            decisionCaption->fontMetrics().horizontalAdvance(decisionCaption->text());
         if (const int overlap = captionRight + 4 - CBDecision->x(); overlap > 0)
             decisionCaption->move(decisionCaption->x() - overlap, decisionCaption->y());
     }
@@ -243,8 +243,8 @@ void frmSingleGameStats::buildControls()
         b->setObjectName(name);
         b->setGeometry(twipsRect(left, 6960, 1095, 375));
         // A caption longer than the button takes narrower letters, not a cut.
-        b->setFont(fontFitting(b->font(), QString(caption).remove(QLatin1Char('&')),
-                               b->width() - 8));
+        b->setFont(
+            fontFitting(b->font(), QString(caption).remove(QLatin1Char('&')), b->width() - 8));
         return b;
     };
     cmdDeleteGame = button("cmdDeleteGame", "&Delete Game", 3960);

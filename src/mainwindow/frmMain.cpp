@@ -4,7 +4,9 @@
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
+#include "core/RecordFiles.h"
 #include "core/RegularFile.h"
+#include "core/Roster.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
@@ -19,8 +21,6 @@
 #include "reports/StatsExport.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
-#include "core/RecordFiles.h"
-#include "core/Roster.h"
 #include "team/frmChoosePlayer.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
@@ -176,15 +176,15 @@ void frmMain::buildMenus()
     // Not Ctrl+P, which desktops keep for Print.
     m_items["mnuChoosePlayer"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     // The next and the previous roster player, from anywhere in the main window.
-    for (const auto &[name, key, step] :
-         {std::tuple{"actNextPlayer", Qt::Key_PageDown, 1},
-          std::tuple{"actPreviousPlayer", Qt::Key_PageUp, -1}}) {
+    for (const auto &[name, key, step] : {std::tuple{"actNextPlayer", Qt::Key_PageDown, 1},
+                                          std::tuple{"actPreviousPlayer", Qt::Key_PageUp, -1}}) {
         auto *action = new QAction(this);
         action->setObjectName(name);
         action->setEnabled(false);
         m_items.insert(name, action);
         action->setShortcut(QKeySequence(Qt::CTRL | key));
-        connect(action, &QAction::triggered, this, [this, step = step] { choosePlayerBeside(step); });
+        connect(action, &QAction::triggered, this,
+                [this, step = step] { choosePlayerBeside(step); });
         addAction(action);
     }
 
@@ -475,7 +475,8 @@ void frmMain::connectPlayerFormToTeam()
 
 void frmMain::choosePlayerFromList()
 {
-    showWindow<frmChoosePlayer>(currentTeamOwner(), [this] { return frmChoosePlayer::open(*this); });
+    showWindow<frmChoosePlayer>(currentTeamOwner(),
+                                [this] { return frmChoosePlayer::open(*this); });
 }
 
 void frmMain::choosePlayerBeside(int step)

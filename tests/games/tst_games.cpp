@@ -654,7 +654,8 @@ void TestGames::firstGameEnteredTheReadmesWayIsTheOnlyOne()
     QCOMPARE(w->CBGame->count(), 2);
     w->cmdSubmit->click();
     QCOMPARE(readBytes(statsPath()),
-             NewStatsFile + "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Tigers\",\"\",\"\"\r\n");
+             NewStatsFile +
+                 "1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,\"\",\"Tigers\",\"\",\"\"\r\n");
     QCOMPARE(m_main->findChild<QLabel *>("lblBGames")->text(), QString("1"));
 }
 
@@ -758,16 +759,20 @@ void TestGames::keysWorkAsInADialog_data()
     QTest::addColumn<bool>("stored");
     const int none = Qt::NoModifier;
     QTest::newRow("Return in at bats moves to hits")
-        << "txtBAtBats" << "4" << int(Qt::Key_Return) << none << "txtBHits" << false;
+        << "txtBAtBats"
+        << "4" << int(Qt::Key_Return) << none << "txtBHits" << false;
     QTest::newRow("keypad Enter in Highlights moves to Submit")
-        << "txtHighlights" << "Walk-off" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
-        << "cmdSubmit" << false;
+        << "txtHighlights"
+        << "Walk-off" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "cmdSubmit" << false;
     QTest::newRow("Return in the game list moves to the date")
-        << "CBGame" << "" << int(Qt::Key_Return) << none << "txtDate" << false;
-    QTest::newRow("Ctrl+Return submits") << "txtBAtBats" << "4" << int(Qt::Key_Return)
-                                         << int(Qt::ControlModifier) << "" << true;
+        << "CBGame"
+        << "" << int(Qt::Key_Return) << none << "txtDate" << false;
+    QTest::newRow("Ctrl+Return submits")
+        << "txtBAtBats"
+        << "4" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "" << true;
     QTest::newRow("Return on Submit presses it")
-        << "cmdSubmit" << "" << int(Qt::Key_Return) << none << "" << false;
+        << "cmdSubmit"
+        << "" << int(Qt::Key_Return) << none << "" << false;
 }
 
 // Enter moves on from box to box and presses a focused button; Ctrl+Enter submits.

@@ -5,14 +5,17 @@
 #include "cards/frmPictureCrop.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
+#include "games/frmSeasonBattingStats.h"
 #include "games/frmSingleGameStats.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
 #include "reports/frmTeamBattingStats.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
+#include "team/frmChoosePlayer.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -42,7 +45,6 @@ Files filesUnder(const QString &folder)
     }
     return files;
 }
-
 
 QByteArray rosterLine(const QString &teamFile, int slot)
 {
@@ -76,6 +78,8 @@ private slots:
     void teamFilesThatLeadOutOfTheFolder();
     void noWindowWritesBackAFieldItDidNotChange();
     void rosterNameThatCannotBeAFileName();
+    void openReportsShowAndPrintWhatIsStored();
+    void aPlayerIsChosenFromTheKeyboard();
     void photoThatIsAPipe();
     void windowsOpenAsTheirLayoutsSay_data();
     void windowsOpenAsTheirLayoutsSay();
@@ -531,6 +535,78 @@ void TestOpenWindows::rosterNameThatCannotBeAFileName()
              qPrintable(m_dialogs.messages[0].text));
     QCOMPARE(m_main->state().PlayerName, QString("Player1"));
     QVERIFY(team->isVisible());
+}
+
+// A table and a list left open fill again when a game is stored, and when their item is chosen
+// again; what they print is what they show.
+void TestOpenWindows::openReportsShowAndPrintWhatIsStored()
+{
+    trigger("mnuTeamBat");
+    trigger("mnuSeasonBatting");
+    auto *table = m_main->openedWindow<frmTeamBattingStats>();
+    auto *list = m_main->openedWindow<frmSeasonBattingStats>();
+    QCOMPARE(table->cell("lblBAtBats", 0)->text(), QString("11"));
+    QCOMPARE(list->cell("lblBAtBats", 3)->text(), QString());
+
+    trigger("mnuSingle");
+    auto *games = m_main->openedWindow<frmSingleGameStats>();
+    games->cmdNewGame->click();
+    QTest::keyClicks(games->findChild<QLineEdit *>("txtBAtBats"), "5");
+    games->cmdSubmit->click();
+    QCOMPARE(table->cell("lblBAtBats", 0)->text(), QString("16"));
+    QCOMPARE(list->cell("lblBAtBats", 3)->text(), QString("5"));
+
+    const QString pdf = m_dir->filePath("table.pdf");
+    m_dialogs.printerAnswers.enqueue(pdf);
+    table->cmdPrint->click();
+    const QVector<PdfWord> words = pdfWords(pdf);
+    QVERIFY(
+        std::any_of(words.cbegin(), words.cend(), [](const PdfWord &w) { return w.text == "16"; }));
+
+    // Changed behind its back, the table shows the file when its item is chosen again.
+    TeamFile team = *RecordFiles::ReadTeamFile(m_app, "Team1");
+    team.roster[0] = team.roster[1];
+    team.roster[1] = RosterEntry{};
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", team).ok());
+    trigger("mnuTeamBat");
+    QCOMPARE(m_main->openedWindow<frmTeamBattingStats>(), table);
+    QCOMPARE(table->cell("lblPlayer", 0)->text(), QString("Player2"));
+}
+
+// Choose Player, Ctrl+Page Down and Up, and Tab and Space in the team profile all change the
+// summary to the player chosen.
+void TestOpenWindows::aPlayerIsChosenFromTheKeyboard()
+{
+    const auto summaryName = [this] {
+        return m_main->findChild<QLabel *>("lblPlayerName")->text();
+    };
+    QVERIFY(summaryName().startsWith("Player1"));
+    auto *choose = m_main->findChild<QAction *>("mnuChoosePlayer");
+    QCOMPARE(choose->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    choose->trigger();
+    auto *chooser = m_main->openedWindow<frmChoosePlayer>();
+    QVERIFY(chooser);
+    QCOMPARE(chooser->lstPlayers->count(), 2);
+    QCOMPARE(chooser->lstPlayers->currentItem()->text(), QString("Player1"));
+    chooser->lstPlayers->setCurrentRow(1);
+    QTest::keyClick(chooser->lstPlayers, Qt::Key_Return);
+    deleteClosedWindows();
+    QVERIFY(!m_main->openedWindow<frmChoosePlayer>());
+    QCOMPARE(summaryName(), QString("Player2"));
+
+    auto *next = m_main->findChild<QAction *>("actNextPlayer");
+    QCOMPARE(next->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    next->trigger(); // round the end of the roster
+    QVERIFY(summaryName().startsWith("Player1"));
+    m_main->findChild<QAction *>("actPreviousPlayer")->trigger();
+    QCOMPARE(summaryName(), QString("Player2"));
+
+    trigger("mnuTeamPro");
+    auto *team = m_main->openedWindow<frmTeamData>();
+    QCOMPARE(team->lblPlayer[0]->focusPolicy(), Qt::TabFocus);
+    QTest::keyClick(team->lblPlayer[0], Qt::Key_Space);
+    deleteClosedWindows();
+    QVERIFY(summaryName().startsWith("Player1"));
 }
 
 // A team file whose header names a folder outside, or a team folder that is a link to one: the

@@ -29,7 +29,6 @@ QList<QByteArray> lines(const QByteArray &bytes)
     return result;
 }
 
-
 } // namespace
 
 class TestTeam : public WindowTest
