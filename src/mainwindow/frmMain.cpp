@@ -632,6 +632,8 @@ void frmMain::exitProgram()
     if (m_dialogs.message("Do you want to exit?", "Exit", MessageButtons::YesNo,
                           MessageIcon::None) != MessageAnswer::Yes)
         return;
+    if (!releaseBeforeClosing())
+        return;
     if (Outcome<void> written = m_current.writeSettings(); !written) {
         tell(written.error() +
              QStringLiteral("\n\nScorebinder stays open so that nothing is lost."));
@@ -641,8 +643,19 @@ void frmMain::exitProgram()
     QCoreApplication::exit(0);
 }
 
+// The windows holding edits ask first, as when the team changes; Cancel keeps the program open.
+bool frmMain::releaseBeforeClosing()
+{
+    return m_windows.release(m_state.TeamName, QString(),
+                             QStringLiteral("before Scorebinder closes"));
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (!m_exiting && !releaseBeforeClosing()) {
+        event->ignore();
+        return;
+    }
     if (!m_exiting) {
         if (Outcome<void> written = m_current.writeSettings(); !written)
             tell(written.error());

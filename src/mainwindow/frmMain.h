@@ -82,6 +82,7 @@ private:
     void clearPlayerPage();
     void showHelp();
     void connectPlayerFormToTeam();
+    bool releaseBeforeClosing();
     // Opens a per-game list or team table for `owner`, or shows the open one filled anew; one open
     // for another player gives way.
     template <class Report>

@@ -80,6 +80,7 @@ private slots:
     void rosterNameThatCannotBeAFileName();
     void openReportsShowAndPrintWhatIsStored();
     void aPlayerIsChosenFromTheKeyboard();
+    void exitAsksAboutEdits();
     void photoThatIsAPipe();
     void windowsOpenAsTheirLayoutsSay_data();
     void windowsOpenAsTheirLayoutsSay();
@@ -607,6 +608,24 @@ void TestOpenWindows::aPlayerIsChosenFromTheKeyboard()
     QTest::keyClick(team->lblPlayer[0], Qt::Key_Space);
     deleteClosedWindows();
     QVERIFY(summaryName().startsWith("Player1"));
+}
+
+// Exit with a window holding edits asks, as a team change does; Cancel keeps everything open.
+void TestOpenWindows::exitAsksAboutEdits()
+{
+    const QByteArray team = readBytes(m_app + "Team1/Team1.tea");
+    const QByteArray settings = readBytes(m_app + "settings.dft");
+    trigger("mnuTeamPro");
+    QTest::keyClicks(m_main->openedWindow<frmTeamData>()->txtCoach, " Jr.");
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Yes);    // Do you want to exit?
+    m_dialogs.messageAnswers.enqueue(MessageAnswer::Cancel); // the edits
+    m_main->exitProgram();
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("\"Team Profile\" holds changes that are not saved yet. Save them before "
+                     "Scorebinder closes?"));
+    QVERIFY(m_main->openedWindow<frmTeamData>());
+    QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), team);
+    QCOMPARE(readBytes(m_app + "settings.dft"), settings);
 }
 
 // A team file whose header names a folder outside, or a team folder that is a link to one: the
