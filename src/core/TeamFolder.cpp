@@ -217,6 +217,31 @@ Outcome<void> storeGames(const QString &appPath, const QString &team, const QStr
     return RecordFiles::WriteGameRecords(appPath, team, player, records);
 }
 
+Outcome<int> storeBoxScore(const QString &appPath, const QString &team,
+                           const QVector<BoxScoreLine> &lines)
+{
+    Changes changes(appPath, team);
+    for (const BoxScoreLine &line : lines) {
+        Outcome<GameRecords> games = RecordFiles::ReadGameRecords(appPath, team, line.player);
+        if (!games)
+            return games.failure();
+        if (games->isEmpty())
+            games->append(GameRecord{}); // record 0
+        if (games->size() > MaxGames)
+            return Failure{QStringLiteral("%1 has %2 games already, the most a season holds; "
+                                          "no game was stored.")
+                               .arg(line.player)
+                               .arg(MaxGames)};
+        GameRecord game = line.game;
+        game.GameNumber = qint16(games->size());
+        games->append(game);
+        changes.replace(RecordFiles::GameRecordsBytes(appPath, team, line.player, *games));
+    }
+    if (Outcome<void> written = changes.commit(); !written)
+        return written.failure();
+    return int(lines.size());
+}
+
 Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, const QString &player,
                                 const CardPhoto &change)
 {

@@ -66,6 +66,17 @@ Outcome<void> storePlayerProfile(const QString &appPath, const QString &team,
 Outcome<void> storeGames(const QString &appPath, const QString &team, const QString &player,
                          const GameRecords &records);
 
+// A box score: one game for each player who played, appended to his stats file with the next
+// game number, all the stats files or none. Fails, writing nothing, for a player whose stats file
+// cannot be read or who has 200 games already. The number of players who got the game.
+struct BoxScoreLine
+{
+    QString player;
+    GameRecord game; // its number is given here
+};
+Outcome<int> storeBoxScore(const QString &appPath, const QString &team,
+                           const QVector<BoxScoreLine> &lines);
+
 // The picture editor's Submit: what the user changed, and only that. A new card photo (a
 // bitmap's bytes) is saved as "<player>.bmp" and recorded in his player file; else a picture path
 // chosen without a crop is recorded; a border colour chosen goes into the team file. The photo path

@@ -7,6 +7,7 @@
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
 #include "core/Roster.h"
+#include "games/frmBoxScore.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
 #include "games/frmSingleGameStats.h"
@@ -122,9 +123,9 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
     page->setFixedWidth(right);
 }
 
-const char *const TeamItems[] = {"mnuTeamBat",      "mnuTeamPit",    "mnuTeamPro",
-                                 "mnuChoosePlayer", "actNextPlayer", "actPreviousPlayer",
-                                 "mnuExport"};
+const char *const TeamItems[] = {"mnuBoxScore",       "mnuTeamBat",      "mnuTeamPit",
+                                 "mnuTeamPro",        "mnuChoosePlayer", "actNextPlayer",
+                                 "actPreviousPlayer", "mnuExport"};
 const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto"};
 
@@ -189,6 +190,8 @@ void frmMain::buildMenus()
     }
 
     QMenu *stats = menu("mnuStats", "&Stats");
+    item(stats, "mnuBoxScore", "Enter Bo&x Score...", false, &frmMain::enterBoxScore);
+    m_items["mnuBoxScore"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     item(stats, "mnuSingle", "Enter/View &Game Stats", false, &frmMain::enterGames);
     stats->addSeparator();
     item(stats, "mnuSeasonBatting", "Batting Stats by Game", false, &frmMain::battingByGame);
@@ -471,6 +474,11 @@ void frmMain::connectPlayerFormToTeam()
     auto *form = openedWindow<frmPlayerData>();
     if (team && form)
         team->listenTo(*form);
+}
+
+void frmMain::enterBoxScore()
+{
+    showWindow<frmBoxScore>(currentTeamOwner(), [this] { return frmBoxScore::open(*this); });
 }
 
 void frmMain::choosePlayerFromList()

@@ -56,6 +56,7 @@ public slots:
     // Makes the roster player `step` places on current.
     void choosePlayerBeside(int step);
     void enterGames();
+    void enterBoxScore();
     void battingByGame();
     void pitchingByGame();
     void teamBatting();

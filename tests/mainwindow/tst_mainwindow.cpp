@@ -19,9 +19,9 @@
 
 namespace {
 
-const QStringList TeamItems = {"mnuTeamBat",      "mnuTeamPit",    "mnuTeamPro",
-                               "mnuChoosePlayer", "actNextPlayer", "actPreviousPlayer",
-                               "mnuExport"};
+const QStringList TeamItems = {"mnuBoxScore",       "mnuTeamBat",      "mnuTeamPit",
+                               "mnuTeamPro",        "mnuChoosePlayer", "actNextPlayer",
+                               "actPreviousPlayer", "mnuExport"};
 const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
                                  "mnuPhoto"};
 
@@ -105,6 +105,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuTeamPro", "Edit &Team Profile"},
         {"mnuChoosePlayer", "&Choose Player..."},
         {"mnuStats", "&Stats"},
+        {"mnuBoxScore", "Enter Bo&x Score..."},
         {"mnuSingle", "Enter/View &Game Stats"},
         {"mnuSeasonBatting", "Batting Stats by Game"},
         {"mnuSeasonPitching", "Pitching Stats by Game"},
@@ -130,8 +131,9 @@ void TestMainWindow::menusReadAsGiven()
     QCOMPARE(file[2]->objectName(), QString("mnuExport"));
     QVERIFY(file[3]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
-    QCOMPARE(stats.size(), 7);
-    QVERIFY(stats[1]->isSeparator() && stats[4]->isSeparator());
+    QCOMPARE(stats.size(), 8);
+    QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
+    QVERIFY(stats[2]->isSeparator() && stats[5]->isSeparator());
     QCOMPARE(window.windowTitle(), QString("Scorebinder"));
     QCOMPARE(window.Timer1.interval(), 500);
     QVERIFY(window.Timer1.isActive() && window.Timer1.isSingleShot());
