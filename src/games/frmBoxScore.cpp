@@ -383,6 +383,7 @@ bool frmBoxScore::store()
         return TeamFolder::storeBoxScore(m_main.state().ApplicationPath, m_team, lines);
     }();
     if (!stored) {
+        lblProblems->setText(stored.error());
         m_main.dialogs().message(stored.error() +
                                      QStringLiteral("\n\nNo stats file was changed; your box "
                                                     "score is still here."),
