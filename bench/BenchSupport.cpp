@@ -1,5 +1,8 @@
 #include "BenchSupport.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "core/RecordFiles.h"
 
 #include <QDir>
@@ -86,4 +89,19 @@ void reportRatio(const char *what, const PairedTimes &times)
     std::printf("%s: %.3f ms, floor %.3f ms\n", what, times.subject, times.floor);
     std::printf("ratio %s: %.2fx\n", what, times.ratio());
     std::fflush(stdout);
+}
+
+void durableWrite(const std::string &path, const std::string &folder, const QByteArray &bytes)
+{
+    const std::string temp = path + ".floor";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    if (::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size())
+        ::fsync(fd);
+    ::close(fd);
+    ::rename(temp.c_str(), path.c_str());
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(dir);
+    ::close(dir);
 }

@@ -4,11 +4,13 @@
 // folder, and timing a subject against its floor in alternating runs, so that both meet the same
 // moments of a noisy machine.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <string>
 
 struct BenchTeam
 {
@@ -29,6 +31,10 @@ struct PairedTimes
 PairedTimes timePaired(int runs, const std::function<void()> &subject,
                        const std::function<void()> &floor,
                        const std::function<void()> &untimed = {});
+
+// The floor of a durable save: `bytes` in a temporary file beside `path`, written and synced,
+// renamed over it, then `folder` synced.
+void durableWrite(const std::string &path, const std::string &folder, const QByteArray &bytes);
 
 // Prints "<what>: subject x ms, floor y ms" and "ratio <what>: <n>x".
 void reportRatio(const char *what, const PairedTimes &times);

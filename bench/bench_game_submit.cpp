@@ -14,28 +14,6 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-void durableWrite(const std::string &path, const std::string &folder, const QByteArray &bytes)
-{
-    const std::string temp = path + ".floor";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return;
-    if (::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size())
-        ::fsync(fd);
-    ::close(fd);
-    ::rename(temp.c_str(), path.c_str());
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ::fsync(dir);
-    ::close(dir);
-}
-
-} // namespace
-
 class BenchGameSubmit : public QObject
 {
     Q_OBJECT
