@@ -1,8 +1,5 @@
 #include "BenchSupport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "core/RecordFiles.h"
 
 #include <QDir>
@@ -10,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
