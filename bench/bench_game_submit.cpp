@@ -41,8 +41,8 @@ void BenchGameSubmit::submitGame()
         const QString text = QString::number(++run % 2 + 1);
         box->setText(text);
         emit box->textEdited(text);
+        // Stores the games and refreshes the summary, as Submit does.
         window->saveEdits();
-        main.UpdateMainPage();
     };
     const QString stats = RecordFiles::statsFilePath(team.app, "Team1", "Player 1");
     submit();
