@@ -127,6 +127,9 @@ frmBoxScore::frmBoxScore(WindowHost &main, const QStringList &players)
     cmdAddPitcher = new QPushButton("&Add Pitcher", this);
     cmdAddPitcher->setObjectName("cmdAddPitcher");
     auto *pitcherChoice = new QHBoxLayout;
+    auto *pitcherCaption = new QLabel("Pitc&her:", this);
+    pitcherCaption->setBuddy(CBPitcher); // Alt+H reaches the list from anywhere
+    pitcherChoice->addWidget(pitcherCaption);
     pitcherChoice->addWidget(CBPitcher, 1);
     pitcherChoice->addWidget(cmdAddPitcher);
     pitcherChoice->addStretch(2);
@@ -237,6 +240,11 @@ bool frmBoxScore::addPitcher(const QString &player)
         QWidget::setTabOrder(cells.counts[column - 1], cells.counts[column]);
     QWidget::setTabOrder(cells.counts[PitchingCount - 1], cells.decision);
     QWidget::setTabOrder(cells.decision, cmdSubmit);
+    // Shown now, not at the next turn of the event loop, so that the focus can go there at once.
+    for (int column = 0; column < m_pitchingGrid->columnCount(); ++column)
+        if (QLayoutItem *item = m_pitchingGrid->itemAtPosition(row + 1, column);
+            item && item->widget())
+            item->widget()->show();
     m_pitching.append(cells);
     CBPitcher->setCurrentIndex(-1);
     CBPitcher->clearEditText();

@@ -214,11 +214,21 @@ void TestBoxScore::theKeyboardAloneEntersABoxScore()
     keys("3");
     key(Qt::Key_Right);
     keys("1");
+    key(Qt::Key_H, Qt::AltModifier); // the pitcher list
+    QCOMPARE(QApplication::focusWidget(), w->CBPitcher);
+    keys("P3");
+    key(Qt::Key_Return); // on to Add Pitcher
+    key(Qt::Key_Return); // pressed: on to his innings
+    keys("4");
+    key(Qt::Key_Tab); // the thirds
+    key(Qt::Key_Tab); // his at bats
+    keys("15");
     key(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.messages.last().text, QString("The game was stored for 2 players."));
+    QCOMPARE(m_dialogs.messages.last().text, QString("The game was stored for 3 players."));
     QVERIFY(readBytes(stats(1)).contains("\r\n1,2,4,"));
     QVERIFY(readBytes(stats(2)).contains("\r\n1,1,3,"));
-    QCOMPARE(readBytes(stats(3)), NewStatsFile);
+    QVERIFY(readBytes(stats(3)).contains("\r\n1,0,0,0,0,0,0,0,0,0,0,15,0,0,4,"));
+    QCOMPARE(readBytes(stats(4)), NewStatsFile);
 }
 
 QTEST_MAIN(TestBoxScore)
