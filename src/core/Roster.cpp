@@ -66,20 +66,29 @@ std::optional<QString> existingPlayerFile(const QString &appPath, const QString 
 
 } // namespace
 
-Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
-                                     const QString &player)
+Outcome<int> placeOnRoster(const QString &appPath, const TeamFile &teamFile, const QString &player)
 {
-    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
-    if (!teamFile)
-        return teamFile.failure();
-    if (rosterHolds(teamFile->roster, player))
+    const QString &team = teamFile.header.TeamName;
+    if (rosterHolds(teamFile.roster, player))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(player, team)};
     if (const auto existing = existingPlayerFile(appPath, team, player))
         return Failure{
             QStringLiteral("\"%1\" already exists, so %2 cannot take a new player named %3.")
                 .arg(*existing, team, player)};
     for (int slot = 0; slot < RosterSlots; ++slot)
-        if (teamFile->roster[slot].RosterPlayer.isEmpty())
-            return RosterPlace{*teamFile, slot};
+        if (teamFile.roster[slot].RosterPlayer.isEmpty())
+            return slot;
     return Failure{fullRosterMessage()};
+}
+
+Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
+                                     const QString &player)
+{
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return teamFile.failure();
+    Outcome<int> slot = placeOnRoster(appPath, *teamFile, player);
+    if (!slot)
+        return slot.failure();
+    return RosterPlace{*teamFile, *slot};
 }

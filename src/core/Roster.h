@@ -38,3 +38,5 @@ struct RosterPlace
 };
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
                                      const QString &player);
+// The same for a team file already read: the slot he goes into.
+Outcome<int> placeOnRoster(const QString &appPath, const TeamFile &teamFile, const QString &player);

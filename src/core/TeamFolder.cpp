@@ -165,6 +165,30 @@ Outcome<PlayerImport> readPlayerToImport(const QString &appPath, const QString &
     return source;
 }
 
+Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
+                               const QVector<PlayerProfile> &players)
+{
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return teamFile.failure();
+    Changes changes(appPath, team);
+    for (const PlayerProfile &profile : players) {
+        Outcome<int> slot = placeOnRoster(appPath, *teamFile, profile.PlayerName);
+        if (!slot)
+            return slot.failure();
+        teamFile->roster[*slot] = {profile.PlayerName, profile.Position1};
+        changes
+            .replace(RecordFiles::GameRecordsBytes(appPath, team, profile.PlayerName,
+                                                   GameRecords{GameRecord{}}))
+            .replace(RecordFiles::PlayerFileBytes(appPath, team, profile.PlayerName, profile));
+    }
+    if (Outcome<void> written =
+            changes.replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile)).commit();
+        !written)
+        return written.failure();
+    return teamFile;
+}
+
 Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
                                   const PlayerImport &source, bool keepStats)
 {

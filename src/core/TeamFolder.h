@@ -53,6 +53,11 @@ Outcome<PlayerImport> readPlayerToImport(const QString &appPath, const QString &
 Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
                                   const PlayerImport &source, bool keepStats);
 
+// Players of a roster file put on the team at once, each as addPlayer puts one (stats file, player
+// file, a roster place in order), all or none. The team file as written.
+Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
+                               const QVector<PlayerProfile> &players);
+
 // A player off the roster: the team window's fields from `withoutHim` (as storeTeamProfile), and
 // his player and stats files deleted. The team file as written.
 Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,

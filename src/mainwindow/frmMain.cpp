@@ -23,6 +23,7 @@
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
 #include "team/frmChoosePlayer.h"
+#include "team/frmImportRoster.h"
 #include "team/frmNameTeam.h"
 #include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
@@ -123,9 +124,9 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
     page->setFixedWidth(right);
 }
 
-const char *const TeamItems[] = {"mnuBoxScore",       "mnuTeamBat",      "mnuTeamPit",
-                                 "mnuTeamPro",        "mnuChoosePlayer", "actNextPlayer",
-                                 "actPreviousPlayer", "mnuExport"};
+const char *const TeamItems[] = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
+                                 "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
+                                 "actNextPlayer", "actPreviousPlayer", "mnuExport"};
 const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto"};
 
@@ -174,6 +175,7 @@ void frmMain::buildMenus()
     item(edit, "mnuPlyrPro", "Edit &Player Profie", false, &frmMain::editPlayer);
     item(edit, "mnuTeamPro", "Edit &Team Profile", false, &frmMain::editTeam);
     item(edit, "mnuChoosePlayer", "&Choose Player...", false, &frmMain::choosePlayerFromList);
+    item(edit, "mnuImportRoster", "Import &Roster...", false, &frmMain::importRoster);
     // Not Ctrl+P, which desktops keep for Print.
     m_items["mnuChoosePlayer"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     // The next and the previous roster player, from anywhere in the main window.
@@ -471,14 +473,24 @@ void frmMain::editTeam()
 void frmMain::connectPlayerFormToTeam()
 {
     auto *team = openedWindow<frmTeamData>();
-    auto *form = openedWindow<frmPlayerData>();
-    if (team && form)
+    if (!team)
+        return;
+    if (auto *form = openedWindow<frmPlayerData>())
         team->listenTo(*form);
+    if (auto *import = openedWindow<frmImportRoster>())
+        team->listenTo(*import);
 }
 
 void frmMain::enterBoxScore()
 {
     showWindow<frmBoxScore>(currentTeamOwner(), [this] { return frmBoxScore::open(*this); });
+}
+
+void frmMain::importRoster()
+{
+    showWindow<frmImportRoster>(currentTeamOwner(),
+                                [this] { return frmImportRoster::open(*this); });
+    connectPlayerFormToTeam();
 }
 
 void frmMain::choosePlayerFromList()

@@ -53,6 +53,7 @@ public slots:
     void editTeam();
     void editPlayer();
     void choosePlayerFromList();
+    void importRoster();
     // Makes the roster player `step` places on current.
     void choosePlayerBeside(int step);
     void enterGames();
@@ -82,6 +83,8 @@ private:
     void showPhoto();
     void clearPlayerPage();
     void showHelp();
+    // The team window hears of a player form's new player and of a roster import, whichever opened
+    // first.
     void connectPlayerFormToTeam();
     bool releaseBeforeClosing();
     // Opens a per-game list or team table for `owner`, or shows the open one filled anew; one open

@@ -8,6 +8,7 @@
 #include "core/NameCheck.h"
 #include "core/RecordFiles.h"
 #include "core/TeamFolder.h"
+#include "frmImportRoster.h"
 #include "frmPlayerData.h"
 #include "platform/BusyPointer.h"
 #include "platform/ClickLabel.h"
@@ -100,11 +101,14 @@ frmTeamData::frmTeamData(WindowHost &main) : m_main(main), m_team(main.state().T
         b->setGeometry(twipsRect(ButtonsLeft, top, 2040, 420));
         return b;
     };
+    // Four buttons above the roster's headings.
     cmdAddPlayer = button("cmdAddPlayer", "&Add Player", 240);
-    cmdImport = button("cmdImport", "&Import Player", 780);
-    cmdSubmit = button("cmdSubmit", "&Submit", 1320);
+    cmdImport = button("cmdImport", "&Import Player", 690);
+    cmdImportRoster = button("cmdImportRoster", "Import &Roster", 1140);
+    cmdSubmit = button("cmdSubmit", "&Submit", 1590);
     connect(cmdAddPlayer, &QPushButton::clicked, this, &frmTeamData::addPlayer);
     connect(cmdImport, &QPushButton::clicked, this, &frmTeamData::importPlayer);
+    connect(cmdImportRoster, &QPushButton::clicked, this, &frmTeamData::importRoster);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmTeamData::submit);
     // No Cancel here: Esc closes the window, as its frame does.
     behaveLikeDialog(*this, cmdSubmit, nullptr);
@@ -292,6 +296,21 @@ void frmTeamData::listenTo(frmPlayerData &form)
             Qt::UniqueConnection);
     connect(&form, &frmPlayerData::closedWithoutSubmit, this, &frmTeamData::EnableTeamFeatures,
             Qt::UniqueConnection);
+}
+
+void frmTeamData::listenTo(frmImportRoster &import)
+{
+    connect(&import, &frmImportRoster::rosterImported, this,
+            [this](const TeamFile &stored) { showRoster(stored.roster); });
+}
+
+void frmTeamData::importRoster()
+{
+    if (rosterIsFull())
+        return;
+    if (frmImportRoster *import = m_main.showWindow<frmImportRoster>(
+            {m_team, QString()}, [this] { return frmImportRoster::open(m_main); }))
+        listenTo(*import);
 }
 
 void frmTeamData::takeNewPlayer(const QString &team, int slot)

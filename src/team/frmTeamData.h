@@ -17,6 +17,7 @@
 
 #include <array>
 
+class frmImportRoster;
 class frmPlayerData;
 
 class frmTeamData : public QWidget, public EditingWindow
@@ -31,6 +32,8 @@ public:
     // A player form tells this window of the new player it put on the roster, and of its closing
     // without one, wherever it was opened from.
     void listenTo(frmPlayerData &form);
+    // An import of a roster file tells this window of the roster it wrote.
+    void listenTo(frmImportRoster &import);
 
     const QString &team() const { return m_team; }
     const Roster &roster() const { return m_roster; }
@@ -47,6 +50,7 @@ public:
     std::array<QPushButton *, RosterSlots> cmdDelete{};
     QPushButton *cmdAddPlayer;
     QPushButton *cmdImport;
+    QPushButton *cmdImportRoster;
     QPushButton *cmdSubmit;
 
 protected:
@@ -73,6 +77,7 @@ private:
     void selectPlayer(int slot);
     void addPlayer();
     void importPlayer();
+    void importRoster();
     Outcome<void> importFrom(const QString &path);
     void deletePlayer(int slot);
     bool rosterIsFull();

@@ -19,9 +19,9 @@
 
 namespace {
 
-const QStringList TeamItems = {"mnuBoxScore",       "mnuTeamBat",      "mnuTeamPit",
-                               "mnuTeamPro",        "mnuChoosePlayer", "actNextPlayer",
-                               "actPreviousPlayer", "mnuExport"};
+const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
+                               "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
+                               "actNextPlayer", "actPreviousPlayer", "mnuExport"};
 const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
                                  "mnuPhoto"};
 
@@ -104,6 +104,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuPlyrPro", "Edit &Player Profie"},
         {"mnuTeamPro", "Edit &Team Profile"},
         {"mnuChoosePlayer", "&Choose Player..."},
+        {"mnuImportRoster", "Import &Roster..."},
         {"mnuStats", "&Stats"},
         {"mnuBoxScore", "Enter Bo&x Score..."},
         {"mnuSingle", "Enter/View &Game Stats"},
