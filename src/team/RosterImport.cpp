@@ -83,7 +83,8 @@ QVector<Record> records(const QString &text)
             }
             continue;
         }
-        if (c == QLatin1Char('"')) {
+        // A quote opens a quoted field only at its start; inside a plain field it is a quote.
+        if (c == QLatin1Char('"') && field.isEmpty()) {
             quoted = true;
         } else if (c == separator) {
             record.fields.append(field);
