@@ -3,6 +3,7 @@
 #include "FileGroup.h"
 #include "NameCheck.h"
 #include "RecordFiles.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,6 +186,58 @@ Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
     if (Outcome<void> written =
             changes.replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile)).commit();
         !written)
+        return written.failure();
+    return teamFile;
+}
+
+Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, const QString &from,
+                               const QString &to)
+{
+    if (const auto problem = nameProblem(to))
+        return Failure{*problem};
+    Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
+    if (!teamFile)
+        return teamFile.failure();
+    if (rosterHolds(teamFile->roster, to))
+        return Failure{QStringLiteral("%1 is already a player of %2.").arg(to, team)};
+    // His files must not replace files of that name left in the folder.
+    for (const QString &path : {RecordFiles::playerFilePath(appPath, team, to),
+                                RecordFiles::statsFilePath(appPath, team, to),
+                                RecordFiles::photoFilePath(appPath, team, to)})
+        if (QFileInfo::exists(path))
+            return Failure{QStringLiteral("\"%1\" already exists, so %2 cannot be renamed %3.")
+                               .arg(path, from, to)};
+    Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, team, from);
+    if (!profile)
+        return profile.failure();
+    Outcome<QStringList> oldFiles = RecordFiles::PlayerFilePaths(appPath, team, from);
+    if (!oldFiles)
+        return oldFiles.failure();
+    Outcome<QByteArray> games = readRegularFile(oldFiles->at(1), 64 * 1024 * 1024);
+    if (!games)
+        return Failure{
+            QStringLiteral("Cannot read \"%1\": %2").arg(oldFiles->at(1), games.error())};
+    const QString oldPhoto = RecordFiles::photoFilePath(appPath, team, from);
+    const QString newPhoto = RecordFiles::photoFilePath(appPath, team, to);
+    profile->PlayerName = to;
+    if (profile->PlayerPicturePath == oldPhoto)
+        profile->PlayerPicturePath = newPhoto;
+    for (RosterEntry &entry : teamFile->roster)
+        if (entry.RosterPlayer == from)
+            entry.RosterPlayer = to;
+    Changes changes(appPath, team);
+    changes.replace(RecordFiles::PlayerFileBytes(appPath, team, to, *profile))
+        .replace(RecordFiles::FileBytes{RecordFiles::statsFilePath(appPath, team, to), *games})
+        .replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile))
+        .remove(oldFiles->at(0))
+        .remove(oldFiles->at(1));
+    if (QFile::exists(oldPhoto)) {
+        Outcome<QByteArray> photo = readRegularFile(oldPhoto, 64 * 1024 * 1024);
+        if (!photo)
+            return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(oldPhoto, photo.error())};
+        changes.replace(RecordFiles::FileBytes{newPhoto, *photo}).remove(oldPhoto);
+    }
+    if (Outcome<void> written = changes.commit(); !written)
         return written.failure();
     return teamFile;
 }

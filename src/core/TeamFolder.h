@@ -58,6 +58,13 @@ Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
 Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
                                const QVector<PlayerProfile> &players);
 
+// A player renamed: his player file, stats file and photo under the new name, his roster slot and
+// the name in his player file rewritten, a photo path that named his old photo naming the new one;
+// all or none. Fails, changing nothing, for a name that cannot be a new player's or is on the
+// roster already. The team file as written.
+Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, const QString &from,
+                               const QString &to);
+
 // A player off the roster: the team window's fields from `withoutHim` (as storeTeamProfile), and
 // his player and stats files deleted. The team file as written.
 Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,

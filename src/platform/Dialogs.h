@@ -59,6 +59,10 @@ public:
     // nothing when cancelled.
     virtual std::optional<qint32> chooseColor() = 0;
 
+    // A line of text the user typed, starting from `text`, or nothing when cancelled.
+    virtual std::optional<QString> askText(const QString &title, const QString &label,
+                                           const QString &text) = 0;
+
     // Returns the printer chosen, set up as the user left it, or nothing when cancelled.
     // `documentName` says what is printed and for whom ("Tigers - Team Batting Stats"): the print
     // job's name, and the PDF file suggested in the user's documents folder.

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPrintDialog>
@@ -142,4 +144,15 @@ void QtDialogs::previewPrint(const QString &documentName,
                          draw(*target, target->paintEngine()->type() == QPaintEngine::Picture);
                      });
     dialog.exec();
+}
+
+std::optional<QString> QtDialogs::askText(const QString &title, const QString &label,
+                                          const QString &text)
+{
+    bool ok = false;
+    const QString typed = QInputDialog::getText(QApplication::activeWindow(), title, label,
+                                                QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return typed;
 }

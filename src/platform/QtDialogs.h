@@ -17,6 +17,8 @@ public:
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
+    std::optional<QString> askText(const QString &title, const QString &label,
+                                   const QString &text) override;
     std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
     void previewPrint(const QString &documentName,
                       const std::function<void(QPrinter &printer, bool previewing)> &draw) override;

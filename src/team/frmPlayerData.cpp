@@ -121,6 +121,11 @@ frmPlayerData::frmPlayerData(WindowHost &main)
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(6060, FirstRow + 9 * Row, 1140, 420));
     connect(cmdCancel, &QPushButton::clicked, this, [this] { closeDroppingEdits(*this); });
+    cmdRename = new QPushButton("Re&name...", this);
+    cmdRename->setObjectName("cmdRename");
+    cmdRename->setGeometry(twipsRect(3540, FirstRow + 9 * Row, 1140, 420));
+    cmdRename->setVisible(!m_creating);
+    connect(cmdRename, &QPushButton::clicked, this, &frmPlayerData::rename);
     // Esc closes the window, asking about edits; Cancel drops them.
     behaveLikeDialog(*this, cmdSubmit, nullptr);
 }
@@ -219,6 +224,40 @@ std::optional<PlayerProfile> frmPlayerData::store()
     m_main.state().PlayerCount = qint16(rosterCount(added->teamFile.roster));
     m_loaded = controlTexts();
     return profile;
+}
+
+// His files, roster place and name under a new name. His windows close first, this one among them,
+// asking about edits; the rename is told to the team window and the summary.
+void frmPlayerData::rename()
+{
+    const std::optional<QString> typed =
+        m_main.dialogs().askText(QStringLiteral("Rename Player"),
+                                 QStringLiteral("New name for %1:").arg(m_player), m_player);
+    if (!typed || *typed == m_player)
+        return;
+    if (const auto problem = nameProblem(*typed)) {
+        tell(*problem);
+        return;
+    }
+    if (!m_main.releaseWindows(m_team, m_player))
+        return;
+    MainState &state = m_main.state();
+    Outcome<TeamFile> stored = [&] {
+        BusyPointer busy;
+        return TeamFolder::renamePlayer(state.ApplicationPath, m_team, m_player, *typed);
+    }();
+    if (!stored) {
+        tell(stored.error());
+        return;
+    }
+    emit playerRenamed(*stored);
+    // The settings remember him under his new name.
+    if (state.PlayerName == m_player) {
+        state.PlayerName = *typed;
+        m_main.UpdateMainPage();
+    } else {
+        m_main.filesChanged();
+    }
 }
 
 void frmPlayerData::submit()

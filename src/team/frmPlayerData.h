@@ -39,8 +39,11 @@ public:
     QLabel *picPlayer;
     QPushButton *cmdSubmit;
     QPushButton *cmdCancel;
+    QPushButton *cmdRename; // an existing player only
 
 signals:
+    // He was renamed; the team file as written.
+    void playerRenamed(const TeamFile &teamFile);
     // A new player is in slot `slot` of the roster of `team`, as stored.
     void newPlayerOnRoster(const QString &team, int slot);
     // Cancel, Esc or the window's frame closed the form before a Submit.
@@ -53,6 +56,7 @@ private:
     explicit frmPlayerData(WindowHost &main);
     bool LoadProfile();
     void submit();
+    void rename();
     // Writes the player's files (a new player's onto his team's roster too); the profile stored,
     // or nothing after telling the user why not.
     std::optional<PlayerProfile> store();

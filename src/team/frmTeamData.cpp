@@ -296,6 +296,8 @@ void frmTeamData::listenTo(frmPlayerData &form)
             Qt::UniqueConnection);
     connect(&form, &frmPlayerData::closedWithoutSubmit, this, &frmTeamData::EnableTeamFeatures,
             Qt::UniqueConnection);
+    connect(&form, &frmPlayerData::playerRenamed, this,
+            [this](const TeamFile &stored) { showRoster(stored.roster); });
 }
 
 void frmTeamData::listenTo(frmImportRoster &import)

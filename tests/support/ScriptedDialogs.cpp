@@ -30,6 +30,13 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString &title,
     return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::askText(const QString &title, const QString &label,
+                                                const QString &)
+{
+    messages.append({label, title, MessageButtons::OKCancel, MessageIcon::Question});
+    return textAnswers.isEmpty() ? std::nullopt : textAnswers.dequeue();
+}
+
 std::optional<qint32> ScriptedDialogs::chooseColor()
 {
     ++colorDialogs;

@@ -38,6 +38,8 @@ public:
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
+    std::optional<QString> askText(const QString &title, const QString &label,
+                                   const QString &text) override;
     std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
     // Draws the preview into the PDF file queued in `previewAnswers`, as the preview shows it.
     void previewPrint(const QString &documentName,
@@ -48,6 +50,7 @@ public:
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<qint32>> colorAnswers;
+    QQueue<std::optional<QString>> textAnswers;
     // A PDF file path to print to, or nothing to cancel. The printer's page is Letter without
     // margins, so page and printable area share their top-left corner.
     QQueue<std::optional<QString>> printerAnswers;

@@ -7,9 +7,12 @@
 #include "support/WindowTest.h"
 #include "team/RosterImport.h"
 #include "team/frmImportRoster.h"
+#include "team/frmPlayerData.h"
 #include "team/frmTeamData.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLabel>
 #include <QTest>
 
 using namespace RosterImport;
@@ -26,6 +29,7 @@ private slots:
     void badRowsSayWhyAndGoodOnesAreTaken();
     void importWritesTheFilesOfAddPlayer();
     void aFailedWriteLeavesTheFolder();
+    void renamingKeepsGamesPhotoAndPlace();
 
 private:
     frmImportRoster *openWith(const QByteArray &csv);
@@ -150,6 +154,40 @@ void TestRosterImport::aFailedWriteLeavesTheFolder()
              qPrintable(m_dialogs.messages.last().text));
     QCOMPARE(folderContents(m_app + "Team1"), before);
     QVERIFY(w->isVisible());
+}
+
+// Player1 (three games, a photo, slot 0) renamed from his player window: his games and photo under
+// the new name, his place and position kept, the summary shows him; a name on the roster is
+// refused with nothing changed.
+void TestRosterImport::renamingKeepsGamesPhotoAndPlace()
+{
+    const QString team = m_app + "Team1/";
+    const QByteArray games = readBytes(team + "Player1.sta");
+    const QByteArray photo = readBytes(team + "Player1.bmp");
+    const QByteArray profile = readBytes(team + "Player1.ply");
+    const QMap<QString, QByteArray> before = folderContents(team);
+    m_main->editPlayer();
+    auto *form = m_main->openedWindow<frmPlayerData>();
+    QVERIFY(form && form->cmdRename->isVisibleTo(form));
+    m_dialogs.textAnswers.enqueue(QString("Player2"));
+    form->cmdRename->click();
+    QCOMPARE(m_dialogs.messages.last().text, QString("Player2 is already a player of Team1."));
+    QCOMPARE(folderContents(team), before);
+
+    m_dialogs.textAnswers.enqueue(QString("Pat Ruiz"));
+    form->cmdRename->click();
+    deleteClosedWindows();
+    QVERIFY(!m_main->openedWindow<frmPlayerData>()); // his windows closed first
+    QCOMPARE(readBytes(team + "Pat Ruiz.sta"), games);
+    QCOMPARE(readBytes(team + "Pat Ruiz.bmp"), photo);
+    QByteArray renamed = profile;
+    renamed.replace("\"Player1\"", "\"Pat Ruiz\"");
+    QCOMPARE(readBytes(team + "Pat Ruiz.ply"), renamed);
+    for (const char *gone : {"Player1.ply", "Player1.sta", "Player1.bmp"})
+        QVERIFY(!QFile::exists(team + gone));
+    QVERIFY(readBytes(team + "Team1.tea").contains("\r\n\"Pat Ruiz\",3\r\n\"Player2\",1\r\n"));
+    QCOMPARE(m_main->state().PlayerName, QString("Pat Ruiz"));
+    QCOMPARE(m_main->findChild<QLabel *>("lblPlayerName")->text(), QString("Pat Ruiz  #7"));
 }
 
 QTEST_MAIN(TestRosterImport)
