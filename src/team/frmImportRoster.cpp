@@ -88,6 +88,7 @@ frmImportRoster::frmImportRoster(WindowHost &main, const RosterImport::Preview &
                                    row.problem.isEmpty() ? QStringLiteral("ready") : row.problem};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]); // a long reason is read whole here
             if (!row.problem.isEmpty())
                 item->setForeground(QColor(160, 0, 0));
             tblPlayers->setItem(r, c, item);
