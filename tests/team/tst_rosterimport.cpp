@@ -139,6 +139,20 @@ void TestRosterImport::importWritesTheFilesOfAddPlayer()
     expected.replace("\"Player2\",1\r\n\"\",0\r\n", "\"Player2\",1\r\n\"Dee Ortiz\",6\r\n");
     QCOMPARE(readBytes(m_app + "Team1/Team1.tea"), expected);
     QCOMPARE(m_main->state().PlayerCount, qint16(3));
+    deleteClosedWindows();
+
+    // A Windows-1252 file with semicolons: the name stored in the record files' own encoding.
+    w = openWith("\xEF\xBB\xBFName;Pos\r\n\"Jos\xC3\xA9 Ruiz\";C\r\n");
+    QVERIFY(w);
+    w->cmdImport->click();
+    QCOMPARE(readBytes(m_app + QString::fromUtf8("Team1/José Ruiz.ply")),
+             QByteArray("\"Jos\xE9 Ruiz\",\"Team1\",2,-1,-1,-1,0,\"\",\"\",0,\"\"\r\n"));
+    deleteClosedWindows();
+    w = openWith("Name;Pos\nRen\xE9 Diaz;P\n"); // not UTF-8: Windows-1252
+    QVERIFY(w);
+    w->cmdImport->click();
+    QCOMPARE(readBytes(m_app + QString::fromUtf8("Team1/René Diaz.ply")).left(14),
+             QByteArray("\"Ren\xE9 Diaz\",\"T"));
 }
 
 void TestRosterImport::aFailedWriteLeavesTheFolder()
