@@ -250,8 +250,9 @@ std::optional<QString> fill(PlayerProfile &profile, const QHash<Column, QString>
                 .arg(value(Column::Birthdate));
         profile.Age = *age;
     }
-    for (const auto &[text, field] : {std::pair{profile.HomeTown, "the home town"},
-                                      std::pair{profile.HomeState, "the home state"}})
+    for (const auto &[text, field] :
+         {std::pair{profile.PlayerName, "the name"}, std::pair{profile.HomeTown, "the home town"},
+          std::pair{profile.HomeState, "the home state"}})
         if (Outcome<QByteArray> stored = RecordCodec::textField(text, field); !stored)
             return stored.error();
     return std::nullopt;
