@@ -10,26 +10,43 @@
 namespace {
 
 // Watches the window itself: a key arrives there only when the control with the focus (and every
-// widget between it and the window) left it unused.
-class DialogKeys : public QObject
+// widget between it and the window) left it unused. `keyPressed` says whether it took the key.
+class WindowKeys : public QObject
 {
 public:
-    DialogKeys(QWidget &window, QAbstractButton *defaultButton, QAbstractButton *cancelButton)
-        : QObject(&window), m_window(window), m_default(defaultButton), m_cancel(cancelButton)
+    explicit WindowKeys(QWidget &window) : QObject(&window), m_window(window)
     {
         window.installEventFilter(this);
     }
 
 protected:
+    virtual bool keyPressed(const QKeyEvent &key) = 0;
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched != &m_window || event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
-        const auto *key = static_cast<QKeyEvent *>(event);
+        return keyPressed(*static_cast<QKeyEvent *>(event));
+    }
+
+    QWidget &m_window;
+};
+
+class DialogKeys : public WindowKeys
+{
+public:
+    DialogKeys(QWidget &window, QAbstractButton *defaultButton, QAbstractButton *cancelButton)
+        : WindowKeys(window), m_default(defaultButton), m_cancel(cancelButton)
+    {
+    }
+
+protected:
+    bool keyPressed(const QKeyEvent &key) override
+    {
         // Shift, Ctrl or Alt with the key is some other command.
-        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        switch (key->key()) {
+        switch (key.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (!m_default)
@@ -47,32 +64,27 @@ protected:
     }
 
 private:
-    QWidget &m_window;
     QPointer<QAbstractButton> m_default;
     QPointer<QAbstractButton> m_cancel;
 };
 
-class EnterMovesOn : public QObject
+class EnterMovesOn : public WindowKeys
 {
 public:
     EnterMovesOn(QWidget &window, QAbstractButton *submitButton)
-        : QObject(&window), m_window(window), m_submit(submitButton)
+        : WindowKeys(window), m_submit(submitButton)
     {
-        window.installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool keyPressed(const QKeyEvent &key) override
     {
-        if (watched != &m_window || event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+        if (key.key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
             m_window.close();
             return true;
         }
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
             return false;
         if (modifiers == Qt::ControlModifier) {
             if (m_submit)
@@ -92,7 +104,6 @@ protected:
     }
 
 private:
-    QWidget &m_window;
     QPointer<QAbstractButton> m_submit;
 };
 
