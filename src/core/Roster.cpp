@@ -51,9 +51,6 @@ int rosterCount(const Roster &roster)
     }));
 }
 
-namespace {
-
-// A file of the player's name already in the team folder, which a new player's would replace.
 std::optional<QString> existingPlayerFile(const QString &appPath, const QString &team,
                                           const QString &player)
 {
@@ -63,8 +60,6 @@ std::optional<QString> existingPlayerFile(const QString &appPath, const QString 
             return path;
     return std::nullopt;
 }
-
-} // namespace
 
 Outcome<int> placeOnRoster(const QString &appPath, const TeamFile &teamFile, const QString &player)
 {

@@ -38,5 +38,10 @@ struct RosterPlace
 };
 Outcome<RosterPlace> findRosterPlace(const QString &appPath, const QString &team,
                                      const QString &player);
+// A player file or stats file of the player's name already in the team folder, which his own
+// would replace.
+std::optional<QString> existingPlayerFile(const QString &appPath, const QString &team,
+                                          const QString &player);
+
 // The same for a team file already read: the slot he goes into.
 Outcome<int> placeOnRoster(const QString &appPath, const TeamFile &teamFile, const QString &player);

@@ -190,6 +190,19 @@ Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
     return teamFile;
 }
 
+namespace {
+
+// A file moved under another name as its bytes: a stats file or a photo.
+Outcome<QByteArray> wholeFile(const QString &path)
+{
+    Outcome<QByteArray> bytes = readRegularFile(path, 64 * 1024 * 1024);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, bytes.error())};
+    return bytes;
+}
+
+} // namespace
+
 Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, const QString &from,
                                const QString &to)
 {
@@ -200,25 +213,24 @@ Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, cons
         return teamFile.failure();
     if (rosterHolds(teamFile->roster, to))
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(to, team)};
+    const QString oldPhoto = RecordFiles::photoFilePath(appPath, team, from);
+    const QString newPhoto = RecordFiles::photoFilePath(appPath, team, to);
     // His files must not replace files of that name left in the folder.
-    for (const QString &path : {RecordFiles::playerFilePath(appPath, team, to),
-                                RecordFiles::statsFilePath(appPath, team, to),
-                                RecordFiles::photoFilePath(appPath, team, to)})
-        if (QFileInfo::exists(path))
-            return Failure{QStringLiteral("\"%1\" already exists, so %2 cannot be renamed %3.")
-                               .arg(path, from, to)};
+    std::optional<QString> existing = existingPlayerFile(appPath, team, to);
+    if (!existing && QFileInfo::exists(newPhoto))
+        existing = newPhoto;
+    if (existing)
+        return Failure{QStringLiteral("\"%1\" already exists, so %2 cannot be renamed %3.")
+                           .arg(*existing, from, to)};
     Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, team, from);
     if (!profile)
         return profile.failure();
     Outcome<QStringList> oldFiles = RecordFiles::PlayerFilePaths(appPath, team, from);
     if (!oldFiles)
         return oldFiles.failure();
-    Outcome<QByteArray> games = readRegularFile(oldFiles->at(1), 64 * 1024 * 1024);
+    Outcome<QByteArray> games = wholeFile(oldFiles->at(1));
     if (!games)
-        return Failure{
-            QStringLiteral("Cannot read \"%1\": %2").arg(oldFiles->at(1), games.error())};
-    const QString oldPhoto = RecordFiles::photoFilePath(appPath, team, from);
-    const QString newPhoto = RecordFiles::photoFilePath(appPath, team, to);
+        return games.failure();
     profile->PlayerName = to;
     if (profile->PlayerPicturePath == oldPhoto)
         profile->PlayerPicturePath = newPhoto;
@@ -232,9 +244,9 @@ Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, cons
         .remove(oldFiles->at(0))
         .remove(oldFiles->at(1));
     if (QFile::exists(oldPhoto)) {
-        Outcome<QByteArray> photo = readRegularFile(oldPhoto, 64 * 1024 * 1024);
+        Outcome<QByteArray> photo = wholeFile(oldPhoto);
         if (!photo)
-            return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(oldPhoto, photo.error())};
+            return photo.failure();
         changes.replace(RecordFiles::FileBytes{newPhoto, *photo}).remove(oldPhoto);
     }
     if (Outcome<void> written = changes.commit(); !written)

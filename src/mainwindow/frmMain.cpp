@@ -466,11 +466,11 @@ void frmMain::newTeam()
 void frmMain::editTeam()
 {
     showWindow<frmTeamData>(currentTeamOwner(), [this] { return frmTeamData::open(*this); });
-    connectPlayerFormToTeam();
+    connectTeamWindow();
 }
 
-// A player form tells the team window of its new player, whichever of them opened first.
-void frmMain::connectPlayerFormToTeam()
+// A player form and a roster import tell the team window what they stored, whichever opened first.
+void frmMain::connectTeamWindow()
 {
     auto *team = openedWindow<frmTeamData>();
     if (!team)
@@ -490,7 +490,7 @@ void frmMain::importRoster()
 {
     showWindow<frmImportRoster>(currentTeamOwner(),
                                 [this] { return frmImportRoster::open(*this); });
-    connectPlayerFormToTeam();
+    connectTeamWindow();
 }
 
 void frmMain::choosePlayerFromList()
@@ -528,7 +528,7 @@ void frmMain::editPlayer()
         return;
     m_state.CameFromMain = true;
     showWindow<frmPlayerData>(*owner, [this] { return frmPlayerData::open(*this); });
-    connectPlayerFormToTeam();
+    connectTeamWindow();
 }
 
 void frmMain::enterGames()

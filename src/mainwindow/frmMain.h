@@ -85,7 +85,7 @@ private:
     void showHelp();
     // The team window hears of a player form's new player and of a roster import, whichever opened
     // first.
-    void connectPlayerFormToTeam();
+    void connectTeamWindow();
     bool releaseBeforeClosing();
     // Opens a per-game list or team table for `owner`, or shows the open one filled anew; one open
     // for another player gives way.

@@ -296,14 +296,14 @@ void frmTeamData::listenTo(frmPlayerData &form)
             Qt::UniqueConnection);
     connect(&form, &frmPlayerData::closedWithoutSubmit, this, &frmTeamData::EnableTeamFeatures,
             Qt::UniqueConnection);
-    connect(&form, &frmPlayerData::playerRenamed, this,
-            [this](const TeamFile &stored) { showRoster(stored.roster); });
+    connect(&form, &frmPlayerData::playerRenamed, this, &frmTeamData::showStored,
+            Qt::UniqueConnection);
 }
 
 void frmTeamData::listenTo(frmImportRoster &import)
 {
-    connect(&import, &frmImportRoster::rosterImported, this,
-            [this](const TeamFile &stored) { showRoster(stored.roster); });
+    connect(&import, &frmImportRoster::rosterImported, this, &frmTeamData::showStored,
+            Qt::UniqueConnection);
 }
 
 void frmTeamData::importRoster()
