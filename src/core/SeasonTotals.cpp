@@ -58,33 +58,59 @@ bool pitchedIn(const GameRecord &record, SeasonView view)
 
 } // namespace
 
+namespace {
+
+// Adds the record at `index` to the totals of the view.
+Outcome<void> addRecord(SeasonTotals &totals, const GameRecord &record, int index, SeasonView view)
+{
+    if (shows(view, false) && index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
+        return overflow(QStringLiteral("games"), index);
+    for (const CountField &field : CountFields)
+        if (shows(view, field.pitching) && !Stats::addInt16(totals.*field.total, record.*field.game))
+            return overflow(QString::fromLatin1(field.what), index);
+    if (!shows(view, true))
+        return {};
+    if (pitchedIn(record, view) && !Stats::addInt16(totals.PTotalGames, 1))
+        return overflow(QStringLiteral("pitching games"), index);
+    totals.PTotalInnings = Innings::add(totals.PTotalInnings, record.PInnings);
+    if (record.Decision == Codes::Win && !Stats::addInt16(totals.PTotalWins, 1))
+        return overflow(QStringLiteral("wins"), index);
+    if (record.Decision == Codes::Loss)
+        totals.PTotalLosses += 1;
+    if (record.Decision == Codes::Save)
+        totals.PTotalSaves += 1;
+    return {};
+}
+
+} // namespace
+
 Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, SeasonView view)
 {
     SeasonTotals totals;
-    const bool batting = shows(view, false);
-    for (int index = 0; index < records.size(); ++index) {
-        const GameRecord &record = records[index];
-        if (batting && index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
-            return overflow(QStringLiteral("games"), index);
-        for (const CountField &field : CountFields)
-            if (shows(view, field.pitching) &&
-                !Stats::addInt16(totals.*field.total, record.*field.game))
-                return overflow(QString::fromLatin1(field.what), index);
-        if (!shows(view, true))
-            continue;
-        if (pitchedIn(record, view) && !Stats::addInt16(totals.PTotalGames, 1))
-            return overflow(QStringLiteral("pitching games"), index);
-        totals.PTotalInnings = Innings::add(totals.PTotalInnings, record.PInnings);
-        if (record.Decision == Codes::Win && !Stats::addInt16(totals.PTotalWins, 1))
-            return overflow(QStringLiteral("wins"), index);
-        if (record.Decision == Codes::Loss)
-            totals.PTotalLosses += 1;
-        if (record.Decision == Codes::Save)
-            totals.PTotalSaves += 1;
-    }
+    for (int index = 0; index < records.size(); ++index)
+        if (Outcome<void> added = addRecord(totals, records[index], index, view); !added)
+            return added.failure();
     if (Outcome<void> rates = computeSeasonRates(totals, view); !rates)
         return rates.failure();
     return totals;
+}
+
+Outcome<QVector<SeasonTotals>> runningSeasonTotals(const GameRecords &records)
+{
+    QVector<SeasonTotals> running;
+    SeasonTotals totals;
+    for (int index = 0; index < records.size(); ++index) {
+        if (Outcome<void> added = addRecord(totals, records[index], index, SeasonView::Summary);
+            !added)
+            return added.failure();
+        if (index == 0)
+            continue;
+        SeasonTotals afterGame = totals;
+        if (Outcome<void> rates = computeSeasonRates(afterGame); !rates)
+            return rates.failure();
+        running.append(afterGame);
+    }
+    return running;
 }
 
 Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view)

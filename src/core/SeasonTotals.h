@@ -53,6 +53,10 @@ enum class SeasonView
 Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records,
                                           SeasonView view = SeasonView::Summary);
 
+// The season as it stood after each game: element k - 1 holds the totals and rates (the summary's)
+// of records 0 to k.
+Outcome<QVector<SeasonTotals>> runningSeasonTotals(const GameRecords &records);
+
 // The average and slugging (batting) and the earned run average (pitching) from the counts
 // already summed.
 Outcome<void> computeSeasonRates(SeasonTotals &totals, SeasonView view = SeasonView::Summary);

@@ -26,17 +26,33 @@ qint64 thousandths(float rate)
     return std::llround(double(rate) * 1000.0);
 }
 
-QString formatThousandths(qint64 value, bool leadingZero)
+qint64 powerOfTen(int decimals)
 {
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return scale;
+}
+
+// A value counted in units of 10^-decimals as text with that many decimals.
+QString formatScaled(qint64 value, int decimals, bool leadingZero)
+{
+    const qint64 scale = powerOfTen(decimals);
     const qint64 magnitude = std::llabs(value);
-    const qint64 whole = magnitude / 1000;
-    QString text = QStringLiteral("%1").arg(magnitude % 1000, 3, 10, QLatin1Char('0'));
-    text.prepend(QLatin1Char('.'));
-    if (whole > 0 || leadingZero)
+    const qint64 whole = magnitude / scale;
+    QString text = decimals > 0 ? QStringLiteral(".%1").arg(magnitude % scale, decimals, 10,
+                                                             QLatin1Char('0'))
+                                : QString();
+    if (whole > 0 || leadingZero || decimals == 0)
         text.prepend(QString::number(whole));
     if (value < 0)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+QString formatThousandths(qint64 value, bool leadingZero)
+{
+    return formatScaled(value, 3, leadingZero);
 }
 
 } // namespace
@@ -79,6 +95,12 @@ float earnedRunAverage(int earnedRuns, float innings)
     // Nine runs per inning are 27 per out.
     const qint64 outs = Innings::outs(innings);
     return outs < 1 ? 0.0f : roundedRate(27 * qint64(earnedRuns), outs);
+}
+
+QString formatQuotient(qint64 numerator, qint64 denominator, int decimals, bool leadingZero)
+{
+    return formatScaled(divideHalfEven(numerator * powerOfTen(decimals), denominator), decimals,
+                        leadingZero);
 }
 
 QString formatRate(float rate)

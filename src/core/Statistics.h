@@ -37,6 +37,11 @@ Outcome<float> slugging(qint16 hits, qint16 atBats, qint16 walks, qint16 doubles
 // Nine times the earned runs per true inning (innings in thirds notation); 0 without innings.
 float earnedRunAverage(int earnedRuns, float innings);
 
+// numerator / denominator with `decimals` decimals, halves to the even digit, from the exact
+// counts; below 1 without the 0 before the point unless `leadingZero`. The denominator must be
+// above 0.
+QString formatQuotient(qint64 numerator, qint64 denominator, int decimals, bool leadingZero);
+
 QString formatRate(float rate);            // "#.000": .000, .333, 1.500
 QString formatRateLeadingZero(float rate); // "0.000": 0.000, 0.500, 4.050
 

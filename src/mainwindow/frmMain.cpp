@@ -20,6 +20,9 @@
 #include "platform/TextFit.h"
 #include "platform/Units.h"
 #include "reports/StatsExport.h"
+#include "reports/frmMoreStatistics.h"
+#include "reports/frmPitchCounts.h"
+#include "reports/frmSeasonProgress.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
 #include "team/frmChoosePlayer.h"
@@ -126,9 +129,10 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
 
 const char *const TeamItems[] = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
                                  "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
-                                 "actNextPlayer", "actPreviousPlayer", "mnuExport"};
-const char *const PlayerItems[] = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting",
-                                   "mnuSeasonPitching", "mnuPhoto"};
+                                 "actNextPlayer", "actPreviousPlayer", "mnuExport",
+                                 "mnuMoreStats",  "mnuPitchCounts"};
+const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
+                                   "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
 } // namespace
 
@@ -201,6 +205,10 @@ void frmMain::buildMenus()
     stats->addSeparator();
     item(stats, "mnuTeamBat", "Team &Batting Stats", false, &frmMain::teamBatting);
     item(stats, "mnuTeamPit", "Team &Pitching Stats", false, &frmMain::teamPitching);
+    stats->addSeparator();
+    item(stats, "mnuMoreStats", "&More Statistics", false, &frmMain::moreStatistics);
+    item(stats, "mnuPitchCounts", "Pitch &Counts", false, &frmMain::pitchCounts);
+    item(stats, "mnuProgress", "Season P&rogress", false, &frmMain::seasonProgress);
 
     QMenu *card = menu("mnuCard", "&Trading Card");
     item(card, "mnuPhoto", "&Edit Picture", false, &frmMain::editPicture);
@@ -356,13 +364,20 @@ void frmMain::filesChanged()
              openedWindow<frmTeamBattingStats>(), openedWindow<frmTeamPitchingStats>()})
         if (report)
             report->refill();
+    if (auto *more = openedWindow<frmMoreStatistics>())
+        more->refill();
+    if (auto *counts = openedWindow<frmPitchCounts>())
+        counts->refill();
+    if (auto *progress = openedWindow<frmSeasonProgress>())
+        progress->refill();
 }
 
 template <class Report>
 void frmMain::showReport(const WindowOwner &owner)
 {
     Report *open = openedWindow<Report>();
-    if constexpr (std::is_base_of_v<GameListWindow, Report>) {
+    if constexpr (std::is_base_of_v<GameListWindow, Report> ||
+                  std::is_same_v<frmSeasonProgress, Report>) {
         if (open && open->player() != owner.player) {
             open->close();
             open = nullptr;
@@ -557,6 +572,22 @@ void frmMain::teamBatting()
 void frmMain::teamPitching()
 {
     showReport<frmTeamPitchingStats>(currentTeamOwner());
+}
+
+void frmMain::moreStatistics()
+{
+    showReport<frmMoreStatistics>(currentTeamOwner());
+}
+
+void frmMain::pitchCounts()
+{
+    showReport<frmPitchCounts>(currentTeamOwner());
+}
+
+void frmMain::seasonProgress()
+{
+    if (const auto owner = currentPlayerOwner())
+        showReport<frmSeasonProgress>(*owner);
 }
 
 void frmMain::viewCard()

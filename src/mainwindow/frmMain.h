@@ -62,6 +62,9 @@ public slots:
     void pitchingByGame();
     void teamBatting();
     void teamPitching();
+    void moreStatistics();
+    void pitchCounts();
+    void seasonProgress();
     void exportStatistics();
     void editPicture();
     void viewCard();
@@ -87,8 +90,8 @@ private:
     // first.
     void connectTeamWindow();
     bool releaseBeforeClosing();
-    // Opens a per-game list or team table for `owner`, or shows the open one filled anew; one open
-    // for another player gives way.
+    // Opens a per-game list, team table or statistics window for `owner`, or shows the open one
+    // filled anew; one open for another player gives way.
     template <class Report>
     void showReport(const WindowOwner &owner);
     // The team and player a window for the current player belongs to; nothing, after telling the

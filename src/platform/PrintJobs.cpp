@@ -38,10 +38,17 @@ Outcome<void> printWindow(Dialogs &dialogs, QWidget &window, const QString &docu
 Outcome<void> printDrawing(Dialogs &dialogs, const QString &documentName,
                            const std::function<void(Canvas &)> &draw)
 {
+    return printFittedDrawing(dialogs, documentName,
+                              [&draw](Canvas &canvas, const QSize &) { draw(canvas); });
+}
+
+Outcome<void> printFittedDrawing(Dialogs &dialogs, const QString &documentName,
+                                 const std::function<void(Canvas &, const QSize &)> &draw)
+{
     std::unique_ptr<QPrinter> printer = dialogs.choosePrinter(documentName);
     if (!printer)
         return {};
     PainterCanvas canvas(*printer);
-    draw(canvas);
+    draw(canvas, (printer->pageRect(QPrinter::Inch).size() * TwipsPerInch).toSize());
     return canvas.endDoc();
 }

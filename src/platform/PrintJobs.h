@@ -25,3 +25,7 @@ Outcome<void> printWindow(Dialogs &dialogs, QWidget &window, const QString &docu
 // nothing and is no error.
 Outcome<void> printDrawing(Dialogs &dialogs, const QString &documentName,
                            const std::function<void(Canvas &)> &draw);
+
+// The same, for a drawing that fits itself to the printable area it is given, in twips.
+Outcome<void> printFittedDrawing(Dialogs &dialogs, const QString &documentName,
+                                 const std::function<void(Canvas &, const QSize &)> &draw);

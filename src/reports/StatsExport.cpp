@@ -1,5 +1,6 @@
 #include "StatsExport.h"
 
+#include "MoreTables.h"
 #include "TeamTables.h"
 #include "core/AtomicSave.h"
 #include "core/Csv.h"
@@ -7,6 +8,7 @@
 #include "core/Innings.h"
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
+#include "core/MoreStatistics.h"
 #include "core/Statistics.h"
 #include "frmTeamBattingStats.h"
 #include "frmTeamPitchingStats.h"
@@ -25,18 +27,15 @@ QStringList captionsOf(const TableLayout &layout)
     return captions;
 }
 
-Outcome<Rows>
-tableRows(const QString &appPath, const TeamFile &team, SeasonView view, const TableLayout &layout,
-          Outcome<TeamTables::Table> (*build)(const QVector<TeamTables::PlayerSeason> &))
+using Seasons = QVector<TeamTables::PlayerSeason>;
+using TableBuilder = Outcome<TeamTables::Table> (*)(const Seasons &);
+
+Outcome<Rows> tableRows(const QStringList &captions, const Seasons &seasons, TableBuilder build)
 {
-    Outcome<QVector<TeamTables::PlayerSeason>> players =
-        TeamTables::readPlayerSeasons(appPath, team, view);
-    if (!players)
-        return players.failure();
-    Outcome<TeamTables::Table> table = build(*players);
+    Outcome<TeamTables::Table> table = build(seasons);
     if (!table)
         return table.failure();
-    Rows rows{captionsOf(layout)};
+    Rows rows{captions};
     rows += table->rows;
     rows.append(table->team);
     return rows;
@@ -67,6 +66,7 @@ QStringList gameCells(const QString &player, const GameRecord &g)
             number(g.PHits),
             number(g.PRuns),
             Innings::formatThirdsNotation(g.PInnings).value_or(Stats::formatSingle(g.PInnings)),
+            MoreStats::decimalInnings(g.PInnings),
             number(g.PWalks),
             number(g.PSOs),
             number(g.PStrikes),
@@ -76,39 +76,57 @@ QStringList gameCells(const QString &player, const GameRecord &g)
             g.Highlights};
 }
 
+Rows gameRows(const QVector<TeamTables::PlayerGames> &games)
+{
+    Rows rows{{"Player",     "Game",        "Date",        "Opponent",     "H",
+               "AB",         "R",           "BB",          "2B",           "3B",
+               "HR",         "SO",          "SB",          "RBI",          "Pitching AB",
+               "Pitching H", "Pitching ER", "IP",          "IP decimal",   "Pitching BB",
+               "Pitching SO", "Strikes",    "Balls",       "Wild Pitches", "Decision",
+               "Highlights"}};
+    for (const TeamTables::PlayerGames &player : games)
+        // Record 0 holds no game.
+        for (qsizetype index = 1; index < player.records.size(); ++index)
+            rows.append(gameCells(player.name, player.records[index]));
+    return rows;
+}
+
 } // namespace
 
-Outcome<Rows> battingRows(const QString &appPath, const TeamFile &team)
+Outcome<Files> exportFiles(const QString &appPath, const TeamFile &team)
 {
-    return tableRows(appPath, team, SeasonView::Batting, teamBattingLayout(),
-                     TeamTables::battingTable);
-}
-
-Outcome<Rows> pitchingRows(const QString &appPath, const TeamFile &team)
-{
-    return tableRows(appPath, team, SeasonView::Pitching, teamPitchingLayout(),
-                     TeamTables::pitchingTable);
-}
-
-Outcome<Rows> gameRows(const QString &appPath, const TeamFile &team)
-{
-    Rows rows{{"Player",     "Game",        "Date",         "Opponent",    "H",
-               "AB",         "R",           "BB",           "2B",          "3B",
-               "HR",         "SO",          "SB",           "RBI",         "Pitching AB",
-               "Pitching H", "Pitching ER", "IP",           "Pitching BB", "Pitching SO",
-               "Strikes",    "Balls",       "Wild Pitches", "Decision",    "Highlights"}};
-    for (const RosterEntry &entry : team.roster) {
-        if (entry.RosterPlayer.isEmpty())
-            continue;
-        Outcome<GameRecords> records =
-            RecordFiles::ReadGameRecords(appPath, team.header.TeamName, entry.RosterPlayer);
-        if (!records)
-            return records.failure();
-        // Record 0 holds no game.
-        for (qsizetype index = 1; index < records->size(); ++index)
-            rows.append(gameCells(entry.RosterPlayer, records->at(index)));
-    }
-    return rows;
+    // Each stats file is read once, for every table.
+    Outcome<QVector<TeamTables::PlayerGames>> games =
+        TeamTables::readPlayerGames(appPath, team, TeamTables::GameTexts::Read);
+    if (!games)
+        return games.failure();
+    Outcome<Seasons> batting = TeamTables::seasonsOf(appPath, team, *games, SeasonView::Batting);
+    if (!batting)
+        return batting.failure();
+    Outcome<Seasons> pitching = TeamTables::seasonsOf(appPath, team, *games, SeasonView::Pitching);
+    if (!pitching)
+        return pitching.failure();
+    const QString &name = team.header.TeamName;
+    Files files;
+    const auto add = [&](const QString &what, Outcome<Rows> rows) -> Outcome<void> {
+        if (!rows)
+            return rows.failure();
+        files.append({name + what, *rows});
+        return {};
+    };
+    for (Outcome<void> added :
+         {add(QStringLiteral(" batting.csv"),
+              tableRows(captionsOf(teamBattingLayout()), *batting, TeamTables::battingTable)),
+          add(QStringLiteral(" pitching.csv"),
+              tableRows(captionsOf(teamPitchingLayout()), *pitching, TeamTables::pitchingTable)),
+          add(QStringLiteral(" games.csv"), Outcome<Rows>(gameRows(*games))),
+          add(QStringLiteral(" more batting.csv"),
+              tableRows(MoreTables::battingHeadings(), *batting, MoreTables::battingTable)),
+          add(QStringLiteral(" more pitching.csv"),
+              tableRows(MoreTables::pitchingHeadings(), *pitching, MoreTables::pitchingTable))})
+        if (!added)
+            return added.failure();
+    return files;
 }
 
 Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, const QString &folder)
@@ -116,13 +134,9 @@ Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, con
     Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team);
     if (!teamFile)
         return teamFile.failure();
-    const std::pair<QString, Outcome<Rows>> files[] = {
-        {team + QStringLiteral(" batting.csv"), battingRows(appPath, *teamFile)},
-        {team + QStringLiteral(" pitching.csv"), pitchingRows(appPath, *teamFile)},
-        {team + QStringLiteral(" games.csv"), gameRows(appPath, *teamFile)}};
-    for (const auto &[name, rows] : files)
-        if (!rows)
-            return rows.failure();
+    Outcome<Files> files = exportFiles(appPath, *teamFile);
+    if (!files)
+        return files.failure();
     const QString into = QDir(folder).absolutePath() + QLatin1Char('/');
     const auto failed = [&](const QString &why) {
         return Failure{QStringLiteral("Cannot write into the folder \"%1\". %2")
@@ -132,13 +146,13 @@ Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, con
     (void)FileGroup::finishInterrupted(into);
     FileGroup group(into);
     QStringList written;
-    for (const auto &[name, rows] : files) {
+    for (const auto &[name, rows] : *files) {
         const QString path = into + name;
         if (Outcome<void> regular = writableAsRegularFile(path); !regular)
             return failed(QStringLiteral("\"%1\" is left as it is: %2")
                               .arg(QDir::toNativeSeparators(path), regular.error()));
         removeLeftovers(into, name);
-        group.replace(path, csvFile(*rows));
+        group.replace(path, csvFile(rows));
         written.append(name);
     }
     if (Outcome<void> saved = group.commit(); !saved)

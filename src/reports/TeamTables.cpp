@@ -53,12 +53,14 @@ QStringList pitchingCells(const QString &name, const SeasonTotals &t)
             Stats::formatRateLeadingZero(t.PTotalERA)};
 }
 
+} // namespace
+
 bool hasPitched(const SeasonTotals &t)
 {
     return t.PTotalInnings > 0 || t.PTotalAtBats >= 1;
 }
 
-Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players, SeasonView view)
+Outcome<SeasonTotals> teamTotals(const QVector<const PlayerSeason *> &players, SeasonView view)
 {
     SeasonTotals team;
     for (const PlayerSeason *player : players)
@@ -69,31 +71,52 @@ Outcome<SeasonTotals> teamRow(const QVector<const PlayerSeason *> &players, Seas
     return team;
 }
 
-} // namespace
-
-Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
-                                                 SeasonView view)
+Outcome<QVector<PlayerGames>> readPlayerGames(const QString &appPath, const TeamFile &team,
+                                              GameTexts texts)
 {
-    QVector<PlayerSeason> seasons;
+    QVector<PlayerGames> games;
     const QString &folder = team.header.TeamName;
     for (const RosterEntry &entry : team.roster) {
         // An empty slot among the players (a hand-edited file) is passed over, not an end.
         if (entry.RosterPlayer.isEmpty())
             continue;
         Outcome<GameRecords> records =
-            RecordFiles::ReadGameFigures(appPath, folder, entry.RosterPlayer);
+            texts == GameTexts::Read
+                ? RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer)
+                : RecordFiles::ReadGameFigures(appPath, folder, entry.RosterPlayer);
         if (!records)
             return Failure{
                 QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
-        Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records, view);
+        games.append({entry.RosterPlayer, entry.RosterPosition, std::move(*records)});
+    }
+    return games;
+}
+
+Outcome<QVector<PlayerSeason>> seasonsOf(const QString &appPath, const TeamFile &team,
+                                         const QVector<PlayerGames> &games, SeasonView view)
+{
+    QVector<PlayerSeason> seasons;
+    seasons.reserve(games.size());
+    for (const PlayerGames &player : games) {
+        Outcome<SeasonTotals> totals = ComputeSeasonTotals(player.records, view);
         if (!totals)
-            return Failure{QStringLiteral("%1's games in \"%2\": %3")
-                               .arg(entry.RosterPlayer,
-                                    RecordFiles::statsFilePath(appPath, folder, entry.RosterPlayer),
-                                    totals.error())};
-        seasons.append({entry.RosterPlayer, entry.RosterPosition, *totals});
+            return Failure{
+                QStringLiteral("%1's games in \"%2\": %3")
+                    .arg(player.name,
+                         RecordFiles::statsFilePath(appPath, team.header.TeamName, player.name),
+                         totals.error())};
+        seasons.append({player.name, player.position, *totals});
     }
     return seasons;
+}
+
+Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
+                                                 SeasonView view)
+{
+    Outcome<QVector<PlayerGames>> games = readPlayerGames(appPath, team);
+    if (!games)
+        return games.failure();
+    return seasonsOf(appPath, team, *games, view);
 }
 
 Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
@@ -105,7 +128,7 @@ Outcome<Table> battingTable(const QVector<PlayerSeason> &players)
             battingCells(player.name, Codes::positionShortName(player.position), player.totals));
         listed.append(&player);
     }
-    Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Batting);
+    Outcome<SeasonTotals> team = teamTotals(listed, SeasonView::Batting);
     if (!team)
         return team.failure();
     table.team = battingCells(QStringLiteral("Team"), QString(), *team);
@@ -122,7 +145,7 @@ Outcome<Table> pitchingTable(const QVector<PlayerSeason> &players)
         table.rows.append(pitchingCells(player.name, player.totals));
         listed.append(&player);
     }
-    Outcome<SeasonTotals> team = teamRow(listed, SeasonView::Pitching);
+    Outcome<SeasonTotals> team = teamTotals(listed, SeasonView::Pitching);
     if (!team)
         return team.failure();
     table.team = pitchingCells(QStringLiteral("Team"), *team);

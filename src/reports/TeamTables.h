@@ -19,10 +19,37 @@ struct PlayerSeason
     SeasonTotals totals;
 };
 
-// The season of every roster entry that holds a name, in roster order. A stats file that cannot be
-// read or totalled fails naming the file and the player.
+struct PlayerGames
+{
+    QString name;
+    qint16 position = 0;
+    GameRecords records;
+};
+
+enum class GameTexts
+{
+    Skip, // the figures only, which is all a season needs
+    Read
+};
+
+// The games of every roster entry that holds a name, in roster order. A stats file that cannot be
+// read fails naming the player.
+Outcome<QVector<PlayerGames>> readPlayerGames(const QString &appPath, const TeamFile &team,
+                                              GameTexts texts = GameTexts::Skip);
+
+// Their seasons; one that cannot be totalled fails naming the file and the player.
+Outcome<QVector<PlayerSeason>> seasonsOf(const QString &appPath, const TeamFile &team,
+                                         const QVector<PlayerGames> &games, SeasonView view);
+
+// The season of every roster entry that holds a name, in roster order: the two above.
 Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
                                                  SeasonView view);
+
+// Only players with innings or at least one batter faced enter a pitching table.
+bool hasPitched(const SeasonTotals &totals);
+
+// The team row of `players`: their counts summed, the rates from the sums.
+Outcome<SeasonTotals> teamTotals(const QVector<const PlayerSeason *> &players, SeasonView view);
 
 struct Table
 {

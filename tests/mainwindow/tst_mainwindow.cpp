@@ -21,9 +21,10 @@ namespace {
 
 const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
                                "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
-                               "actNextPlayer", "actPreviousPlayer", "mnuExport"};
+                               "actNextPlayer", "actPreviousPlayer", "mnuExport",
+                               "mnuMoreStats",  "mnuPitchCounts"};
 const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
-                                 "mnuPhoto"};
+                                 "mnuPhoto",   "mnuProgress"};
 
 QStringList enabledItems(frmMain &window)
 {
@@ -112,6 +113,9 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuSeasonPitching", "Pitching Stats by Game"},
         {"mnuTeamBat", "Team &Batting Stats"},
         {"mnuTeamPit", "Team &Pitching Stats"},
+        {"mnuMoreStats", "&More Statistics"},
+        {"mnuPitchCounts", "Pitch &Counts"},
+        {"mnuProgress", "Season P&rogress"},
         {"mnuCard", "&Trading Card"},
         {"mnuPhoto", "&Edit Picture"},
         {"mnuViewCard", "&View Card"},
@@ -126,15 +130,15 @@ void TestMainWindow::menusReadAsGiven()
             QCOMPARE(window.findChild<QAction *>(name)->text(), caption);
     }
     // The export comes right after Open Team; separators after it, after the game entry and after
-    // the per-game lists, and in Help.
+    // the per-game lists and after the team tables, and in Help.
     const QList<QAction *> file = window.findChild<QMenu *>("mnuFile")->actions();
     QCOMPARE(file.size(), 5);
     QCOMPARE(file[2]->objectName(), QString("mnuExport"));
     QVERIFY(file[3]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
-    QCOMPARE(stats.size(), 8);
+    QCOMPARE(stats.size(), 12);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
-    QVERIFY(stats[2]->isSeparator() && stats[5]->isSeparator());
+    QVERIFY(stats[2]->isSeparator() && stats[5]->isSeparator() && stats[8]->isSeparator());
     QCOMPARE(window.windowTitle(), QString("Scorebinder"));
     QCOMPARE(window.Timer1.interval(), 500);
     QVERIFY(window.Timer1.isActive() && window.Timer1.isSingleShot());

@@ -439,7 +439,8 @@ void TestReports::exportMatchesTheTables()
     QCOMPARE(m_dialogs.messages.size(), 1);
     QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::Information);
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"Team1 batting.csv", "Team1 games.csv", "Team1 pitching.csv"}));
+             QStringList({"Team1 batting.csv", "Team1 games.csv", "Team1 more batting.csv",
+                          "Team1 more pitching.csv", "Team1 pitching.csv"}));
 
     const auto compareWithWindow = [&](StatsTableWindow &window, const TableLayout &layout,
                                        const QString &file, int listed) {
@@ -462,15 +463,18 @@ void TestReports::exportMatchesTheTables()
     const QVector<QStringList> games = readCsv(readBytes(out.filePath("Team1 games.csv")));
     QCOMPARE(games.size(), 4);
     QCOMPARE(games[0].mid(0, 5), QStringList({"Player", "Game", "Date", "Opponent", "H"}));
-    // Name, game, date, opponent, hits and at bats, then 17 counts and innings of 0.
+    // Name, game, date, opponent, hits and at bats, then 11 counts and innings of 0, the innings
+    // as true innings, 5 counts.
     QCOMPARE(games[1],
              QStringList({"O'Brien, Jr", "1", "05/02/2026", "Sharks, O'Neill's", "2", "4"}) +
-                 QStringList(17, "0") + QStringList({"", "Two hits, one to the gap"}));
-    QCOMPARE(games[2][17], QString("5.1"));
-    QCOMPARE(games[2][23], QString("Win"));
+                 QStringList(12, "0") + QStringList{"0.00"} + QStringList(5, "0") +
+                 QStringList({"", "Two hits, one to the gap"}));
+    QCOMPARE(games[0].mid(17, 2), QStringList({"IP", "IP decimal"}));
+    QCOMPARE(games[2].mid(17, 2), QStringList({"5.1", "5.33"}));
+    QCOMPARE(games[2][24], QString("Win"));
     QCOMPARE(games[3].mid(0, 2), QStringList({"Casey", "1"}));
     for (const QStringList &row : games)
-        QCOMPARE(row.size(), 25);
+        QCOMPARE(row.size(), 26);
 }
 
 void TestReports::exportIntoAFolderThatRefusesFiles()

@@ -1,0 +1,25 @@
+#pragma once
+
+// The options this program keeps beyond settings.dft, in one INI file in the data folder,
+// "Scorebinder.ini". A damaged file gives the defaults and says why; it is only written again when
+// the user changes an option.
+
+#include "Outcome.h"
+#include "PitchCounts.h"
+
+#include <QString>
+
+namespace Options {
+
+QString filePath(const QString &appPath);
+
+struct PitchRules
+{
+    PitchCounts::Rules rules;
+    QString problem; // why the defaults are used in place of a damaged file's rules
+};
+
+PitchRules readPitchRules(const QString &appPath);
+Outcome<void> writePitchRules(const QString &appPath, const PitchCounts::Rules &rules);
+
+} // namespace Options
