@@ -41,7 +41,7 @@ qint64 totalBases(const SeasonTotals &t)
 
 const QStringList &battingColumns()
 {
-    static const QStringList columns = {"G",  "AB", "H",  "TB",  "2B",   "3B",  "HR",  "BB",
+    static const QStringList columns = {"G",  "AB", "H",   "TB",   "2B",  "3B",   "HR",  "BB",
                                         "SO", "SB", "AVG", "OBP*", "SLG", "OPS*", "ISO", "BB/K"};
     return columns;
 }
@@ -76,10 +76,9 @@ QStringList battingFigures(const SeasonTotals &t)
 
 const QStringList &pitchingColumns()
 {
-    static const QStringList columns = {"G",    "IP",   "W",    "L",       "SV",
-                                        "W-L %", "H",    "ER",   "BB",      "SO",
-                                        "ERA",  "ERA7", "WHIP", "K/9",     "BB/9",
-                                        "H/9",  "K/BB", "pitches", "strike %"};
+    static const QStringList columns = {"G",    "IP",  "W",    "L",       "SV",      "W-L %", "H",
+                                        "ER",   "BB",  "SO",   "ERA",     "ERA7",    "WHIP",  "K/9",
+                                        "BB/9", "H/9", "K/BB", "pitches", "strike %"};
     return columns;
 }
 

@@ -20,7 +20,8 @@ const QString Rest = QStringLiteral("RestDays");
 // "7-8", or "66+" where an open end is allowed; 0 stands for the open end.
 std::optional<std::pair<int, int>> readRange(const QString &text, bool openEnd)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,4})\\s*(?:-\\s*(\\d{1,4})|(\\+))\\s*$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{1,4})\\s*(?:-\\s*(\\d{1,4})|(\\+))\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch() || (!match.captured(3).isEmpty() && !openEnd))
         return std::nullopt;
@@ -46,6 +47,11 @@ Outcome<PitchCounts::Rules> readRules(QSettings &settings)
     const auto damaged = [](const QString &what, int row) {
         return Failure{QStringLiteral("%1 %2 cannot be read").arg(what).arg(row)};
     };
+    // An array whose size cannot be read would silently read as empty.
+    for (const QString &array : {Limits, Rest})
+        if (settings.childGroups().contains(array) &&
+            !readCount(settings.value(array + QStringLiteral("/size"))))
+            return Failure{QStringLiteral("the number of rows of %1 cannot be read").arg(array)};
     const int limits = settings.beginReadArray(Limits);
     for (int i = 0; i < limits; ++i) {
         settings.setArrayIndex(i);

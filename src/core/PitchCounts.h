@@ -87,8 +87,8 @@ struct Pitcher
     QVector<Outing> outings; // newest first; those with an unreadable date last
     std::optional<int> limit;
     Status status = Status::Available;
-    std::optional<int> restDays;        // what his last outing requires
-    std::optional<QDate> firstAllowed;  // the first day he may pitch again
+    std::optional<int> restDays;       // what his last outing requires
+    std::optional<QDate> firstAllowed; // the first day he may pitch again
 };
 
 // A game with innings, batters faced or pitches is an outing. The status is as of `asOf`: his

@@ -66,7 +66,8 @@ Outcome<void> addRecord(SeasonTotals &totals, const GameRecord &record, int inde
     if (shows(view, false) && index > 0 && !Stats::addInt16(totals.BTotalGames, 1))
         return overflow(QStringLiteral("games"), index);
     for (const CountField &field : CountFields)
-        if (shows(view, field.pitching) && !Stats::addInt16(totals.*field.total, record.*field.game))
+        if (shows(view, field.pitching) &&
+            !Stats::addInt16(totals.*field.total, record.*field.game))
             return overflow(QString::fromLatin1(field.what), index);
     if (!shows(view, true))
         return {};

@@ -40,9 +40,9 @@ QString formatScaled(qint64 value, int decimals, bool leadingZero)
     const qint64 scale = powerOfTen(decimals);
     const qint64 magnitude = std::llabs(value);
     const qint64 whole = magnitude / scale;
-    QString text = decimals > 0 ? QStringLiteral(".%1").arg(magnitude % scale, decimals, 10,
-                                                             QLatin1Char('0'))
-                                : QString();
+    QString text =
+        decimals > 0 ? QStringLiteral(".%1").arg(magnitude % scale, decimals, 10, QLatin1Char('0'))
+                     : QString();
     if (whole > 0 || leadingZero || decimals == 0)
         text.prepend(QString::number(whole));
     if (value < 0)

@@ -12,10 +12,10 @@ namespace {
 constexpr qint32 Black = 0x000000;
 constexpr qint32 GridGrey = 0xD8D8D8;
 constexpr int LabelPoints = 9;
-constexpr int AxisRoom = 900;     // left of a plot, for the value labels
-constexpr int GameRoom = 560;     // under a plot, for the game numbers and "Game"
-constexpr int TitleRoom = 320;    // above a plot, for its title and legend
-constexpr int Marker = 50;        // half the side of a point's square
+constexpr int AxisRoom = 900;        // left of a plot, for the value labels
+constexpr int GameRoom = 560;        // under a plot, for the game numbers and "Game"
+constexpr int TitleRoom = 320;       // above a plot, for its title and legend
+constexpr int Marker = 50;           // half the side of a point's square
 constexpr int MinimumLabelGap = 480; // between game numbers
 
 void setFont(Canvas &canvas, double points, bool bold)
@@ -126,8 +126,7 @@ public:
         printAt(m_canvas, game, m_box.center().x() - m_canvas.textWidth(game) / 2,
                 m_box.bottom() + 110 + m_canvas.textHeight(game));
         setFont(m_canvas, LabelPoints, true);
-        printAt(m_canvas, valueCaption, m_box.left() - AxisRoom + 60,
-                m_box.top() - TitleRoom + 40);
+        printAt(m_canvas, valueCaption, m_box.left() - AxisRoom + 60, m_box.top() - TitleRoom + 40);
     }
 
     void drawSeries(const QVector<Series> &series)
@@ -201,8 +200,9 @@ void draw(Canvas &canvas, const QRect &area, const Heading &heading,
                          plotHeight);
 
     Plot battingPlot(canvas, batting, std::max(games, 1));
-    battingPlot.drawAxes(scaleFor(std::max(largestOf(lines.average), largestOf(lines.slugging)), 500),
-                         true, QStringLiteral("AVG and Slug"));
+    battingPlot.drawAxes(
+        scaleFor(std::max(largestOf(lines.average), largestOf(lines.slugging)), 500), true,
+        QStringLiteral("AVG and Slug"));
     if (games == 0)
         battingPlot.say(QStringLiteral("No games are stored yet."));
     else

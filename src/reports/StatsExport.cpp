@@ -6,9 +6,9 @@
 #include "core/Csv.h"
 #include "core/FileGroup.h"
 #include "core/Innings.h"
+#include "core/MoreStatistics.h"
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
-#include "core/MoreStatistics.h"
 #include "core/Statistics.h"
 #include "frmTeamBattingStats.h"
 #include "frmTeamPitchingStats.h"
@@ -78,11 +78,11 @@ QStringList gameCells(const QString &player, const GameRecord &g)
 
 Rows gameRows(const QVector<TeamTables::PlayerGames> &games)
 {
-    Rows rows{{"Player",     "Game",        "Date",        "Opponent",     "H",
-               "AB",         "R",           "BB",          "2B",           "3B",
-               "HR",         "SO",          "SB",          "RBI",          "Pitching AB",
-               "Pitching H", "Pitching ER", "IP",          "IP decimal",   "Pitching BB",
-               "Pitching SO", "Strikes",    "Balls",       "Wild Pitches", "Decision",
+    Rows rows{{"Player",      "Game",        "Date",  "Opponent",     "H",
+               "AB",          "R",           "BB",    "2B",           "3B",
+               "HR",          "SO",          "SB",    "RBI",          "Pitching AB",
+               "Pitching H",  "Pitching ER", "IP",    "IP decimal",   "Pitching BB",
+               "Pitching SO", "Strikes",     "Balls", "Wild Pitches", "Decision",
                "Highlights"}};
     for (const TeamTables::PlayerGames &player : games)
         // Record 0 holds no game.

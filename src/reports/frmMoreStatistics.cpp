@@ -113,10 +113,10 @@ void frmMoreStatistics::sortBy(Shown &shown, int column)
 {
     // A second click on the same heading turns the order round; names start A to Z, figures
     // largest first.
-    shown.order = shown.sortColumn == column
-                      ? (shown.order == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                           : Qt::AscendingOrder)
-                      : (column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    shown.order =
+        shown.sortColumn == column
+            ? (shown.order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder)
+            : (column == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
     shown.sortColumn = column;
     MoreTables::sortRows(shown.figures.rows, column, shown.order);
     shown.table->horizontalHeader()->setSortIndicatorShown(true);

@@ -1,10 +1,10 @@
 #include "frmPitchCounts.h"
 
-#include "frmPitchRules.h"
 #include "core/Innings.h"
 #include "core/Options.h"
 #include "core/RecordFiles.h"
 #include "core/SingleText.h"
+#include "frmPitchRules.h"
 #include "platform/BusyPointer.h"
 #include "platform/DialogKeys.h"
 #include "platform/WindowHost.h"
@@ -52,10 +52,10 @@ frmPitchCounts::frmPitchCounts(WindowHost &main) : m_main(main)
     dteAsOf->setCalendarPopup(true);
     dteAsOf->setDisplayFormat("MM/dd/yyyy");
     lblAsOf->setBuddy(dteAsOf);
-    lblLeague = new QLabel(
-        QStringLiteral("Worked out from the stored strikes and balls by the rules under "
-                       "\"Rules...\". Your league's own rules decide who may pitch."),
-        this);
+    lblLeague =
+        new QLabel(QStringLiteral("Worked out from the stored strikes and balls by the rules under "
+                                  "\"Rules...\". Your league's own rules decide who may pitch."),
+                   this);
     lblLeague->setObjectName("lblLeague");
     lblLeague->setWordWrap(true);
 
@@ -112,9 +112,8 @@ void frmPitchCounts::refill()
         for (const RosterEntry &entry : team ? team->roster : decltype(team->roster){}) {
             if (entry.RosterPlayer.isEmpty())
                 continue;
-            Outcome<PlayerProfile> profile =
-                RecordFiles::ReadPlayerFile(state.ApplicationPath, state.TeamName,
-                                            entry.RosterPlayer);
+            Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(
+                state.ApplicationPath, state.TeamName, entry.RosterPlayer);
             Outcome<GameRecords> games = RecordFiles::ReadGameRecords(
                 state.ApplicationPath, state.TeamName, entry.RosterPlayer);
             if (!profile || !games) {
@@ -144,9 +143,11 @@ void frmPitchCounts::showPitchers()
             continue;
         auto *item = new QTreeWidgetItem(trePitchers);
         item->setText(DateColumn, pitcherHeading(pitcher));
-        item->setText(RestColumn, pitcher.restDays ? QString::number(*pitcher.restDays) : QString());
-        item->setText(AllowedColumn, pitcher.firstAllowed ? PitchCounts::dateText(*pitcher.firstAllowed)
-                                                          : QString());
+        item->setText(RestColumn,
+                      pitcher.restDays ? QString::number(*pitcher.restDays) : QString());
+        item->setText(AllowedColumn, pitcher.firstAllowed
+                                         ? PitchCounts::dateText(*pitcher.firstAllowed)
+                                         : QString());
         item->setText(StatusColumn, PitchCounts::statusText(pitcher));
         QFont bold = item->font(DateColumn);
         bold.setBold(true);

@@ -136,8 +136,7 @@ Outcome<PitchCounts::Rules> frmPitchRules::typedRules() const
             if (!ok || value < 0 || value > 9999)
                 return Failure{QStringLiteral("Row %1 of the %2 has no number under \"%3\".")
                                    .arg(row + 1)
-                                   .arg(table->columnCount() == 5 ? "days of rest"
-                                                                  : "daily limits")
+                                   .arg(table->columnCount() == 5 ? "days of rest" : "daily limits")
                                    .arg(table->horizontalHeaderItem(column)->text())};
             values.append(value);
         }

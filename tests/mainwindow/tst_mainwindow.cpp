@@ -23,8 +23,8 @@ const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit
                                "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
                                "actNextPlayer", "actPreviousPlayer", "mnuExport",
                                "mnuMoreStats",  "mnuPitchCounts"};
-const QStringList PlayerItems = {"mnuPlyrPro", "mnuSingle", "mnuSeasonBatting", "mnuSeasonPitching",
-                                 "mnuPhoto",   "mnuProgress"};
+const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
+                                 "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
 QStringList enabledItems(frmMain &window)
 {

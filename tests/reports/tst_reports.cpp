@@ -525,8 +525,8 @@ void TestReports::exportWritesOnlyRegularFiles()
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY2(m_dialogs.messages[0].text.contains(target), qPrintable(m_dialogs.messages[0].text));
     QCOMPARE(readBytes(stats), games);
-    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                         QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(out.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"Team1 pitching.csv"});
 }
 
