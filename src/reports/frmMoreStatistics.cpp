@@ -105,7 +105,7 @@ void frmMoreStatistics::refill()
     for (Shown *shown : {&m_batting, &m_pitching}) {
         if (shown->sortColumn >= 0)
             MoreTables::sortRows(shown->figures.rows, shown->sortColumn, shown->order);
-        show(*shown);
+        showTable(*shown);
     }
 }
 
@@ -121,10 +121,10 @@ void frmMoreStatistics::sortBy(Shown &shown, int column)
     MoreTables::sortRows(shown.figures.rows, column, shown.order);
     shown.table->horizontalHeader()->setSortIndicatorShown(true);
     shown.table->horizontalHeader()->setSortIndicator(column, shown.order);
-    show(shown);
+    showTable(shown);
 }
 
-void frmMoreStatistics::show(const Shown &shown)
+void frmMoreStatistics::showTable(const Shown &shown)
 {
     QTableWidget *table = shown.table;
     const TeamTables::Table &figures = shown.figures;

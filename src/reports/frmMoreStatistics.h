@@ -41,7 +41,7 @@ private:
 
     QTableWidget *newTable(const char *name, const QStringList &headings, Shown &shown);
     void sortBy(Shown &shown, int column);
-    static void show(const Shown &shown);
+    static void showTable(const Shown &shown);
 
     WindowHost &m_main;
     Shown m_batting;

@@ -75,7 +75,7 @@ frmPitchRules::frmPitchRules(WindowHost &main, const PitchCounts::Rules &rules)
         table->setFocus();
     });
     connect(cmdDefaults, &QPushButton::clicked, this,
-            [this] { show(PitchCounts::defaultRules()); });
+            [this] { showRules(PitchCounts::defaultRules()); });
     connect(cmdSave, &QPushButton::clicked, this, [this] {
         if (saveEdits())
             close();
@@ -95,10 +95,10 @@ frmPitchRules::frmPitchRules(WindowHost &main, const PitchCounts::Rules &rules)
     layout->addWidget(tblRest, 2);
     layout->addLayout(buttons);
     behaveLikeDialog(*this, nullptr, cmdCancel);
-    show(rules);
+    showRules(rules);
 }
 
-void frmPitchRules::show(const PitchCounts::Rules &rules)
+void frmPitchRules::showRules(const PitchCounts::Rules &rules)
 {
     tblLimits->setRowCount(int(rules.limits.size()));
     for (int row = 0; row < rules.limits.size(); ++row) {

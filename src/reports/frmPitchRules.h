@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void show(const PitchCounts::Rules &rules);
+    void showRules(const PitchCounts::Rules &rules);
     // The tables as rules, or why a cell cannot be read.
     Outcome<PitchCounts::Rules> typedRules() const;
     QTableWidget *focusedTable() const;

@@ -26,8 +26,8 @@ ProgressChartView::ProgressChartView(QWidget *parent) : QWidget(parent)
     setMinimumSize(480, 420);
 }
 
-void ProgressChartView::show(const ProgressChart::Heading &heading,
-                             const SeasonProgress::Lines &lines, int games)
+void ProgressChartView::setChart(const ProgressChart::Heading &heading,
+                                 const SeasonProgress::Lines &lines, int games)
 {
     m_heading = heading;
     m_lines = lines;
@@ -93,10 +93,10 @@ void frmSeasonProgress::refill()
     if (!lines) {
         m_main.dialogs().message(lines.error(), Title, MessageButtons::OK,
                                  MessageIcon::Exclamation);
-        picChart->show({m_player, m_team, QString()}, {}, 0);
+        picChart->setChart({m_player, m_team, QString()}, {}, 0);
         return;
     }
-    picChart->show({m_player, m_team, header ? header->Season : QString()}, *lines, games);
+    picChart->setChart({m_player, m_team, header ? header->Season : QString()}, *lines, games);
 }
 
 void frmSeasonProgress::print()

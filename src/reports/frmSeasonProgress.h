@@ -17,7 +17,8 @@ class ProgressChartView : public QWidget
 
 public:
     explicit ProgressChartView(QWidget *parent);
-    void show(const ProgressChart::Heading &heading, const SeasonProgress::Lines &lines, int games);
+    void setChart(const ProgressChart::Heading &heading, const SeasonProgress::Lines &lines,
+                  int games);
     void drawOn(Canvas &canvas, const QRect &area) const;
 
 protected:
