@@ -35,6 +35,12 @@ frmMoreStatistics::frmMoreStatistics(WindowHost &main) : m_main(main)
         this);
     lblNote->setObjectName("lblNote");
     lblNote->setWordWrap(true);
+    QSizePolicy keepsItsPlace = lblNote->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    lblNote->setSizePolicy(keepsItsPlace);
+    // The note concerns the batting columns only.
+    connect(tabTables, &QTabWidget::currentChanged, lblNote,
+            [this](int tab) { lblNote->setVisible(tab == 0); });
     cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -148,4 +154,5 @@ void frmMoreStatistics::showTable(const Shown &shown)
     if (hasTeam)
         setRow(int(figures.rows.size()), figures.team, true);
     table->resizeColumnsToContents();
+    table->resizeRowsToContents();
 }

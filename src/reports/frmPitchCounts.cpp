@@ -44,7 +44,7 @@ frmPitchCounts::frmPitchCounts(WindowHost &main) : m_main(main)
 {
     setObjectName("frmPitchCounts");
     setWindowTitle(Title);
-    resize(860, 560);
+    resize(1000, 600);
 
     auto *lblAsOf = new QLabel("&As of:", this);
     dteAsOf = new QDateEdit(QDate::currentDate(), this);
@@ -61,8 +61,8 @@ frmPitchCounts::frmPitchCounts(WindowHost &main) : m_main(main)
 
     trePitchers = new QTreeWidget(this);
     trePitchers->setObjectName("trePitchers");
-    trePitchers->setHeaderLabels(
-        {"Pitcher / Date", "Opponent", "Pitches", "Innings", "Rest days", "May pitch", "Status"});
+    trePitchers->setHeaderLabels({"Pitcher / Date", "Opponent", "Pitches", "Innings", "Rest days",
+                                  "May pitch again", "Status"});
     trePitchers->setRootIsDecorated(true);
     trePitchers->setUniformRowHeights(true);
 
@@ -149,6 +149,11 @@ void frmPitchCounts::showPitchers()
                                          ? PitchCounts::dateText(*pitcher.firstAllowed)
                                          : QString());
         item->setText(StatusColumn, PitchCounts::statusText(pitcher));
+        item->setTextAlignment(RestColumn, Qt::AlignRight | Qt::AlignVCenter);
+        if (pitcher.status == PitchCounts::Status::Available)
+            item->setForeground(StatusColumn, QColor(0, 112, 0));
+        else if (pitcher.status == PitchCounts::Status::Resting)
+            item->setForeground(StatusColumn, QColor(176, 0, 0));
         QFont bold = item->font(DateColumn);
         bold.setBold(true);
         item->setFont(DateColumn, bold);

@@ -19,6 +19,8 @@ QTableWidget *newTable(QWidget *parent, const char *name, const QStringList &hea
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headings);
     table->verticalHeader()->hide();
+    // Every default row in sight without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     return table;
 }

@@ -4,6 +4,7 @@
 
 #include "core/RecordFiles.h"
 #include "platform/Fonts.h"
+#include "reports/MoreTables.h"
 #include "reports/ProgressChart.h"
 #include "reports/frmMoreStatistics.h"
 #include "reports/frmPitchCounts.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -151,6 +153,7 @@ private slots:
     void pitchCountsAsOfADay();
     void changedRulesAreKeptAndUsed();
     void damagedOptionsFileIsToldOnce();
+    void helpExplainsEveryColumn();
     void progressChartPoints();
     void progressChartPrintsAsDrawing();
 
@@ -380,6 +383,21 @@ void TestCoachStats::damagedOptionsFileIsToldOnce()
     m_main->filesChanged();
     QCOMPARE(m_dialogs.messages.size(), 1);
     QCOMPARE(readBytes(m_app + "Scorebinder.ini"), damaged);
+}
+
+void TestCoachStats::helpExplainsEveryColumn()
+{
+    const QString help =
+        QString::fromUtf8(readBytes(SCOREBINDER_ASSETS "/Scorebinder Baseball.html"))
+            .replace("&minus;", "-");
+    const qsizetype glossary = help.indexOf("name=\"glossary\"");
+    QVERIFY(glossary > 0);
+    const QString table = help.mid(glossary, help.indexOf("</table>", glossary) - glossary);
+    for (const QString &column :
+         MoreTables::battingHeadings().mid(1) + MoreTables::pitchingHeadings().mid(1))
+        QVERIFY2(table.contains(QRegularExpression(
+                     "<td>([^<]*[ ,])?" + QRegularExpression::escape(column) + "([,][^<]*)?</td>")),
+                 qPrintable(column));
 }
 
 void TestCoachStats::seeProgressWith(const GameRecords &games)
