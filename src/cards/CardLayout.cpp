@@ -46,4 +46,12 @@ StatBlock pitchingBlock()
                {"G:", "lblPGames", "R:", "lblPRuns", "SO:", "lblPSOs", "WP:", "lblPWild"}}})};
 }
 
+const StatCell *nextInRow(const StatBlock &block, const StatCell &cell)
+{
+    for (const StatCell &other : block.grid)
+        if (other.column == cell.column + 1 && other.top == cell.top)
+            return &other;
+    return nullptr;
+}
+
 } // namespace CardLayout

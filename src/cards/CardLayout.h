@@ -5,12 +5,25 @@
 
 #include <QVector>
 
+#include <algorithm>
 #include <array>
 
 namespace CardLayout {
 
 constexpr int CardWidth = 3600;
 constexpr int CardHeight = 5040;
+
+// The rooms texts keep to. The front's name and team are centred on the card, inside the band and
+// clear of the position disc (whose left edge is at 2935). The back's lines keep the back's margin
+// inside its border, whose inner edges are at 155 and 3430; a text ends 30 twips before the next
+// caption or the border.
+constexpr int CardCentre = 1800;
+constexpr int FrontTextRoom = 2 * (2935 - CardCentre);
+constexpr int BackMargin = 90;
+constexpr int BackLineRoom =
+    2 * std::min(CardCentre - (150 + BackMargin), 3430 - BackMargin - CardCentre);
+constexpr int TextGap = 30;
+constexpr int BackTextRight = 3430 - TextGap;
 
 // The profile block: each caption ends at x = ProfileCaptionEdge, each value starts at
 // ProfileValueEdge.
@@ -54,5 +67,8 @@ constexpr int RateValueEdge = 2880;
 
 StatBlock battingBlock();
 StatBlock pitchingBlock();
+
+// The cell in the next column of the same row, or nothing in the last column.
+const StatCell *nextInRow(const StatBlock &block, const StatCell &cell);
 
 } // namespace CardLayout

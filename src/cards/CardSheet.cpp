@@ -56,9 +56,13 @@ void drawFront(Canvas &canvas, const FrontSheet &sheet, QPoint origin)
 
     setFont(canvas, QStringLiteral("ms sans serif"), 10, false, false);
     canvas.setForeColor(White);
-    printCentred(canvas, sheet.texts.value("lblPlayer"), x0 + 1800, y0 + 4325);
+    using CardLayout::CardCentre;
+    using CardLayout::FrontTextRoom;
+    printCentredWithin(canvas, sheet.texts.value("lblPlayer"), x0 + CardCentre, y0 + 4325,
+                       FrontTextRoom);
     canvas.setFontBold(true);
-    printCentred(canvas, sheet.texts.value("lblTeam"), x0 + 1800, y0 + 4550);
+    printCentredWithin(canvas, sheet.texts.value("lblTeam"), x0 + CardCentre, y0 + 4550,
+                       FrontTextRoom);
     canvas.setForeColor(Black);
     const QString position = sheet.texts.value("lblPosition");
     printAt(canvas, position, x0 + 3150 - canvas.textWidth(position) / 2,
@@ -68,12 +72,17 @@ void drawFront(Canvas &canvas, const FrontSheet &sheet, QPoint origin)
 void drawGrid(Canvas &canvas, const CardElementTexts &texts, const CardLayout::StatBlock &block,
               QPoint origin)
 {
-    for (const CardLayout::StatCell &cell : block.grid) {
+    using namespace CardLayout;
+    for (const StatCell &cell : block.grid) {
         const int top = origin.y() + cell.top;
-        printEndingAt(canvas, cell.caption, origin.x() + CardLayout::CaptionEdges[cell.column],
-                      top);
-        printAt(canvas, texts.value(cell.element), origin.x() + CardLayout::ValueEdges[cell.column],
-                top);
+        printEndingAt(canvas, cell.caption, origin.x() + CaptionEdges[cell.column], top);
+        // A value ends before the next column's caption, the last one before the border.
+        const StatCell *next = nextInRow(block, cell);
+        const int end = next
+                            ? CaptionEdges[next->column] - canvas.textWidth(next->caption) - TextGap
+                            : BackTextRight;
+        printWithin(canvas, texts.value(cell.element), origin.x() + ValueEdges[cell.column], top,
+                    end - ValueEdges[cell.column]);
     }
 }
 
@@ -83,7 +92,8 @@ void drawHeadline(Canvas &canvas, const CardElementTexts &texts, const CardLayou
     const int top = origin.y() + block.headlineTop;
     printAt(canvas, block.title, origin.x() + CardLayout::HeadlineLeft, top);
     printEndingAt(canvas, block.rateCaption, origin.x() + CardLayout::RateCaptionEdge, top);
-    printAt(canvas, texts.value(block.rateElement), origin.x() + CardLayout::RateValueEdge, top);
+    printWithin(canvas, texts.value(block.rateElement), origin.x() + CardLayout::RateValueEdge, top,
+                CardLayout::BackTextRight - CardLayout::RateValueEdge);
 }
 
 void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
@@ -99,7 +109,8 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
     canvas.box(x0 + 3430, y0 + 150, x0 + 3435, y0 + 4850, Black);
     canvas.box(x0 + 150, y0 + 4845, x0 + 3435, y0 + 4850, Black);
     canvas.box(x0 + 150, y0 + 150, x0 + 150, y0 + 4850, Black);
-    printCentred(canvas, texts.value("lblBackPlayer"), x0 + 1800, y0 + 240);
+    printCentredWithin(canvas, texts.value("lblBackPlayer"), x0 + CardLayout::CardCentre, y0 + 240,
+                       CardLayout::BackLineRoom);
 
     setFont(canvas, QStringLiteral("ms sans serif"), 8, false, false);
     canvas.setDrawWidth(BackPenPixels);
@@ -111,7 +122,8 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
         else
             printEndingAt(canvas, row.caption, x0 + CardLayout::ProfileCaptionEdge, y0 + row.top);
         first = false;
-        printAt(canvas, texts.value(row.element), x0 + CardLayout::ProfileValueEdge, y0 + row.top);
+        printWithin(canvas, texts.value(row.element), x0 + CardLayout::ProfileValueEdge,
+                    y0 + row.top, CardLayout::BackTextRight - CardLayout::ProfileValueEdge);
     }
     const CardLayout::StatBlock batting = CardLayout::battingBlock();
     const CardLayout::StatBlock pitching = CardLayout::pitchingBlock();
@@ -129,7 +141,8 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
 
     setFont(canvas, QStringLiteral("ms sans serif"), 10, true, true);
     canvas.setDrawWidth(BackPenPixels);
-    printCentred(canvas, texts.value("lblBackTeam"), x0 + 1800, y0 + 480);
+    printCentredWithin(canvas, texts.value("lblBackTeam"), x0 + CardLayout::CardCentre, y0 + 480,
+                       CardLayout::BackLineRoom);
 
     canvas.paintPicture(sheet.logo, QRect(x0 + 2700, y0 + 4200, 700, 620));
 }

@@ -4,6 +4,8 @@
 
 #include "platform/Canvas.h"
 
+#include <QString>
+
 namespace CardSheet {
 
 inline void setFont(Canvas &canvas, const QString &name, double points, bool bold, bool italic)
@@ -30,5 +32,10 @@ inline void printEndingAt(Canvas &canvas, const QString &text, int rightEdge, in
 {
     printAt(canvas, text, rightEdge - canvas.textWidth(text), y);
 }
+
+// A text that keeps to `room` twips by the card's rule (narrower letters, then a smaller size,
+// then "…"), from its left edge at `x` or centred on `centreX`. The font is as it was after.
+void printWithin(Canvas &canvas, const QString &text, int x, int y, int room);
+void printCentredWithin(Canvas &canvas, const QString &text, int centreX, int y, int room);
 
 } // namespace CardSheet

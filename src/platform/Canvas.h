@@ -26,6 +26,7 @@ struct CanvasState
     double fontSize = 8.25; // points
     bool fontBold = false;
     bool fontItalic = false;
+    int fontStretch = 100;  // percent of the letters' width
     qint32 foreColor = 0;   // RGB Long
     int drawWidth = 1;      // pixels of the device
     int drawWidthTwips = 0; // when above 0, lines are this wide on the page instead
@@ -45,6 +46,7 @@ public:
     void setFontSize(double points) { m_state.fontSize = points; }
     void setFontBold(bool bold) { m_state.fontBold = bold; }
     void setFontItalic(bool italic) { m_state.fontItalic = italic; }
+    void setFontStretch(int percent) { m_state.fontStretch = percent; }
     void setForeColor(qint32 rgb) { m_state.foreColor = rgb; }
     void setDrawWidth(int pixels)
     {

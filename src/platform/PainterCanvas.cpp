@@ -53,6 +53,8 @@ QFont PainterCanvas::currentFont() const
     font.setPixelSize(std::max(1, int(std::lround(state().fontSize * 20))));
     font.setBold(state().fontBold);
     font.setItalic(state().fontItalic);
+    if (state().fontStretch != 100)
+        font.setStretch(state().fontStretch);
     return font;
 }
 

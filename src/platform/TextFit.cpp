@@ -186,3 +186,70 @@ QString wholeText(const QLabel *label)
 {
     return label->toolTip().isEmpty() ? label->text() : label->toolTip();
 }
+
+namespace {
+
+constexpr int NarrowestCardStretch = 60;
+constexpr double SmallestPoints = 7.0;
+constexpr double PointStep = 0.5;
+
+// The widest stretch from `narrowest` to 100 at which the text fits, or 0.
+int widestFitting(const QString &text, double points, double room, int narrowest,
+                  const TextWidth &width)
+{
+    int found = 0;
+    for (int low = narrowest, high = 100; low <= high;) {
+        const int middle = (low + high) / 2;
+        if (width(text, points, middle) <= room) {
+            found = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+TextSetting settingWithin(const QString &text, double points, double room, const TextWidth &width)
+{
+    if (width(text, points, 100) <= room)
+        return {text, points, 100, false};
+    if (const int stretch = widestFitting(text, points, room, NarrowestCardStretch, width))
+        return {text, points, stretch, false};
+    for (double smaller = points - PointStep; smaller >= SmallestPoints - 1e-9;
+         smaller -= PointStep)
+        if (width(text, smaller, NarrowestCardStretch) <= room)
+            return {text, smaller, NarrowestCardStretch, false};
+    const double least = std::min(points, SmallestPoints);
+    const QString ellipsis = QStringLiteral("…");
+    // The longest beginning that fits with the ellipsis.
+    qsizetype kept = 0;
+    for (qsizetype low = 0, high = text.size(); low <= high;) {
+        const qsizetype middle = (low + high) / 2;
+        if (width(text.left(middle).trimmed() + ellipsis, least, NarrowestCardStretch) <= room) {
+            kept = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return {text.left(kept).trimmed() + ellipsis, least, NarrowestCardStretch, true};
+}
+
+void showSetWithin(QLabel *label, const QString &text, const QFont &font, int room)
+{
+    const auto fontFor = [&font](double points, int stretch) {
+        QFont set = stretched(font, stretch);
+        set.setPointSizeF(points);
+        return set;
+    };
+    const TextSetting setting = settingWithin(
+        text, font.pointSizeF(), room, [&](const QString &t, double points, int stretch) {
+            return double(drawnWidth(fontFor(points, stretch), t));
+        });
+    label->setFont(fontFor(setting.points, setting.stretch));
+    label->setText(setting.text);
+    label->setToolTip(setting.shortened ? text : QString());
+}

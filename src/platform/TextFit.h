@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QRect;
 
@@ -30,3 +32,21 @@ QString wholeText(const QLabel *label);
 // `font`, or its narrower letters, so that `text` takes at most `room` pixels on one line (at
 // narrowest, half their width).
 QFont fontFitting(const QFont &font, const QString &text, int room);
+
+// How a one-line text is set to keep to a fixed room, the same on screen and on paper: as it is
+// when it fits; else its letters narrower, down to 60 % of their width; then, at 60 %, its size
+// smaller in half points down to 7 points; past that at 7 points and 60 %, cut short with "…".
+struct TextSetting
+{
+    QString text; // what is drawn: the text, or its beginning and "…"
+    double points = 0;
+    int stretch = 100; // percent of the letters' width
+    bool shortened = false;
+};
+// The width `text` takes in the font at `points` and `stretch`, in the room's units.
+using TextWidth = std::function<double(const QString &text, double points, int stretch)>;
+TextSetting settingWithin(const QString &text, double points, double room, const TextWidth &width);
+
+// A label showing one line in `room` pixels by that setting, from its `font`; a text cut short
+// shows whole in the tooltip (and through wholeText).
+void showSetWithin(QLabel *label, const QString &text, const QFont &font, int room);

@@ -4,7 +4,7 @@
 
 int RecordingCanvas::textWidth(const QString &text)
 {
-    return int(std::lround(text.size() * state().fontSize * 10));
+    return int(std::lround(text.size() * state().fontSize * 10 * state().fontStretch / 100.0));
 }
 
 int RecordingCanvas::textHeight(const QString &)

@@ -2,7 +2,8 @@
 
 // A canvas that keeps every drawing operation with the state it was drawn in. Text is measured
 // with fixed metrics so positions computed from widths are predictable: each character is as wide
-// as the font size times 10 twips, and a line is the font size times 20 twips high.
+// as the font size times 10 twips (times the stretch), and a line is the font size times 20 twips
+// high.
 
 #include "platform/Canvas.h"
 
