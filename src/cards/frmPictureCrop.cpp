@@ -9,6 +9,7 @@
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/Pictures.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 
 #include <QPainter>
@@ -171,6 +172,12 @@ void frmPictureCrop::buildPreview()
     Shape6 = new CardShape("Shape6", CardShape::Circle, twipsRect(2880, 4350, 405, 405), picCard);
     Shape6->setFill(Qt::white);
     Shape6->setBorder(Qt::black, 1);
+    // The name and the team keep clear of the disc, as on the card.
+    for (QLabel *label : {lblPlayer, lblTeam}) {
+        const int centre = label->x() + label->width() / 2;
+        showSetWithin(label, label->text(), label->font(),
+                      std::min(label->width(), 2 * (Shape6->x() - centre)));
+    }
     lblPosition = new QLabel(Codes::positionShortName(m_host.state().Position1), picCard);
     lblPosition->setObjectName("lblPosition");
     lblPosition->setGeometry(twipsRect(2895, 4425, 375, 375));

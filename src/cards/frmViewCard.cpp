@@ -8,6 +8,7 @@
 #include "platform/PainterCanvas.h"
 #include "platform/Pictures.h"
 #include "platform/PrintJobs.h"
+#include "platform/TextFit.h"
 #include "platform/Units.h"
 
 namespace {
@@ -64,6 +65,7 @@ frmViewCard::frmViewCard(WindowHost &host, QWidget *parent) : QWidget(parent), m
     picCardBack = new CardSurface("picCardBack", twipsRect(4200, 240, 3600, 5040), this);
     buildFront();
     buildBack();
+    measureRooms();
 
     const auto button = [this](const char *name, const QString &caption, int left, int top,
                                int width) {
@@ -186,6 +188,46 @@ QLabel *frmViewCard::addElement(QWidget *surface, const char *name, const QFont 
     return label;
 }
 
+void frmViewCard::measureRooms()
+{
+    using namespace CardLayout;
+    const int gap = twipsToPixels(TextGap);
+    const int margin = twipsToPixels(BackMargin);
+    const int borderLeft = Shape1->x();
+    const int borderRight = Shape1->x() + Shape1->width();
+    const auto centred = [](const QLabel *label, int left, int right) {
+        const int centre = label->x() + label->width() / 2;
+        return std::min(label->width(), 2 * std::min(centre - left, right - centre));
+    };
+    // Clear of the disc; inside the border with the back's margin.
+    for (QLabel *label : {lblPlayer, lblTeam})
+        m_rooms.insert(label->objectName(),
+                       {label->font(), centred(label, 0, Shape6->x())});
+    for (QLabel *label : {lblBackPlayer, lblBackTeam})
+        m_rooms.insert(label->objectName(), {label->font(), centred(label, borderLeft + margin,
+                                                                      borderRight - margin)});
+    for (const ProfileRow &row : profileRows())
+        m_rooms.insert(row.element, {element(row.element)->font(), element(row.element)->width()});
+    for (const StatBlock &block : {battingBlock(), pitchingBlock()}) {
+        QLabel *rate = element(block.rateElement);
+        m_rooms.insert(block.rateElement,
+                       {rate->font(), std::min(rate->width(), borderRight - gap - rate->x())});
+        // A value ends before the next column's caption, the last one before the border.
+        for (const StatCell &cell : block.grid) {
+            QLabel *value = element(cell.element);
+            const StatCell *next = nextInRow(block, cell);
+            int end = borderRight - gap;
+            if (next) {
+                const QLabel *caption = findChild<QLabel *>(captionName(next->element));
+                end = caption->x() + caption->width() -
+                      caption->fontMetrics().horizontalAdvance(caption->text()) - gap;
+            }
+            m_rooms.insert(cell.element, {value->font(), end - value->x()});
+            value->resize(std::max(value->width(), end - value->x()), value->height());
+        }
+    }
+}
+
 QLabel *frmViewCard::element(const QString &name) const
 {
     return m_elements.value(name);
@@ -195,7 +237,7 @@ CardElementTexts frmViewCard::elementTexts() const
 {
     CardElementTexts texts;
     for (auto it = m_elements.cbegin(); it != m_elements.cend(); ++it)
-        texts.insert(it.key(), it.value()->text());
+        texts.insert(it.key(), wholeText(it.value()));
     return texts;
 }
 
@@ -204,8 +246,10 @@ void frmViewCard::reload()
     Timer1.stop();
     picCard->clear();
     picCardBack->clear();
-    for (QLabel *label : std::as_const(m_elements))
+    for (QLabel *label : std::as_const(m_elements)) {
         label->clear();
+        label->setToolTip(QString());
+    }
     sBat->hide();
     sPit->hide();
     const QColor border = colorFromRgbLong(m_host.state().TeamBorderColor);
@@ -233,9 +277,15 @@ void frmViewCard::Timer1Tick()
 
 void frmViewCard::showFill(const CardFill &fill)
 {
-    for (auto it = fill.texts.cbegin(); it != fill.texts.cend(); ++it)
-        if (QLabel *label = m_elements.value(it.key()))
+    for (auto it = fill.texts.cbegin(); it != fill.texts.cend(); ++it) {
+        QLabel *label = m_elements.value(it.key());
+        if (!label)
+            continue;
+        if (const auto room = m_rooms.constFind(it.key()); room != m_rooms.cend())
+            showSetWithin(label, it.value(), room->font, room->pixels);
+        else
             label->setText(it.value());
+    }
     sBat->setVisible(fill.sBat == Shield::SolidWhite);
     sPit->setVisible(fill.sPit == Shield::SolidWhite);
 }

@@ -50,7 +50,7 @@ public:
 
     // The value element named `name` ("lblBAverage", …), or nullptr.
     QLabel *element(const QString &name) const;
-    // Every value element's text, by name, as the card shows it.
+    // Every value element's whole text, by name (what the card shows, before any "…").
     CardElementTexts elementTexts() const;
     // The sheets as they print now, with the options in force; the back needs the logo file.
     CardSheet::FrontSheet frontSheet() const;
@@ -72,10 +72,19 @@ private:
     QLabel *addElement(QWidget *surface, const char *name, const QFont &font, const QColor &colour,
                        Qt::Alignment alignment, const QRect &twips);
     void showFill(const CardFill &fill);
+    // The rooms the texts keep to on screen, in pixels, from the shapes and captions about them:
+    // the same rule as on paper.
+    void measureRooms();
     // `what` the sheet is, for the print job's name.
     void print(const QString &what, const std::function<void(Canvas &)> &draw);
     void tell(const QString &text);
 
     WindowHost &m_host;
     QHash<QString, QLabel *> m_elements;
+    struct Room
+    {
+        QFont font; // as the layout gives it
+        int pixels = 0;
+    };
+    QHash<QString, Room> m_rooms;
 };
