@@ -2,6 +2,7 @@
 
 #include "CardLayout.h"
 #include "SheetText.h"
+#include "platform/Pictures.h"
 
 #include <algorithm>
 
@@ -32,13 +33,15 @@ bool used(int r, int c, int cards)
     return r >= 0 && r < Rows && c >= 0 && c < Columns && r * Columns + c < cards;
 }
 
-void drawFront(Canvas &canvas, const FrontSheet &sheet, QPoint origin)
+// The photo area of a card: the part of the photo at its top-left, in twips.
+const QRect PhotoTwips(0, 0, 3060, 4050);
+
+void drawFront(Canvas &canvas, const FrontSheet &sheet, const QImage &photoPart, QPoint origin)
 {
     const int x0 = origin.x();
     const int y0 = origin.y();
-    if (sheet.hasPhotoPath && !sheet.photo.isNull())
-        canvas.paintPicture(sheet.photo, QRect(x0 + 275, y0 + 275, 3060, 4050),
-                            QRect(0, 0, 3060, 4050));
+    if (!photoPart.isNull())
+        canvas.paintPicture(photoPart, QRect(QPoint(x0 + 275, y0 + 275), PhotoTwips.size()));
 
     const qint32 border = sheet.borderColor;
     canvas.filledBox(x0 + 275, y0 + 225, x0 + 3335, y0 + 275, border);
@@ -196,8 +199,12 @@ void drawFronts(Canvas &canvas, const FrontSheet &sheet)
         canvas.setColorMode(ColorMode::Monochrome);
     canvas.setDrawWidthTwips(CutLineTwips);
     const int cards = std::min(sheet.cards, MaxCards);
+    // Cut once, painted in every cell: one picture in the document.
+    const QImage photoPart = sheet.hasPhotoPath && !sheet.photo.isNull()
+                                 ? picturePart(sheet.photo, PhotoTwips)
+                                 : QImage();
     for (int card = 1; card <= cards; ++card)
-        drawFront(canvas, sheet, frontOrigin(card));
+        drawFront(canvas, sheet, photoPart, frontOrigin(card));
     for (const QLine &cut : cutLines(cards))
         canvas.line(cut.x1(), cut.y1(), cut.x2(), cut.y2(), Black);
 }

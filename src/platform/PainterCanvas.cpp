@@ -142,9 +142,13 @@ void PainterCanvas::drawPicture(const QImage &picture, const QRect &target, cons
     QPainter *p = painter();
     if (!p || picture.isNull())
         return;
-    const QImage shown = state().colorMode == ColorMode::Monochrome
-                             ? picture.convertToFormat(QImage::Format_Grayscale8)
-                             : picture;
+    // The grey version is kept for the next draw of the same picture, so a picture painted in
+    // many places stays one picture in a PDF in grey tones too.
+    if (state().colorMode == ColorMode::Monochrome && picture.cacheKey() != m_greyOf) {
+        m_grey = picture.convertToFormat(QImage::Format_Grayscale8);
+        m_greyOf = picture.cacheKey();
+    }
+    const QImage &shown = state().colorMode == ColorMode::Monochrome ? m_grey : picture;
     p->drawImage(QRectF(target), shown, picturePixels(picture, source));
 }
 

@@ -37,4 +37,6 @@ private:
     QPaintDevice &m_device;
     QPainter m_painter;
     bool m_beginFailed = false;
+    QImage m_grey; // the last picture drawn in grey tones, and the picture it was made of
+    qint64 m_greyOf = 0;
 };

@@ -97,6 +97,11 @@ QSize naturalSizeHimetric(const QImage &picture)
     return perInch(picture, HimetricPerInch);
 }
 
+QImage picturePart(const QImage &picture, const QRect &twips)
+{
+    return picture.copy(picturePixels(picture, twips).toAlignedRect());
+}
+
 QRectF picturePixels(const QImage &picture, const QRectF &twips)
 {
     const QSizeF dpi = dpiOf(picture);

@@ -27,6 +27,10 @@ QSize naturalSizeTwips(const QImage &picture);
 QSize naturalSizeHimetric(const QImage &picture); // in 0.01 mm
 // A rectangle in twips of the picture at natural size, in the picture's pixels.
 QRectF picturePixels(const QImage &picture, const QRectF &twips);
+// The pixels under such a rectangle (rounded out to whole pixels) as a picture of their own, at the
+// picture's resolution. One part painted in many places is one picture in a PDF, where painting
+// a part of a bigger picture copies and encodes it at every draw.
+QImage picturePart(const QImage &picture, const QRect &twips);
 
 enum class RasterOp
 {
