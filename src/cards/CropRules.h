@@ -16,6 +16,9 @@ namespace CropRules {
 constexpr QSize ViewportTwips(7000, 6000);
 constexpr QSize FrameTwips(3060, 4050);      // the card's photo
 constexpr QSize SavedPhotoTwips(3090, 4080); // the saved photo holds the crop at its top-left
+// The same crop for the prints, at 300 pixels per inch of card: 3060 x 4050 twips, whole pixels.
+constexpr int PrintPhotoDpi = 300;
+constexpr QSize PrintPhotoPixels(638, 844);
 constexpr QPoint PreviewPhotoAt(275, 275);   // in the card front preview
 const QColor ViewportGrey(128, 128, 128);
 

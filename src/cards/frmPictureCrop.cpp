@@ -14,6 +14,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 const QString Title = QStringLiteral("Edit Picture For Trading Card");
@@ -62,6 +64,10 @@ frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
     frmPictureClear = screenPicture(viewportPixels, CropRules::ViewportGrey);
     picSavePic =
         screenPicture(pixelsOf(QRect(QPoint(0, 0), CropRules::SavedPhotoTwips)).size(), Qt::white);
+    picPrintPhoto = QImage(CropRules::PrintPhotoPixels, QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(CropRules::PrintPhotoDpi / 0.0254));
+    picPrintPhoto.setDotsPerMeterX(dotsPerMeter);
+    picPrintPhoto.setDotsPerMeterY(dotsPerMeter);
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName("VScroll1");
@@ -287,6 +293,12 @@ void frmPictureCrop::showCrop(const QRectF &source)
     picSavePic.fill(Qt::white);
     CropRules::paintPart(picSavePic, pixelsF(QRectF(QPointF(0, 0), CropRules::FrameTwips)),
                          frmRawPicture, source, true);
+    picPrintPhoto.fill(Qt::white);
+    const double printScale = double(CropRules::PrintPhotoDpi) / TwipsPerInch;
+    CropRules::paintPart(picPrintPhoto,
+                         QRectF(0, 0, CropRules::FrameTwips.width() * printScale,
+                                CropRules::FrameTwips.height() * printScale),
+                         frmRawPicture, source, true);
     m_cropped = true;
 }
 
@@ -343,6 +355,15 @@ bool frmPictureCrop::store()
             return false;
         }
         change.photo = *bitmap;
+        Outcome<QByteArray> printPhoto = pngBytes(picPrintPhoto);
+        if (!printPhoto) {
+            tell(QStringLiteral("Cannot save \"%1\": %2")
+                     .arg(RecordFiles::cardPhotoFilePath(app, m_team, m_player),
+                          printPhoto.error()),
+                 MessageIcon::Exclamation);
+            return false;
+        }
+        change.printPhoto = *printPhoto;
     } else if (m_picturePath != m_loadedPath) {
         change.picturePath = m_picturePath;
     }

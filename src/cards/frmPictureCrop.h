@@ -2,8 +2,8 @@
 
 // The picture editor: imports a picture, shows it scaled and scrolled in the viewport, moves the
 // crop frame over it and crops the card photo, with a card front preview; it also sets the team's
-// border colour. Submit saves the photo as "<player>.bmp" in the team folder and records it in
-// the player's file, and the colour in the team file.
+// border colour. Submit saves the photo as "<player>.bmp" in the team folder (and for the prints
+// as "<player>.card.png") and records it in the player's file, and the colour in the team file.
 
 #include "CardWidgets.h"
 #include "platform/WindowHost.h"
@@ -46,9 +46,11 @@ public:
     QLabel *lblPosition;
     QTimer Timer1;
 
-    // Hidden surfaces: the photo to save (3090 x 4080 twips, the crop at its top-left), the
-    // imported picture at natural size, and the grey that clears the viewport.
+    // Hidden surfaces: the photo to save (3090 x 4080 twips, the crop at its top-left), the same
+    // crop at print resolution, the imported picture at natural size, and the grey that clears the
+    // viewport.
     QImage picSavePic;
+    QImage picPrintPhoto;
     QImage frmRawPicture;
     QImage frmPictureClear;
 

@@ -3,6 +3,7 @@
 #include "CardLayout.h"
 #include "CardSheet.h"
 #include "frmCardOptions.h"
+#include "core/RecordFiles.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
@@ -10,6 +11,8 @@
 #include "platform/PrintJobs.h"
 #include "platform/TextFit.h"
 #include "platform/Units.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -296,11 +299,25 @@ CardSheet::FrontSheet frmViewCard::frontSheet() const
     CardSheet::FrontSheet sheet;
     sheet.texts = elementTexts();
     sheet.borderColor = state.TeamBorderColor;
-    sheet.photo = m_host.playerPicture();
+    sheet.photo = printPhoto();
     sheet.hasPhotoPath = !state.PlayerPicturePath.isEmpty();
     sheet.cards = state.CardsPerPage;
     sheet.grayscale = state.PrintGrayscale;
     return sheet;
+}
+
+QImage frmViewCard::printPhoto() const
+{
+    const MainState &state = m_host.state();
+    const QString &app = state.ApplicationPath;
+    const QString bitmap = RecordFiles::photoFilePath(app, state.TeamName, state.PlayerName);
+    const QFileInfo sharp(RecordFiles::cardPhotoFilePath(app, state.TeamName, state.PlayerName));
+    // Only a print photo made with the player's bitmap, and not before it, shows the same crop.
+    if (state.PlayerPicturePath == bitmap && sharp.isFile() &&
+        sharp.lastModified() >= QFileInfo(bitmap).lastModified())
+        if (Outcome<QImage> picture = LoadPicture(sharp.filePath()); picture && !picture->isNull())
+            return *picture;
+    return m_host.playerPicture();
 }
 
 Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const

@@ -54,6 +54,9 @@ public:
     CardElementTexts elementTexts() const;
     // The sheets as they print now, with the options in force; the back needs the logo file.
     CardSheet::FrontSheet frontSheet() const;
+    // The photo the prints use: "<player>.card.png" when his photo is his bitmap and that file is
+    // not older than it, else the bitmap as the main window loaded it.
+    QImage printPhoto() const;
     Outcome<CardSheet::BackSheet> backSheet() const;
 
 public slots:

@@ -41,6 +41,11 @@ QString photoFilePath(const QString &appPath, const QString &team, const QString
     return teamFolderPath(appPath, team) + player + QStringLiteral(".bmp");
 }
 
+QString cardPhotoFilePath(const QString &appPath, const QString &team, const QString &player)
+{
+    return teamFolderPath(appPath, team) + player + QStringLiteral(".card.png");
+}
+
 namespace {
 
 // Names of existing files may be anything an older program stored ("Bob " with its trailing
@@ -244,6 +249,15 @@ Outcome<FileBytes> PhotoFileBytes(const QString &appPath, const QString &team,
     if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
         return names.failure();
     return FileBytes{path, bitmap};
+}
+
+Outcome<FileBytes> CardPhotoFileBytes(const QString &appPath, const QString &team,
+                                      const QString &player, const QByteArray &png)
+{
+    const QString path = cardPhotoFilePath(appPath, team, player);
+    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
+        return names.failure();
+    return FileBytes{path, png};
 }
 
 Outcome<void> WritePhotoFile(const QString &appPath, const QString &team, const QString &player,

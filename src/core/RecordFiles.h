@@ -18,6 +18,8 @@ QString teamFilePath(const QString &appPath, const QString &team);
 QString playerFilePath(const QString &appPath, const QString &team, const QString &player);
 QString statsFilePath(const QString &appPath, const QString &team, const QString &player);
 QString photoFilePath(const QString &appPath, const QString &team, const QString &player);
+// The photo at print resolution beside it: "<player>.card.png".
+QString cardPhotoFilePath(const QString &appPath, const QString &team, const QString &player);
 
 // A file's new bytes and where they go, its names checked and its record encoded: what a save of
 // several files together writes (see FileGroup). The Write functions save one such file alone.
@@ -32,6 +34,8 @@ Outcome<FileBytes> PlayerFileBytes(const QString &appPath, const QString &team,
                                    const QString &player, const PlayerProfile &profile);
 Outcome<FileBytes> GameRecordsBytes(const QString &appPath, const QString &team,
                                     const QString &player, const GameRecords &records);
+Outcome<FileBytes> CardPhotoFileBytes(const QString &appPath, const QString &team,
+                                      const QString &player, const QByteArray &png);
 Outcome<FileBytes> PhotoFileBytes(const QString &appPath, const QString &team,
                                   const QString &player, const QByteArray &bitmap);
 // The player file and the stats file of a player, his and his team's names checked.

@@ -215,10 +215,13 @@ Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, cons
         return Failure{QStringLiteral("%1 is already a player of %2.").arg(to, team)};
     const QString oldPhoto = RecordFiles::photoFilePath(appPath, team, from);
     const QString newPhoto = RecordFiles::photoFilePath(appPath, team, to);
+    const QString oldPrintPhoto = RecordFiles::cardPhotoFilePath(appPath, team, from);
+    const QString newPrintPhoto = RecordFiles::cardPhotoFilePath(appPath, team, to);
     // His files must not replace files of that name left in the folder.
     std::optional<QString> existing = existingPlayerFile(appPath, team, to);
-    if (!existing && QFileInfo::exists(newPhoto))
-        existing = newPhoto;
+    for (const QString &photo : {newPhoto, newPrintPhoto})
+        if (!existing && QFileInfo::exists(photo))
+            existing = photo;
     if (existing)
         return Failure{QStringLiteral("\"%1\" already exists, so %2 cannot be renamed %3.")
                            .arg(*existing, from, to)};
@@ -243,11 +246,14 @@ Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, cons
         .replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile))
         .remove(oldFiles->at(0))
         .remove(oldFiles->at(1));
-    if (QFile::exists(oldPhoto)) {
-        Outcome<QByteArray> photo = wholeFile(oldPhoto);
+    for (const auto &[oldPath, newPath] :
+         {std::pair{oldPhoto, newPhoto}, std::pair{oldPrintPhoto, newPrintPhoto}}) {
+        if (!QFile::exists(oldPath))
+            continue;
+        Outcome<QByteArray> photo = wholeFile(oldPath);
         if (!photo)
             return photo.failure();
-        changes.replace(RecordFiles::FileBytes{newPhoto, *photo}).remove(oldPhoto);
+        changes.replace(RecordFiles::FileBytes{newPath, *photo}).remove(oldPath);
     }
     if (Outcome<void> written = changes.commit(); !written)
         return written.failure();
@@ -344,6 +350,9 @@ Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, con
         changes.replace(photo);
         if (photo)
             profile->PlayerPicturePath = photo->path;
+        if (change.printPhoto)
+            changes.replace(
+                RecordFiles::CardPhotoFileBytes(appPath, team, player, *change.printPhoto));
     } else if (change.picturePath) {
         profile->PlayerPicturePath = *change.picturePath;
     }

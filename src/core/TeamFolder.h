@@ -58,7 +58,7 @@ Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
 Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
                                const QVector<PlayerProfile> &players);
 
-// A player renamed: his player file, stats file and photo under the new name, his roster slot and
+// A player renamed: his player file, stats file and photos under the new name, his roster slot and
 // the name in his player file rewritten, a photo path that named his old photo naming the new one;
 // all or none. Fails, changing nothing, for a name that cannot be a new player's or is on the
 // roster already. The team file as written.
@@ -90,12 +90,14 @@ Outcome<int> storeBoxScore(const QString &appPath, const QString &team,
                            const QVector<BoxScoreLine> &lines);
 
 // The picture editor's Submit: what the user changed, and only that. A new card photo (a
-// bitmap's bytes) is saved as "<player>.bmp" and recorded in his player file; else a picture path
-// chosen without a crop is recorded; a border colour chosen goes into the team file. The photo path
-// the player file holds afterwards.
+// bitmap's bytes) is saved as "<player>.bmp" and recorded in his player file, with the same crop at
+// print resolution (a PNG's bytes) as "<player>.card.png" when given; else a picture path chosen
+// without a crop is recorded; a border colour chosen goes into the team file. The photo path the
+// player file holds afterwards.
 struct CardPhoto
 {
     std::optional<QByteArray> photo;
+    std::optional<QByteArray> printPhoto;
     std::optional<QString> picturePath;
     std::optional<qint32> borderColor;
 };

@@ -49,6 +49,16 @@ Outcome<QByteArray> bitmapBytes(const QImage &picture)
     return bytes;
 }
 
+Outcome<QByteArray> pngBytes(const QImage &picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return Failure{QStringLiteral("the picture could not be encoded as a PNG file.")};
+    return bytes;
+}
+
 QImage screenPicture(const QSize &pixels, const QColor &colour)
 {
     QImage picture(pixels, QImage::Format_RGB32);

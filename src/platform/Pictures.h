@@ -19,6 +19,8 @@ Outcome<QImage> LoadPicture(const QString &path);
 
 // The picture as the bytes of a bitmap (.bmp) file at 96 dpi.
 Outcome<QByteArray> bitmapBytes(const QImage &picture);
+// The picture as the bytes of a PNG file, at the resolution the picture holds.
+Outcome<QByteArray> pngBytes(const QImage &picture);
 
 // A surface the windows paint on in twips, 15 to the pixel (96 dpi), filled with `colour`.
 QImage screenPicture(const QSize &pixels, const QColor &colour);

@@ -176,6 +176,7 @@ void TestTeamFolder::operations_data()
     QTest::newRow("card photo") << "card photo"
                                 << ""
                                 << Changes{{"Team1/Player1.bmp", "BM new photo"},
+                                           {"Team1/Player1.card.png", "PNG new photo"},
                                            {"Team1/Player1.ply", photoPlayer},
                                            {"Team1/Team1.tea", greenTeam}}
                                 << "";
@@ -241,7 +242,8 @@ void TestTeamFolder::operations()
         {"card photo",
          [&] {
              return messageOf(TeamFolder::storeCardPhoto(
-                 app, "Team1", "Player1", {QByteArray("BM new photo"), std::nullopt, Green}));
+                 app, "Team1", "Player1",
+                 {QByteArray("BM new photo"), QByteArray("PNG new photo"), std::nullopt, Green}));
          }},
         {"card photo, nothing changed",
          [&] { return messageOf(TeamFolder::storeCardPhoto(app, "Team1", "Player1", {})); }},

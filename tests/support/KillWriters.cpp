@@ -29,19 +29,22 @@ QStringList names()
 QStringList groupFiles(const QString &writer)
 {
     if (writer == "picture editor")
-        return {"Team1/Player1.bmp", "Team1/Player1.ply", "Team1/Team1.tea"};
+        return {"Team1/Player1.bmp", "Team1/Player1.card.png", "Team1/Player1.ply",
+                "Team1/Team1.tea"};
     if (writer == "card options")
         return {"Team1/Player1.ply", "Team1/Team1.tea"};
     if (writer == "add player")
         return {"Team1/Kid.sta", "Team1/Kid.ply", "Team1/Team1.tea"};
-    return {"out/Team1 batting.csv", "out/Team1 pitching.csv", "out/Team1 games.csv"};
+    return {"out/Team1 batting.csv",      "out/Team1 pitching.csv",     "out/Team1 games.csv",
+            "out/Team1 more batting.csv", "out/Team1 more pitching.csv"};
 }
 
 QString run(const QString &appPath, const QString &writer, int round)
 {
     if (writer == "picture editor") {
-        TeamFolder::CardPhoto change{QByteArray(4096 + round, char('a' + round % 26)), std::nullopt,
-                                     qint32(round)};
+        TeamFolder::CardPhoto change{QByteArray(4096 + round, char('a' + round % 26)),
+                                     QByteArray(16384 + round, char('A' + round % 26)),
+                                     std::nullopt, qint32(round)};
         return TeamFolder::storeCardPhoto(appPath, "Team1", "Player1", change).error();
     }
     if (writer == "card options")

@@ -170,7 +170,7 @@ void TestRosterImport::aFailedWriteLeavesTheFolder()
     QVERIFY(w->isVisible());
 }
 
-// Player1 (three games, a photo, slot 0) renamed from his player window: his games and photo under
+// Player1 (three games, photos, slot 0) renamed from his player window: his games and photos under
 // the new name, his place and position kept, the summary shows him; a name on the roster is
 // refused with nothing changed.
 void TestRosterImport::renamingKeepsGamesPhotoAndPlace()
@@ -179,6 +179,8 @@ void TestRosterImport::renamingKeepsGamesPhotoAndPlace()
     const QByteArray games = readBytes(team + "Player1.sta");
     const QByteArray photo = readBytes(team + "Player1.bmp");
     const QByteArray profile = readBytes(team + "Player1.ply");
+    // The photo at print resolution goes with him too.
+    writeBytes(team + "Player1.card.png", "PNG print photo");
     const QMap<QString, QByteArray> before = folderContents(team);
     m_main->editPlayer();
     auto *form = m_main->openedWindow<frmPlayerData>();
@@ -194,10 +196,11 @@ void TestRosterImport::renamingKeepsGamesPhotoAndPlace()
     QVERIFY(!m_main->openedWindow<frmPlayerData>()); // his windows closed first
     QCOMPARE(readBytes(team + "Pat Ruiz.sta"), games);
     QCOMPARE(readBytes(team + "Pat Ruiz.bmp"), photo);
+    QCOMPARE(readBytes(team + "Pat Ruiz.card.png"), QByteArray("PNG print photo"));
     QByteArray renamed = profile;
     renamed.replace("\"Player1\"", "\"Pat Ruiz\"");
     QCOMPARE(readBytes(team + "Pat Ruiz.ply"), renamed);
-    for (const char *gone : {"Player1.ply", "Player1.sta", "Player1.bmp"})
+    for (const char *gone : {"Player1.ply", "Player1.sta", "Player1.bmp", "Player1.card.png"})
         QVERIFY(!QFile::exists(team + gone));
     QVERIFY(readBytes(team + "Team1.tea").contains("\r\n\"Pat Ruiz\",3\r\n\"Player2\",1\r\n"));
     QCOMPARE(m_main->state().PlayerName, QString("Pat Ruiz"));
