@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace CropRules {
@@ -12,11 +13,20 @@ namespace {
 
 constexpr int ZoomStepPercent = 5;
 constexpr int SmallestZoomPercent = 5;
-constexpr int ScrollCap = 14000;
-constexpr int SmallChangesPerRange = 500;
-constexpr int LargeChange = 100;
+constexpr int LargestFittingPercent = 100;
+constexpr int StepsPerView = 20;
 
 } // namespace
+
+int fittingZoomPercent(const QSize &naturalTwips)
+{
+    int percent = LargestFittingPercent;
+    while (percent > SmallestZoomPercent &&
+           (qint64(naturalTwips.width()) * percent > qint64(ViewportTwips.width()) * 100 ||
+            qint64(naturalTwips.height()) * percent > qint64(ViewportTwips.height()) * 100))
+        percent -= ZoomStepPercent;
+    return percent;
+}
 
 int zoomedIn(int percent)
 {
@@ -33,12 +43,12 @@ QString scaleText(int percent)
     return QString::number(percent) + QLatin1Char('%');
 }
 
-ScrollRange scrollRange(int naturalHimetric, int viewportTwips)
+ScrollRange scrollRange(int naturalTwips, int viewportTwips, double zoom)
 {
-    const int maximum = naturalHimetric > ScrollCap ? ScrollCap : naturalHimetric - viewportTwips;
-    // Halves round to the even neighbour.
-    const int small = int(std::nearbyint(double(maximum) / SmallChangesPerRange));
-    return {maximum, small, LargeChange};
+    const double shown = viewportTwips / zoom;
+    const int maximum = std::max(0, int(std::ceil(naturalTwips - shown)));
+    return {maximum, std::max(1, int(std::lround(shown / StepsPerView))),
+            std::max(1, int(std::lround(shown)))};
 }
 
 QRectF viewportSource(QPoint offset, double zoom)

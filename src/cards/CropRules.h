@@ -19,11 +19,12 @@ constexpr QSize SavedPhotoTwips(3090, 4080); // the saved photo holds the crop a
 // The same crop for the prints, at 300 pixels per inch of card: 3060 x 4050 twips, whole pixels.
 constexpr int PrintPhotoDpi = 300;
 constexpr QSize PrintPhotoPixels(638, 844);
-constexpr QPoint PreviewPhotoAt(275, 275);   // in the card front preview
+constexpr QPoint PreviewPhotoAt(275, 275); // in the card front preview
 const QColor ViewportGrey(128, 128, 128);
 
-// The scale in whole percent: 100 after an import, steps of 5, never below 5.
-constexpr int ImportedZoomPercent = 100;
+// The scale in whole percent, in steps of 5, never below 5. An import shows the whole picture: the
+// largest step at which it fits the viewport, at most 100.
+int fittingZoomPercent(const QSize &naturalTwips);
 int zoomedIn(int percent);
 int zoomedOut(int percent);
 QString scaleText(int percent); // "105%"
@@ -34,8 +35,10 @@ struct ScrollRange
     int smallChange;
     int largeChange;
 };
-// From the picture's natural length in 0.01 mm and the viewport's length.
-ScrollRange scrollRange(int naturalHimetric, int viewportTwips);
+// The offsets, in twips of the picture, that bring every part of a picture `naturalTwips` long into
+// a viewport `viewportTwips` long at `zoom`: a step is a twentieth of what the viewport shows, a
+// page all of it.
+ScrollRange scrollRange(int naturalTwips, int viewportTwips, double zoom);
 
 // The part of the picture the viewport shows, scaled by `zoom`, from `offset` at its top-left.
 QRectF viewportSource(QPoint offset, double zoom);

@@ -103,10 +103,11 @@ frmPictureCrop::frmPictureCrop(WindowHost &host, QWidget *parent)
         return b;
     };
     cmdInsertPic = button("cmdInsertPic", "&Import...", 840, 6360);
-    cmdZoomIn = button("cmdZoomIn", "Zoom &In", 3000, 6360);
+    cmdZoomIn = button("cmdZoomIn", "&Zoom In", 3000, 6360);
     cmdZoomOut = button("cmdZoomOut", "Zoom &Out", 3960, 6360);
     cmdCrop = button("cmdCrop", "Cro&p", 5400, 6360);
-    cmdBorderColor = button("cmdBorderColor", "C&olor", 7200, 6360);
+    // Each its own Alt key: Import has I, Zoom Out has O.
+    cmdBorderColor = button("cmdBorderColor", "Co&lor", 7200, 6360);
     cmdCancel = button("cmdCancel", "&Cancel", 5400, 7320);
     cmdSubmit = button("cmdSubmit", "&Submit", 6360, 7320);
     for (QPushButton *b : {cmdZoomIn, cmdZoomOut, cmdCrop})
@@ -227,21 +228,13 @@ void frmPictureCrop::importPicture()
     frmRawPicture = picture->convertToFormat(
         picture->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     m_picturePath = *path;
-    m_zoomPercent = CropRules::ImportedZoomPercent;
-
-    const QSize himetric = naturalSizeHimetric(frmRawPicture);
-    const auto setRange = [](QScrollBar *bar, const CropRules::ScrollRange &range) {
+    m_zoomPercent = CropRules::fittingZoomPercent(naturalSizeTwips(frmRawPicture));
+    for (QScrollBar *bar : {HScroll1, VScroll1}) {
         const QSignalBlocker quiet(bar);
         bar->setValue(0);
-        // A picture smaller than the viewport has nothing to scroll: the bar stays at 0.
-        bar->setRange(0, std::max(0, range.maximum));
-        bar->setSingleStep(std::abs(range.smallChange));
-        bar->setPageStep(range.largeChange);
         bar->setEnabled(true);
-    };
-    setRange(VScroll1,
-             CropRules::scrollRange(himetric.height(), CropRules::ViewportTwips.height()));
-    setRange(HScroll1, CropRules::scrollRange(himetric.width(), CropRules::ViewportTwips.width()));
+    }
+    setScrollRanges();
     redrawViewport();
     for (QPushButton *b : {cmdZoomIn, cmdZoomOut, cmdCrop})
         b->setEnabled(true);
@@ -253,6 +246,7 @@ void frmPictureCrop::zoomIn()
 {
     m_zoomPercent = CropRules::zoomedIn(m_zoomPercent);
     lblScaleValue->setText(CropRules::scaleText(m_zoomPercent));
+    setScrollRanges();
     redrawViewport();
 }
 
@@ -260,7 +254,24 @@ void frmPictureCrop::zoomOut()
 {
     m_zoomPercent = CropRules::zoomedOut(m_zoomPercent);
     lblScaleValue->setText(CropRules::scaleText(m_zoomPercent));
+    setScrollRanges();
     redrawViewport();
+}
+
+void frmPictureCrop::setScrollRanges()
+{
+    const QSize natural = naturalSizeTwips(frmRawPicture);
+    const auto setRange = [](QScrollBar *bar, const CropRules::ScrollRange &range) {
+        // A shorter range moves the offset in; the one redraw follows.
+        const QSignalBlocker quiet(bar);
+        bar->setRange(0, range.maximum);
+        bar->setSingleStep(range.smallChange);
+        bar->setPageStep(range.largeChange);
+    };
+    setRange(HScroll1, CropRules::scrollRange(natural.width(), CropRules::ViewportTwips.width(),
+                                              ZoomFactor()));
+    setRange(VScroll1, CropRules::scrollRange(natural.height(), CropRules::ViewportTwips.height(),
+                                              ZoomFactor()));
 }
 
 void frmPictureCrop::redrawViewport()
@@ -357,10 +368,10 @@ bool frmPictureCrop::store()
         change.photo = *bitmap;
         Outcome<QByteArray> printPhoto = pngBytes(picPrintPhoto);
         if (!printPhoto) {
-            tell(QStringLiteral("Cannot save \"%1\": %2")
-                     .arg(RecordFiles::cardPhotoFilePath(app, m_team, m_player),
-                          printPhoto.error()),
-                 MessageIcon::Exclamation);
+            tell(
+                QStringLiteral("Cannot save \"%1\": %2")
+                    .arg(RecordFiles::cardPhotoFilePath(app, m_team, m_player), printPhoto.error()),
+                MessageIcon::Exclamation);
             return false;
         }
         change.printPhoto = *printPhoto;

@@ -80,6 +80,8 @@ protected:
 private:
     void buildPreview();
     void redrawViewport();
+    // The scroll bars reach every part of the imported picture at the zoom in force.
+    void setScrollRanges();
     void showCrop(const QRectF &source);
     void placeFrame(const QRect &twips);
     void showBorderColor(qint32 rgb);

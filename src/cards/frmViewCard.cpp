@@ -2,8 +2,8 @@
 
 #include "CardLayout.h"
 #include "CardSheet.h"
-#include "frmCardOptions.h"
 #include "core/RecordFiles.h"
+#include "frmCardOptions.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
 #include "platform/PainterCanvas.h"
@@ -204,11 +204,10 @@ void frmViewCard::measureRooms()
     };
     // Clear of the disc; inside the border with the back's margin.
     for (QLabel *label : {lblPlayer, lblTeam})
-        m_rooms.insert(label->objectName(),
-                       {label->font(), centred(label, 0, Shape6->x())});
+        m_rooms.insert(label->objectName(), {label->font(), centred(label, 0, Shape6->x())});
     for (QLabel *label : {lblBackPlayer, lblBackTeam})
-        m_rooms.insert(label->objectName(), {label->font(), centred(label, borderLeft + margin,
-                                                                      borderRight - margin)});
+        m_rooms.insert(label->objectName(),
+                       {label->font(), centred(label, borderLeft + margin, borderRight - margin)});
     for (const ProfileRow &row : profileRows())
         m_rooms.insert(row.element, {element(row.element)->font(), element(row.element)->width()});
     for (const StatBlock &block : {battingBlock(), pitchingBlock()}) {

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -160,7 +161,15 @@ void TestPictureCrop::opensWithTheCurrentPhoto()
                  twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
     QCOMPARE(w.cmdInsertPic->text(), QString("&Import..."));
     QCOMPARE(w.cmdCrop->text(), QString("Cro&p"));
-    QCOMPARE(w.cmdBorderColor->text(), QString("C&olor"));
+    QCOMPARE(w.cmdBorderColor->text(), QString("Co&lor"));
+    // Every button its own accelerator.
+    QSet<QChar> keys;
+    for (const QPushButton *b : w.findChildren<QPushButton *>()) {
+        const qsizetype amp = b->text().indexOf('&');
+        QVERIFY2(amp >= 0, qPrintable(b->text()));
+        QVERIFY2(!keys.contains(b->text()[amp + 1].toLower()), qPrintable(b->text()));
+        keys.insert(b->text()[amp + 1].toLower());
+    }
     QCOMPARE(w.lblScaleValue->text(), QString("100%"));
     QCOMPARE(w.lblPlayer->text(), QString("Smith"));
     QCOMPARE(w.lblTeam->text(), QString("Cubs"));
@@ -231,17 +240,15 @@ void TestPictureCrop::zoomSteps()
 
 void TestPictureCrop::scrollRanges_data()
 {
-    QTest::addColumn<QSize>("pixels"); // at 96 dpi
-    QTest::addColumn<int>("hMaximum");
-    QTest::addColumn<int>("hSmall");
+    QTest::addColumn<QSize>("pixels");     // at 96 dpi: 15 twips each
+    QTest::addColumn<QString>("imported"); // the zoom an import shows
+    QTest::addColumn<int>("hMaximum");     // at 100 %: what is left of the viewport's 7000 x 6000
     QTest::addColumn<int>("vMaximum");
-    QTest::addColumn<int>("vSmall");
-    // 1000 x 900 pixels are 26458 x 23813 hundredths of a millimetre: both past the cap.
-    QTest::newRow("large") << QSize(1000, 900) << 14000 << 28 << 14000 << 28;
-    // 400 x 300 pixels are 10583 x 7938: 3583 and 1938 over the viewport's 7000 and 6000.
-    QTest::newRow("medium") << QSize(400, 300) << 3583 << 7 << 1938 << 4;
-    // Smaller than the viewport: nothing to scroll (the rule's maxima are -1708 and -2031).
-    QTest::newRow("small") << QSize(200, 150) << 0 << 3 << 0 << 4;
+    // 15000 x 13500 twips fit the viewport at 40 % (44.4 % would fit the height, 46.7 % the width).
+    QTest::newRow("large") << QSize(1000, 900) << "40%" << 8000 << 7500;
+    // 6000 x 4500 twips fit as they are.
+    QTest::newRow("medium") << QSize(400, 300) << "100%" << 0 << 0;
+    QTest::newRow("one way wider") << QSize(600, 300) << "75%" << 2000 << 0;
 }
 
 void TestPictureCrop::scrollRanges()
@@ -249,20 +256,29 @@ void TestPictureCrop::scrollRanges()
     QFETCH(QSize, pixels);
     frmPictureCrop &w = openWindow();
     importPicture(codedPicture(pixels.width(), pixels.height()));
-    QTEST(w.HScroll1->maximum(), "hMaximum");
-    QTEST(w.HScroll1->singleStep(), "hSmall");
-    QTEST(w.VScroll1->maximum(), "vMaximum");
-    QTEST(w.VScroll1->singleStep(), "vSmall");
-    QCOMPARE(w.HScroll1->pageStep(), 100);
+    QTEST(w.lblScaleValue->text(), "imported");
+    // The whole picture is in view: nothing to scroll.
+    QCOMPARE(w.HScroll1->maximum(), 0);
+    QCOMPARE(w.VScroll1->maximum(), 0);
     QVERIFY(w.HScroll1->isEnabled() && w.VScroll1->isEnabled());
     QCOMPARE(w.offset(), QPoint(0, 0));
-    QCOMPARE(CropRules::scrollRange(5292, 7000).maximum, -1708); // the rule itself
+    while (w.ZoomFactor() < 1.0)
+        w.cmdZoomIn->click();
+    QTEST(w.HScroll1->maximum(), "hMaximum");
+    QTEST(w.VScroll1->maximum(), "vMaximum");
+    // A step is a twentieth of the view, a page all of it.
+    QCOMPARE(w.HScroll1->singleStep(), 350);
+    QCOMPARE(w.HScroll1->pageStep(), 7000);
+    QCOMPARE(CropRules::scrollRange(9000, 7000, 0.5).maximum, 0); // 14000 twips in view
 
     if (w.HScroll1->maximum() >= 300) {
         // Scrolled 300 twips (20 pixels) right: the viewport's left edge shows picture column 20.
         w.HScroll1->setValue(300);
         QCOMPARE(w.offset(), QPoint(300, 0));
         QCOMPARE(w.viewport->image().pixel(3, 3), blockColour(23, 3));
+        // Zoomed out again, the offset keeps within what is left to scroll.
+        w.cmdZoomOut->click();
+        QVERIFY(w.HScroll1->value() <= w.HScroll1->maximum());
     }
 }
 
@@ -288,34 +304,53 @@ void TestPictureCrop::importThenSubmitSavesTheTopLeft()
     QCOMPARE(saved.pixelColor(205, 100), QColor(Qt::white));
     QCOMPARE(saved.pixelColor(100, 271), QColor(Qt::white));
     QCOMPARE(RecordFiles::ReadPlayerFile(m_app, "Cubs", "Smith")->PlayerPicturePath, photoFile());
+    // The same crop at 300 pixels per inch of card, for the prints: 3060 x 4050 twips in 638 x 844
+    // pixels, each block of the picture 25 pixels wide there.
+    const QImage sharp(RecordFiles::cardPhotoFilePath(m_app, "Cubs", "Smith"));
+    QCOMPARE(sharp.size(), QSize(638, 844));
+    QCOMPARE(naturalSizeTwips(sharp), QSize(3062, 4051));
+    const double scale = 300.0 / 96.0;
+    int compared = 0;
+    for (int y = 0; y < 844; y += 7)
+        for (int x = 0; x < 637; x += 7)
+            if (wellInsideBlock(x / scale, y / scale)) {
+                QCOMPARE(sharp.pixel(x, y) | 0xFF000000,
+                         saved.pixel(int(x / scale), int(y / scale)));
+                ++compared;
+            }
+    QVERIFY(compared > 2000);
     QCOMPARE(m_host->s.PlayerPicturePath, photoFile());
     QCOMPARE(m_host->refreshes, 1);
 }
 
 void TestPictureCrop::cropSavesThePartUnderTheFrame_data()
 {
-    QTest::addColumn<int>("zoomIns"); // steps of 5 % from 100 %
+    QTest::addColumn<int>("percent");
     QTest::addColumn<QPoint>("frame");
     QTest::addColumn<int>("scrollX");
     QTest::addColumn<int>("scrollY");
-    QTest::newRow("125 % at (700, 300)") << 5 << QPoint(700, 300) << 0 << 0;
-    QTest::newRow("60 % at (1500, 450), scrolled") << -8 << QPoint(1500, 450) << 600 << 150;
-    QTest::newRow("100 % at (0, 0), scrolled") << 0 << QPoint(0, 0) << 1200 << 900;
+    QTest::newRow("125 % at (700, 300)") << 125 << QPoint(700, 300) << 0 << 0;
+    QTest::newRow("125 % at (300, 200), scrolled") << 125 << QPoint(300, 200) << 600 << 150;
+    QTest::newRow("60 % at (1500, 450)") << 60 << QPoint(1500, 450) << 0 << 0;
+    QTest::newRow("100 % at (0, 0), scrolled") << 100 << QPoint(0, 0) << 1200 << 900;
 }
 
 void TestPictureCrop::cropSavesThePartUnderTheFrame()
 {
-    QFETCH(int, zoomIns);
+    QFETCH(int, percent);
     QFETCH(QPoint, frame);
     QFETCH(int, scrollX);
     QFETCH(int, scrollY);
     const QImage picture = codedPicture(600, 600);
     frmPictureCrop &w = openWindow();
     importPicture(picture);
-    for (int i = 0; i < std::abs(zoomIns); ++i)
-        (zoomIns > 0 ? w.cmdZoomIn : w.cmdZoomOut)->click();
+    // 9000 twips square: shown whole at 65 %.
+    QCOMPARE(w.lblScaleValue->text(), QString("65%"));
+    while (w.lblScaleValue->text() != QString("%1%").arg(percent))
+        (percent > 65 ? w.cmdZoomIn : w.cmdZoomOut)->click();
     w.HScroll1->setValue(scrollX);
     w.VScroll1->setValue(scrollY);
+    QCOMPARE(w.offset(), QPoint(scrollX, scrollY));
     w.Image1_MouseDown(QPoint(0, 0));
     w.Form_DragDrop(frame);
     QCOMPARE(w.frame(), QRect(frame, QSize(3060, 4050)));
@@ -483,25 +518,37 @@ void TestPictureCrop::filesThatCannotBeWritten()
     QCOMPARE(m_host->refreshes, 0);
 }
 
-// A 24-megapixel photo: each redraw paints only the viewport's pixels from it.
+// A 24-megapixel photo from a phone: the import shows it whole, each redraw paints only the
+// viewport's pixels from it, and at 100 % every corner can be scrolled into view.
 void TestPictureCrop::largePictureStaysQuick()
 {
     QImage photo = screenPicture(QSize(6000, 4000), Qt::darkGreen);
-    photo.setPixelColor(5999, 3999, Qt::yellow);
+    for (int y = 3900; y < 4000; ++y)
+        for (int x = 5900; x < 6000; ++x)
+            photo.setPixelColor(x, y, Qt::yellow);
     frmPictureCrop &w = openWindow();
     importPicture(photo, "camera.bmp");
+    // 90000 x 60000 twips in a 7000 x 6000 viewport: 5 % is the largest step that fits.
+    QCOMPARE(w.lblScaleValue->text(), QString("5%"));
+    QCOMPARE(w.viewport->image().pixelColor(100, 100), QColor(Qt::darkGreen));
+    QCOMPARE(w.viewport->image().pixelColor(297, 197), QColor(Qt::yellow));
+    QCOMPARE(w.viewport->image().pixelColor(302, 100), QColor(128, 128, 128));
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < 19; ++i)
-        w.cmdZoomOut->click();
-    w.HScroll1->setValue(14000);
-    w.VScroll1->setValue(14000);
+        w.cmdZoomIn->click();
+    QCOMPARE(w.lblScaleValue->text(), QString("100%"));
+    w.HScroll1->setValue(w.HScroll1->maximum());
+    w.VScroll1->setValue(w.VScroll1->maximum());
     w.cmdCrop->click();
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(w.lblScaleValue->text(), QString("5%"));
-    // At 5 % the picture is 300 x 200 pixels; scrolled by 14000 twips it starts 35 pixels in.
-    QCOMPARE(w.viewport->image().pixelColor(100, 100), QColor(Qt::darkGreen));
-    QCOMPARE(w.viewport->image().pixelColor(300 - 35 + 2, 100), QColor(128, 128, 128));
+    QCOMPARE(w.offset(), QPoint(83000, 54000));
+    const QImage &view = w.viewport->image();
+    QCOMPARE(view.pixelColor(view.width() - 4, view.height() - 4), QColor(Qt::yellow));
+    QCOMPARE(view.pixelColor(view.width() - 150, view.height() - 150), QColor(Qt::darkGreen));
+    w.HScroll1->setValue(0);
+    w.VScroll1->setValue(0);
+    QCOMPARE(w.viewport->image().pixelColor(2, 2), QColor(Qt::darkGreen));
 }
 
 void TestPictureCrop::keysWorkAsInADialog_data()

@@ -35,7 +35,7 @@ QStringList groupFiles(const QString &writer)
         return {"Team1/Player1.ply", "Team1/Team1.tea"};
     if (writer == "add player")
         return {"Team1/Kid.sta", "Team1/Kid.ply", "Team1/Team1.tea"};
-    return {"out/Team1 batting.csv",      "out/Team1 pitching.csv",     "out/Team1 games.csv",
+    return {"out/Team1 batting.csv", "out/Team1 pitching.csv", "out/Team1 games.csv",
             "out/Team1 more batting.csv", "out/Team1 more pitching.csv"};
 }
 
