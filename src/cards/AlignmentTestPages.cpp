@@ -13,7 +13,6 @@ constexpr int SixteenthOfAnInch = 90;
 constexpr int RulerTicks = 10;
 constexpr int TickTop = 3240;
 constexpr int TickBottom = 3440;
-constexpr int BackPenPixels = 2;
 // Where the name stands on a card, so the word shows through the paper like a printed card.
 constexpr int LabelTop = 4325;
 
@@ -47,16 +46,18 @@ void drawBackTestPage(Canvas &canvas)
     const int bottom = top + CardLayout::CardHeight;
 
     setFont(canvas, QStringLiteral("arial"), 8, false, false);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     for (int i = 1; i <= RulerTicks; ++i) {
         const int x = left - SixteenthOfAnInch * i;
         canvas.box(x, TickTop, x, TickBottom, Black);
-        // A number prints with a blank for its sign and a blank after it.
-        printAt(canvas, QStringLiteral(" %1 ").arg(i - 1), x, TickBottom);
+        // Every other tick is numbered, centred under it: numbers a sixteenth of an inch apart
+        // would touch and read as one.
+        if ((i - 1) % 2 == 0)
+            printCentred(canvas, QString::number(i - 1), x, TickBottom);
     }
 
     setFont(canvas, QStringLiteral("arial"), 10, true, false);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     canvas.box(left, top, right, top, Black);
     canvas.box(right, top, right, bottom, Black);
     canvas.box(left, top, left, bottom, Black);

@@ -16,7 +16,6 @@ constexpr int GridLeft = 720;
 constexpr int GridTop = 360;
 constexpr int Columns = 3;
 constexpr int Rows = 3;
-constexpr int BackPenPixels = 2;
 
 int column(int card)
 {
@@ -106,7 +105,7 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
     const CardElementTexts &texts = sheet.texts;
 
     setFont(canvas, QStringLiteral("arial"), 10, true, false);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     canvas.setForeColor(Black);
     canvas.box(x0 + 150, y0 + 150, x0 + 3435, y0 + 155, Black);
     canvas.box(x0 + 3430, y0 + 150, x0 + 3435, y0 + 4850, Black);
@@ -116,7 +115,7 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
                        CardLayout::BackLineRoom);
 
     setFont(canvas, QStringLiteral("ms sans serif"), 8, false, false);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     bool first = true;
     for (const CardLayout::ProfileRow &row : CardLayout::profileRows()) {
         // The printed "Hometown:" is placed by its left edge; the other captions end at the edge.
@@ -136,14 +135,14 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
         drawGrid(canvas, texts, pitching, origin);
 
     setFont(canvas, QStringLiteral("ms sans serif"), 8, true, false);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     if (sheet.showBatting)
         drawHeadline(canvas, texts, batting, origin);
     if (sheet.showPitching)
         drawHeadline(canvas, texts, pitching, origin);
 
     setFont(canvas, QStringLiteral("ms sans serif"), 10, true, true);
-    canvas.setDrawWidth(BackPenPixels);
+    canvas.setDrawWidthTwips(CardLineTwips);
     printCentredWithin(canvas, texts.value("lblBackTeam"), x0 + CardLayout::CardCentre, y0 + 480,
                        CardLayout::BackLineRoom);
 

@@ -19,6 +19,9 @@ namespace CardSheet {
 constexpr int MaxCards = 9;
 // Thin enough to cut along, thick enough to see: half a point.
 constexpr int CutLineTwips = 10;
+// The back's border and the test pages' lines: half a point on any printer, where a width in
+// printer pixels is a hairline at a high resolution.
+constexpr int CardLineTwips = 10;
 
 // Card n (1 to 9) in reading order: x0 720, 4320 or 7920; y0 360, 5400 or 10440.
 QPoint frontOrigin(int card);

@@ -442,7 +442,7 @@ void TestCards::oneBackInDrawingOrder()
     const QVector<CanvasOp> &ops = canvas.ops;
     const QPoint o(7920, 360); // card 1's back, column 0 mirrored
 
-    // Border: four outlines with a 2-pixel pen, in font A.
+    // Border: four outlines with a half-point pen on any printer, in font A.
     const QVector<QRect> border = {
         QRect(QPoint(150, 150), QPoint(3435, 155)), QRect(QPoint(3430, 150), QPoint(3435, 4850)),
         QRect(QPoint(150, 4845), QPoint(3435, 4850)), QRect(QPoint(150, 150), QPoint(150, 4850))};
@@ -450,8 +450,7 @@ void TestCards::oneBackInDrawingOrder()
         QCOMPARE(ops[i].kind, CanvasOp::Box);
         QCOMPARE(ops[i].rect, border[i].translated(o));
         QCOMPARE(ops[i].color, 0);
-        QCOMPARE(ops[i].state.drawWidth, 2);
-        QCOMPARE(ops[i].state.drawWidthTwips, 0);
+        QCOMPARE(ops[i].state.drawWidthTwips, 10);
     }
 
     const QVector<CanvasOp> texts = canvas.texts();
@@ -508,7 +507,7 @@ void TestCards::oneBackInDrawingOrder()
         QVERIFY2(t.state.fontName == QLatin1String(e.font), where.constData());
         QVERIFY2(t.state.fontSize == e.size, where.constData());
         QVERIFY2(t.state.fontBold == e.bold && t.state.fontItalic == e.italic, where.constData());
-        QVERIFY2(t.state.foreColor == 0 && t.state.drawWidth == 2, where.constData());
+        QVERIFY2(t.state.foreColor == 0 && t.state.drawWidthTwips == 10, where.constData());
     }
     QCOMPARE(textsOf(texts.mid(9, 24)).filter(":"),
              QStringList({"G:", "AB:", "H:", "2B:", "3B:", "HR:", "R:", "RBI:", "BB:", "SO:", "SB:",
