@@ -12,6 +12,9 @@
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +51,40 @@ MainState smith()
     t.PTotalSaves = 1;
     return s;
 }
+
+// The longest texts a card meets: a 27-letter name, a 40-letter team, a long hometown, every count
+// at 32767 and rates at their largest.
+MainState longest()
+{
+    MainState s = smith();
+    s.PlayerName = "Christopher Montgomery-Wild";
+    s.TeamName = "Riverside Springfield Junior Tigers Club";
+    s.HomeTown = "Rancho Santa Margarita de los Altos";
+    s.HomeState = "CA";
+    SeasonTotals &t = s.totals;
+    for (qint16 *count :
+         {&t.BTotalGames, &t.BTotalHits,  &t.BTotalAtBats,  &t.BTotalRuns,    &t.BTotalWalks,
+          &t.BTotalSOs,   &t.BTotalSBs,   &t.BTotalDoubles, &t.BTotalTriples, &t.BTotalHomers,
+          &t.BTotalRBIs,  &t.PTotalGames, &t.PTotalHits,    &t.PTotalAtBats,  &t.PTotalRuns,
+          &t.PTotalWalks, &t.PTotalSOs,   &t.PTotalStrikes, &t.PTotalBalls,   &t.PTotalWildPitch,
+          &t.PTotalWins})
+        *count = 32767;
+    t.PTotalLosses = 32767;
+    t.PTotalSaves = 32767;
+    t.PTotalInnings = 9999.2f;
+    t.BTotalAverage = 1.0f;
+    t.BTotalSlugging = 4.0f;
+    t.PTotalERA = 884709.0f;
+    return s;
+}
+
+// Where each text of a card may reach, in twips from the card's corner: [left, right].
+struct Room
+{
+    QString what;
+    int left;
+    int right;
+};
 
 QImage solid(int width, int height, const QColor &colour)
 {
@@ -102,6 +139,7 @@ private slots:
     void switchedOffBlocksAreNotPrinted_data();
     void switchedOffBlocksAreNotPrinted();
     void grayscaleSetsMonochrome();
+    void longTextsKeepToTheirRooms();
 
     void init();
     void cleanup();
@@ -117,6 +155,9 @@ private slots:
     void printedSheetsPlaceTheirTexts();
     void previewPagesAreTheTwoPrints();
     void previewShowsBothSheets();
+    void longTextsFitOnScreenAndInThePdf();
+    void frontSheetHoldsThePhotoOnce();
+    void printsUseTheSharpPhoto();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
 
@@ -577,6 +618,81 @@ void TestCards::grayscaleSetsMonochrome()
     }
 }
 
+// The longest texts on the recording canvas (every letter as wide as its size times 10 twips):
+// each within its room, centred texts still centred, narrower letters before a smaller size, and
+// "…" only past both.
+void TestCards::longTextsKeepToTheirRooms()
+{
+    const CardElementTexts texts = FillCard(longest()).texts;
+    RecordingCanvas canvas;
+    CardSheet::FrontSheet front;
+    front.texts = texts;
+    CardSheet::drawFronts(canvas, front);
+    const QPoint f = CardSheet::frontOrigin(1);
+    const auto width = [](const CanvasOp &o) {
+        return qRound(o.text.size() * o.state.fontSize * 10 * o.state.fontStretch / 100.0);
+    };
+    for (const CanvasOp &o : canvas.texts()) {
+        if (o.text == "SS")
+            continue;
+        const int left = at(o).x() - f.x();
+        QVERIFY2(left >= 1800 - 1135 && left + width(o) <= 2935, qPrintable(o.text));
+        QVERIFY2(qAbs(left + width(o) / 2 - 1800) <= 1, qPrintable(o.text));
+        QVERIFY2(o.state.fontStretch < 100 && o.state.fontStretch >= 60, qPrintable(o.text));
+        QVERIFY(!o.text.endsWith("…"));
+    }
+    QCOMPARE(
+        textsOf(canvas.ops).mid(0, 2),
+        QStringList({"Christopher Montgomery-Wild", "Riverside Springfield Junior Tigers Club"}));
+    // The next text starts in the font as it was.
+    QCOMPARE(canvas.texts()[2].state.fontStretch, 100);
+    QCOMPARE(canvas.texts()[2].state.fontSize, 10.0);
+
+    // A name as long as a file name may be: 7 points at 60 %, then cut short.
+    RecordingCanvas cut;
+    front.texts["lblPlayer"] = QString(200, 'W');
+    CardSheet::drawFronts(cut, front);
+    const CanvasOp &name = cut.texts()[0];
+    QVERIFY(name.text.endsWith("…") && name.text.startsWith("WWW"));
+    QCOMPARE(name.state.fontSize, 7.0);
+    QCOMPARE(name.state.fontStretch, 60);
+    QVERIFY(width(name) <= 2270);
+
+    // The back: the lines inside the border with its margin, the hometown and the last column to
+    // 30 twips before the border, each value 30 twips before the next column's caption.
+    RecordingCanvas back;
+    CardSheet::BackSheet sheet;
+    sheet.texts = texts;
+    CardSheet::drawBacks(back, sheet);
+    const QPoint b = CardSheet::backOrigin(1, 0);
+    QHash<QString, CanvasOp> drawn;
+    for (const CanvasOp &o : back.texts())
+        drawn.insert(o.text + "@" + QString::number(o.state.currentY - b.y()) + "@" +
+                         QString::number(o.state.currentX - b.x()),
+                     o);
+    int checked = 0;
+    for (const CanvasOp &o : back.texts()) {
+        const int left = at(o).x() - b.x();
+        const int right = left + width(o);
+        const int top = at(o).y() - b.y();
+        QVERIFY2(left >= 240 && right <= 3400, qPrintable(o.text));
+        // The caption right of a value on its line.
+        for (const CanvasOp &other : back.texts()) {
+            const int otherLeft = at(other).x() - b.x();
+            if (&other != &o && at(other).y() - b.y() == top && otherLeft > left &&
+                other.text.endsWith(':') && !o.text.endsWith(':')) {
+                QVERIFY2(right <= otherLeft - 30, qPrintable(o.text + " before " + other.text));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 15);
+    // Five-digit counts keep their size, set narrower where the room asks.
+    for (const CanvasOp &o : back.texts())
+        if (o.text == "32767")
+            QVERIFY(o.state.fontSize == 8.0);
+}
+
 void TestCards::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -886,6 +1002,139 @@ void TestCards::printedSheetsPlaceTheirTexts()
     QVERIFY(is(720 + 400, 360 + 4750, Qt::red));    // band
     QVERIFY(is(720 + 2985, 360 + 4550, Qt::white)); // inside the disc
     QVERIFY(is(720 + 150, 360 + 2000, Qt::white));  // between the cut line and the frame
+}
+
+// The longest texts in the card view (whole, or cut short with the whole text in the tooltip and in
+// what prints) and on real printed sheets: every word inside its room.
+void TestCards::longTextsFitOnScreenAndInThePdf()
+{
+    MainState &s = m_host->s;
+    const QString app = s.ApplicationPath;
+    s = longest();
+    s.ApplicationPath = app;
+    s.CardsPerPage = 2;
+    m_view->reload();
+    m_view->Timer1Tick();
+    QLabel *player = m_view->lblPlayer;
+    QCOMPARE(player->text(), s.PlayerName);
+    QVERIFY(player->font().stretch() < 100);
+    QVERIFY(player->fontMetrics().horizontalAdvance(player->text()) <=
+            2 * (m_view->Shape6->x() - player->geometry().center().x()));
+    for (const char *name : {"lblTeam", "lblBackPlayer", "lblBackTeam", "lblHomeTown", "lblBWalks",
+                             "lblPAtBats", "lblPRuns", "lblPInnings", "lblBSOs"}) {
+        QLabel *label = m_view->element(name);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+    }
+    s.PlayerName = QString(120, 'W');
+    m_view->reload();
+    m_view->Timer1Tick();
+    QVERIFY(player->text().endsWith("…"));
+    QCOMPARE(player->toolTip(), s.PlayerName);
+    QCOMPARE(m_view->elementTexts().value("lblPlayer"), s.PlayerName);
+    s.PlayerName = "Christopher Montgomery-Wild";
+    m_view->reload();
+    m_view->Timer1Tick();
+    QVERIFY(player->toolTip().isEmpty());
+
+    const QString frontPdf = m_dir->filePath("front.pdf");
+    const QString backPdf = m_dir->filePath("back.pdf");
+    m_host->d.printerAnswers.enqueue(frontPdf);
+    m_view->cmdPrintFront->click();
+    m_host->d.printerAnswers.enqueue(backPdf);
+    m_view->cmdPrintBack->click();
+    QCOMPARE(m_host->d.messages.size(), 0);
+    // The words of a line, in points from the page's corner (a point is 20 twips).
+    const auto line = [](const QVector<PdfWord> &words, int topTwips, int fromTwips, int toTwips) {
+        QVector<PdfWord> on;
+        for (const PdfWord &w : words)
+            if (qAbs(w.yMin - topTwips / 20.0) <= 4 && w.xMin >= fromTwips / 20.0 - 2 &&
+                w.xMin <= toTwips / 20.0)
+                on.append(w);
+        return on;
+    };
+    const auto inside = [](const QVector<PdfWord> &words, int leftTwips, int rightTwips) {
+        for (const PdfWord &w : words)
+            if (w.xMin < leftTwips / 20.0 - 0.5 || w.xMax > rightTwips / 20.0 + 0.5)
+                return false;
+        return !words.isEmpty();
+    };
+    const QVector<PdfWord> front = pdfWords(frontPdf);
+    for (int card = 1; card <= 2; ++card) {
+        const QPoint o = CardSheet::frontOrigin(card);
+        for (int top : {4325, 4550}) {
+            const QVector<PdfWord> words = line(front, o.y() + top, o.x(), o.x() + 3600);
+            QVERIFY2(inside(words, o.x() + 1800 - 1135, o.x() + 2935),
+                     qPrintable(QString::number(top)));
+        }
+    }
+    const QVector<PdfWord> back = pdfWords(backPdf);
+    for (int card = 1; card <= 2; ++card) {
+        const QPoint o = CardSheet::backOrigin(card, 0);
+        for (int top : {240, 480})
+            QVERIFY(
+                inside(line(back, o.y() + top, o.x(), o.x() + 3600), o.x() + 240, o.x() + 3340));
+        QVERIFY(inside(line(back, o.y() + 840, o.x() + 1700, o.x() + 3600), o.x() + 1800,
+                       o.x() + 3400));
+        // On every line of both grids, each value ends 30 twips before the caption after it.
+        int values = 0;
+        for (int top : {2280, 2520, 2760, 3480, 3720, 3960}) {
+            QVector<PdfWord> words = line(back, o.y() + top, o.x(), o.x() + 3600);
+            std::sort(words.begin(), words.end(),
+                      [](const PdfWord &a, const PdfWord &c) { return a.xMin < c.xMin; });
+            QVERIFY(inside(words, o.x() + 150, o.x() + 3400));
+            for (int i = 0; i + 1 < words.size(); ++i)
+                if (!words[i].text.endsWith(':') && words[i + 1].text.endsWith(':')) {
+                    QVERIFY2(words[i].xMax <= words[i + 1].xMin - 1.5 + 0.5,
+                             qPrintable(words[i].text + " " + words[i + 1].text));
+                    ++values;
+                }
+        }
+        QCOMPARE(values, 18);
+    }
+}
+
+void TestCards::frontSheetHoldsThePhotoOnce()
+{
+    m_host->s.CardsPerPage = 6;
+    m_host->s.PlayerPicturePath = "photo.bmp";
+    m_host->picture = solid(206, 272, Qt::blue);
+    for (int y = 0; y < 272; ++y)
+        for (int x = 0; x < 206; ++x)
+            m_host->picture.setPixelColor(x, y, QColor(x, y % 256, (x * y) % 256));
+    m_view->Timer1Tick();
+    for (const bool grey : {false, true}) {
+        m_host->s.PrintGrayscale = grey;
+        const QString pdf = m_dir->filePath(grey ? "grey.pdf" : "fronts.pdf");
+        m_host->d.printerAnswers.enqueue(pdf);
+        m_view->cmdPrintFront->click();
+        QCOMPARE(pdfImageCount(pdf), 1);
+        QVERIFY2(QFileInfo(pdf).size() < 60 * 1024,
+                 qPrintable(QString::number(QFileInfo(pdf).size())));
+    }
+}
+
+// With "<player>.card.png" beside his bitmap and not older, the prints take it; a bitmap saved
+// after it (by another program) makes them take the bitmap again.
+void TestCards::printsUseTheSharpPhoto()
+{
+    MainState &s = m_host->s;
+    QDir().mkpath(s.ApplicationPath + s.TeamName);
+    const QString bitmap = s.ApplicationPath + "Cubs/Smith.bmp";
+    const QString sharp = s.ApplicationPath + "Cubs/Smith.card.png";
+    QVERIFY(solid(206, 272, Qt::blue).save(bitmap));
+    QVERIFY(solid(638, 844, Qt::blue).save(sharp));
+    m_host->picture = QImage(bitmap);
+    s.PlayerPicturePath = bitmap;
+    QCOMPARE(m_view->frontSheet().photo.size(), QSize(638, 844));
+    QFile file(bitmap);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(m_view->frontSheet().photo.size(), QSize(206, 272));
+    // A photo path that names another picture has no print photo.
+    s.PlayerPicturePath = s.ApplicationPath + "elsewhere.jpg";
+    QCOMPARE(m_view->frontSheet().photo.size(), QSize(206, 272));
 }
 
 namespace {

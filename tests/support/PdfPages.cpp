@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 
 QVector<PdfWord> pdfWords(const QString &pdf, int page)
 {
@@ -36,4 +37,19 @@ int pdfPageCount(const QString &pdf)
     process.waitForFinished(20000);
     static const QRegularExpression pages("Pages:\\s+(\\d+)");
     return pages.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).toInt();
+}
+
+int pdfImageCount(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdfimages", {"-list", pdf});
+    process.waitForFinished(20000);
+    // Two heading lines, then a line per picture drawn: "page num type ... object ID ...", type
+    // "image" or "smask"; a picture drawn again names the same object.
+    QSet<QString> objects;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    for (const QString &line : lines.mid(2))
+        if (line.simplified().section(' ', 2, 2) == "image")
+            objects.insert(line.simplified().section(' ', 10, 11));
+    return int(objects.size());
 }

@@ -19,3 +19,6 @@ QVector<PdfWord> pdfWords(const QString &pdf, int page = 1);
 QImage renderPdfPage(const QString &pdf, const QString &prefix, int dpi, int page = 1);
 
 int pdfPageCount(const QString &pdf);
+
+// The pictures the PDF holds (masks apart): one drawn in several places counts once.
+int pdfImageCount(const QString &pdf);
