@@ -14,8 +14,7 @@ constexpr qint32 Black = 0;
 constexpr qint32 White = 0xFFFFFF;
 constexpr int GridLeft = 720;
 constexpr int GridTop = 360;
-constexpr int Columns = 3;
-constexpr int Rows = 3;
+constexpr int SixteenthOfAnInch = 90;
 
 int column(int card)
 {
@@ -35,7 +34,9 @@ bool used(int r, int c, int cards)
 // The photo area of a card: the part of the photo at its top-left, in twips.
 const QRect PhotoTwips(0, 0, 3060, 4050);
 
-void drawFront(Canvas &canvas, const FrontSheet &sheet, const QImage &photoPart, QPoint origin)
+} // namespace
+
+void drawFrontCard(Canvas &canvas, const FrontSheet &sheet, const QImage &photoPart, QPoint origin)
 {
     const int x0 = origin.x();
     const int y0 = origin.y();
@@ -71,6 +72,8 @@ void drawFront(Canvas &canvas, const FrontSheet &sheet, const QImage &photoPart,
             y0 + 4550 - canvas.textHeight(position) / 2);
 }
 
+namespace {
+
 void drawGrid(Canvas &canvas, const CardElementTexts &texts, const CardLayout::StatBlock &block,
               QPoint origin)
 {
@@ -98,7 +101,9 @@ void drawHeadline(Canvas &canvas, const CardElementTexts &texts, const CardLayou
                 CardLayout::BackTextRight - CardLayout::RateValueEdge);
 }
 
-void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
+} // namespace
+
+void drawBackCard(Canvas &canvas, const BackSheet &sheet, QPoint origin)
 {
     const int x0 = origin.x();
     const int y0 = origin.y();
@@ -149,19 +154,25 @@ void drawBack(Canvas &canvas, const BackSheet &sheet, QPoint origin)
     canvas.paintPicture(sheet.logo, QRect(x0 + 2700, y0 + 4200, 700, 620));
 }
 
-} // namespace
-
 QPoint frontOrigin(int card)
 {
     return QPoint(GridLeft + CardLayout::CardWidth * column(card),
                   GridTop + CardLayout::CardHeight * row(card));
 }
 
+QPoint backOrigin(int card, const BackPlacement &placement)
+{
+    // Turned about the long edge, column 0's back lies where column 2's front does; about the
+    // short edge, the first row's where the last row's front does.
+    const int c = placement.shortEdgeFlip ? column(card) : Columns - 1 - column(card);
+    const int r = placement.shortEdgeFlip ? placement.rows - 1 - row(card) : row(card);
+    return QPoint(GridLeft + CardLayout::CardWidth * c + SixteenthOfAnInch * placement.alignment,
+                  GridTop + CardLayout::CardHeight * r + SixteenthOfAnInch * placement.offsetDown);
+}
+
 QPoint backOrigin(int card, int alignment)
 {
-    // Column 0's back lies where column 2's front does, and so on.
-    return QPoint(GridLeft + CardLayout::CardWidth * (Columns - 1 - column(card)) + 90 * alignment,
-                  GridTop + CardLayout::CardHeight * row(card));
+    return backOrigin(card, BackPlacement{alignment});
 }
 
 QVector<QLine> cutLines(int cards)
@@ -192,6 +203,12 @@ QVector<QLine> cutLines(int cards)
     return lines;
 }
 
+QImage photoPart(const FrontSheet &sheet)
+{
+    return sheet.hasPhotoPath && !sheet.photo.isNull() ? picturePart(sheet.photo, PhotoTwips)
+                                                       : QImage();
+}
+
 void drawFronts(Canvas &canvas, const FrontSheet &sheet)
 {
     if (sheet.grayscale)
@@ -199,11 +216,9 @@ void drawFronts(Canvas &canvas, const FrontSheet &sheet)
     canvas.setDrawWidthTwips(CutLineTwips);
     const int cards = std::min(sheet.cards, MaxCards);
     // Cut once, painted in every cell: one picture in the document.
-    const QImage photoPart = sheet.hasPhotoPath && !sheet.photo.isNull()
-                                 ? picturePart(sheet.photo, PhotoTwips)
-                                 : QImage();
+    const QImage part = photoPart(sheet);
     for (int card = 1; card <= cards; ++card)
-        drawFront(canvas, sheet, photoPart, frontOrigin(card));
+        drawFrontCard(canvas, sheet, part, frontOrigin(card));
     for (const QLine &cut : cutLines(cards))
         canvas.line(cut.x1(), cut.y1(), cut.x2(), cut.y2(), Black);
 }
@@ -213,8 +228,9 @@ void drawBacks(Canvas &canvas, const BackSheet &sheet)
     if (sheet.grayscale)
         canvas.setColorMode(ColorMode::Monochrome);
     const int cards = std::min(sheet.cards, MaxCards);
+    const BackPlacement placement{sheet.alignment, sheet.offsetDown, sheet.shortEdgeFlip};
     for (int card = 1; card <= cards; ++card)
-        drawBack(canvas, sheet, backOrigin(card, sheet.alignment));
+        drawBackCard(canvas, sheet, backOrigin(card, placement));
 }
 
 void drawBothSheets(Canvas &canvas, const FrontSheet &front, const BackSheet &back,

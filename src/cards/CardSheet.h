@@ -23,10 +23,24 @@ constexpr int CutLineTwips = 10;
 // printer pixels is a hairline at a high resolution.
 constexpr int CardLineTwips = 10;
 
+constexpr int Columns = 3;
+constexpr int Rows = 3;
+
 // Card n (1 to 9) in reading order: x0 720, 4320 or 7920; y0 360, 5400 or 10440.
 QPoint frontOrigin(int card);
-// The mirror image of the front cell about x = 6120, moved 90 twips right per sixteenth of an inch
-// of `alignment`; the alignment never moves a back vertically.
+
+// Where the backs of a sheet go. The sheet turned over about its vertical (long) edge gets each
+// back in the front's cell mirrored about the grid's middle column (x = 6120); turned about its
+// short edge, in the cell mirrored about the middle of its `rows` rows. The alignment moves every
+// back 90 twips right per sixteenth of an inch, the offset 90 twips down.
+struct BackPlacement
+{
+    int alignment = 0;
+    int offsetDown = 0;
+    bool shortEdgeFlip = false;
+    int rows = Rows;
+};
+QPoint backOrigin(int card, const BackPlacement &placement);
 QPoint backOrigin(int card, int alignment);
 
 // The cut lines around the first `cards` cells: every vertical line first, left to right, then
@@ -48,7 +62,9 @@ struct BackSheet
     CardElementTexts texts; // the name lines, the profile values and both blocks' values
     QImage logo;            // painted on every back
     int cards = 1;
-    int alignment = 0; // sixteenths of an inch; positive moves the backs right
+    int alignment = 0;  // sixteenths of an inch; positive moves the backs right
+    int offsetDown = 0; // sixteenths of an inch; positive moves the backs down
+    bool shortEdgeFlip = false;
     bool showBatting = true;
     bool showPitching = true;
     bool grayscale = false;
@@ -57,6 +73,12 @@ struct BackSheet
 // Draws the page; the caller ends the document.
 void drawFronts(Canvas &canvas, const FrontSheet &sheet);
 void drawBacks(Canvas &canvas, const BackSheet &sheet);
+
+// One card of a sheet, its cell's corner at `origin`: a front with the photo's part cut once for
+// the sheet (`photoPart`, null for none), a back with the sheet's texts and options.
+QImage photoPart(const FrontSheet &sheet);
+void drawFrontCard(Canvas &canvas, const FrontSheet &sheet, const QImage &photoPart, QPoint origin);
+void drawBackCard(Canvas &canvas, const BackSheet &sheet, QPoint origin);
 
 // Both sheets as one job, the fronts on the first page and the backs on the second: what the
 // preview shows, and what a printer printing both sides puts behind each other. `onEachPage`

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace Options {
@@ -89,35 +91,44 @@ QString filePath(const QString &appPath)
     return appPath + QStringLiteral("Scorebinder.ini");
 }
 
-PitchRules readPitchRules(const QString &appPath)
+namespace {
+
+// Reads one group of the file with `parse`: the defaults without the file or the group, the
+// defaults and why when the file or the group is damaged.
+template <class Value>
+std::pair<Value, QString> readGroup(const QString &appPath, const QString &group,
+                                    const Value &defaults, const QString &what,
+                                    const std::function<Outcome<Value>(QSettings &)> &parse)
 {
     const QString path = filePath(appPath);
     const auto damaged = [&](QString why) {
         if (why.endsWith(QLatin1Char('.')))
             why.chop(1);
-        return PitchRules{PitchCounts::defaultRules(),
-                          QStringLiteral("The options file \"%1\" is damaged (%2). The default "
-                                         "pitch-count rules are used; the file is left as it is "
-                                         "until an option is changed.")
-                              .arg(QDir::toNativeSeparators(path), why)};
+        return std::pair(defaults,
+                         QStringLiteral("The options file \"%1\" is damaged (%2). The default %3 "
+                                        "are used; the file is left as it is until an option is "
+                                        "changed.")
+                             .arg(QDir::toNativeSeparators(path), why, what));
     };
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        return {PitchCounts::defaultRules(), QString()};
+        return {defaults, QString()};
     if (Outcome<void> regular = writableAsRegularFile(path); !regular)
         return damaged(regular.error());
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return damaged(QStringLiteral("it is not an options file"));
-    settings.beginGroup(Group);
+    settings.beginGroup(group);
     if (settings.childGroups().isEmpty() && settings.childKeys().isEmpty())
-        return {PitchCounts::defaultRules(), QString()};
-    Outcome<PitchCounts::Rules> rules = readRules(settings);
-    if (!rules)
-        return damaged(rules.error());
-    return {*rules, QString()};
+        return {defaults, QString()};
+    Outcome<Value> value = parse(settings);
+    if (!value)
+        return damaged(value.error());
+    return {*value, QString()};
 }
 
-Outcome<void> writePitchRules(const QString &appPath, const PitchCounts::Rules &rules)
+// Replaces one group of the file with what `write` sets; the other groups stay as they are.
+Outcome<void> writeGroup(const QString &appPath, const QString &group,
+                         const std::function<void(QSettings &)> &write)
 {
     const QString path = filePath(appPath);
     const auto failed = [&](const QString &why) {
@@ -127,29 +138,80 @@ Outcome<void> writePitchRules(const QString &appPath, const PitchCounts::Rules &
     if (Outcome<void> regular = writableAsRegularFile(path); !regular)
         return failed(regular.error());
     QSettings settings(path, QSettings::IniFormat);
-    settings.remove(Group);
-    settings.beginGroup(Group);
-    settings.beginWriteArray(Limits, int(rules.limits.size()));
-    for (int i = 0; i < rules.limits.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue("Ages", rangeText(rules.limits[i].fromAge, rules.limits[i].toAge));
-        settings.setValue("Pitches", rules.limits[i].pitches);
-    }
-    settings.endArray();
-    settings.beginWriteArray(Rest, int(rules.rest.size()));
-    for (int i = 0; i < rules.rest.size(); ++i) {
-        const PitchCounts::RestRule &rule = rules.rest[i];
-        settings.setArrayIndex(i);
-        settings.setValue("Ages", rangeText(rule.fromAge, rule.toAge));
-        settings.setValue("Pitches", rangeText(rule.fromPitches, rule.toPitches));
-        settings.setValue("Days", rule.days);
-    }
-    settings.endArray();
+    settings.remove(group);
+    settings.beginGroup(group);
+    write(settings);
     settings.endGroup();
     settings.sync();
     if (settings.status() != QSettings::NoError)
         return failed(QStringLiteral("the folder does not take it (full or read-only)."));
     return {};
+}
+
+const QString CardsGroup = QStringLiteral("Cards");
+constexpr int OffsetLimit = 16;
+
+Outcome<CardPrinting> readCardPrinting(QSettings &settings)
+{
+    CardPrinting printing;
+    bool ok = true;
+    const QString offset = settings.value("BackOffsetDown", 0).toString().trimmed();
+    printing.backOffsetDown = offset.toInt(&ok);
+    if (!ok || std::abs(printing.backOffsetDown) > OffsetLimit)
+        return Failure{QStringLiteral("BackOffsetDown is no number from -16 to 16")};
+    const QString flip = settings.value("ShortEdgeFlip", "false").toString().trimmed();
+    if (flip != QLatin1String("true") && flip != QLatin1String("false"))
+        return Failure{QStringLiteral("ShortEdgeFlip is neither true nor false")};
+    printing.shortEdgeFlip = flip == QLatin1String("true");
+    return printing;
+}
+
+} // namespace
+
+PitchRules readPitchRules(const QString &appPath)
+{
+    auto [rules, problem] =
+        readGroup<PitchCounts::Rules>(appPath, Group, PitchCounts::defaultRules(),
+                                      QStringLiteral("pitch-count rules"), readRules);
+    return {rules, problem};
+}
+
+Outcome<void> writePitchRules(const QString &appPath, const PitchCounts::Rules &rules)
+{
+    return writeGroup(appPath, Group, [&rules](QSettings &settings) {
+        settings.beginWriteArray(Limits, int(rules.limits.size()));
+        for (int i = 0; i < rules.limits.size(); ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue("Ages", rangeText(rules.limits[i].fromAge, rules.limits[i].toAge));
+            settings.setValue("Pitches", rules.limits[i].pitches);
+        }
+        settings.endArray();
+        settings.beginWriteArray(Rest, int(rules.rest.size()));
+        for (int i = 0; i < rules.rest.size(); ++i) {
+            const PitchCounts::RestRule &rule = rules.rest[i];
+            settings.setArrayIndex(i);
+            settings.setValue("Ages", rangeText(rule.fromAge, rule.toAge));
+            settings.setValue("Pitches", rangeText(rule.fromPitches, rule.toPitches));
+            settings.setValue("Days", rule.days);
+        }
+        settings.endArray();
+    });
+}
+
+CardPrintingRead readCardPrinting(const QString &appPath)
+{
+    auto [printing, problem] = readGroup<CardPrinting>(
+        appPath, CardsGroup, CardPrinting{}, QStringLiteral("card print options"),
+        [](QSettings &settings) { return readCardPrinting(settings); });
+    return {printing, problem};
+}
+
+Outcome<void> writeCardPrinting(const QString &appPath, const CardPrinting &printing)
+{
+    return writeGroup(appPath, CardsGroup, [&printing](QSettings &settings) {
+        settings.setValue("BackOffsetDown", printing.backOffsetDown);
+        settings.setValue("ShortEdgeFlip", printing.shortEdgeFlip);
+    });
 }
 
 } // namespace Options

@@ -22,4 +22,23 @@ struct PitchRules
 PitchRules readPitchRules(const QString &appPath);
 Outcome<void> writePitchRules(const QString &appPath, const PitchCounts::Rules &rules);
 
+// How card backs print beyond the alignment of settings.dft.
+struct CardPrinting
+{
+    int backOffsetDown = 0;     // sixteenths of an inch, -16 to 16; positive moves the backs down
+    bool shortEdgeFlip = false; // the printer turns the sheet about its short edge
+    bool operator==(const CardPrinting &o) const
+    {
+        return backOffsetDown == o.backOffsetDown && shortEdgeFlip == o.shortEdgeFlip;
+    }
+};
+struct CardPrintingRead
+{
+    CardPrinting printing;
+    QString problem;
+};
+
+CardPrintingRead readCardPrinting(const QString &appPath);
+Outcome<void> writeCardPrinting(const QString &appPath, const CardPrinting &printing);
+
 } // namespace Options
