@@ -2,7 +2,7 @@
 
 #include "CardLayout.h"
 #include "CardSheet.h"
-#include "core/RecordFiles.h"
+#include "PrintPhoto.h"
 #include "frmCardOptions.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
@@ -11,8 +11,6 @@
 #include "platform/PrintJobs.h"
 #include "platform/TextFit.h"
 #include "platform/Units.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -308,15 +306,8 @@ CardSheet::FrontSheet frmViewCard::frontSheet() const
 QImage frmViewCard::printPhoto() const
 {
     const MainState &state = m_host.state();
-    const QString &app = state.ApplicationPath;
-    const QString bitmap = RecordFiles::photoFilePath(app, state.TeamName, state.PlayerName);
-    const QFileInfo sharp(RecordFiles::cardPhotoFilePath(app, state.TeamName, state.PlayerName));
-    // Only a print photo made with the player's bitmap, and not before it, shows the same crop.
-    if (state.PlayerPicturePath == bitmap && sharp.isFile() &&
-        sharp.lastModified() >= QFileInfo(bitmap).lastModified())
-        if (Outcome<QImage> picture = LoadPicture(sharp.filePath()); picture && !picture->isNull())
-            return *picture;
-    return m_host.playerPicture();
+    return printPhotoOf(state.ApplicationPath, state.TeamName, state.PlayerName,
+                        state.PlayerPicturePath, m_host.playerPicture());
 }
 
 Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const

@@ -3,6 +3,7 @@
 #include "PlayerPage.h"
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
+#include "cards/frmTeamCards.h"
 #include "cards/frmViewCard.h"
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
@@ -130,7 +131,7 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
 const char *const TeamItems[] = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
                                  "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
                                  "actNextPlayer", "actPreviousPlayer", "mnuExport",
-                                 "mnuMoreStats",  "mnuPitchCounts"};
+                                 "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards"};
 const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -214,6 +215,8 @@ void frmMain::buildMenus()
     item(card, "mnuPhoto", "&Edit Picture", false, &frmMain::editPicture);
     item(card, "mnuViewCard", "&View Card", true, &frmMain::viewCard);
     item(card, "mnuOptions", "Card O&ptions", true, &frmMain::cardOptions);
+    card->addSeparator();
+    item(card, "mnuTeamCards", "Print &Team Cards...", false, &frmMain::teamCards);
 
     QMenu *help = menu("mnuHep", "&Help");
     item(help, "mnuIndex", "&Index", true, &frmMain::showHelp);
@@ -600,6 +603,11 @@ void frmMain::editPicture()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow<frmPictureCrop>(*owner, [this] { return new frmPictureCrop(*this); });
+}
+
+void frmMain::teamCards()
+{
+    showWindow<frmTeamCards>(currentTeamOwner(), [this] { return new frmTeamCards(*this); });
 }
 
 void frmMain::cardOptions()

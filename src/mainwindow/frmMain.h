@@ -69,6 +69,7 @@ public slots:
     void editPicture();
     void viewCard();
     void cardOptions();
+    void teamCards();
     void exitProgram();
     void showTip();
 

@@ -22,7 +22,7 @@ namespace {
 const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
                                "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
                                "actNextPlayer", "actPreviousPlayer", "mnuExport",
-                               "mnuMoreStats",  "mnuPitchCounts"};
+                               "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                  "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -120,6 +120,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuPhoto", "&Edit Picture"},
         {"mnuViewCard", "&View Card"},
         {"mnuOptions", "Card O&ptions"},
+        {"mnuTeamCards", "Print &Team Cards..."},
         {"mnuHep", "&Help"},
         {"mnuIndex", "&Index"},
         {"mnuAbout", "&About..."}};
