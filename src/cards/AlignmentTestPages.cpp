@@ -1,7 +1,6 @@
 #include "AlignmentTestPages.h"
 
 #include "CardLayout.h"
-#include "CardSheet.h"
 #include "SheetText.h"
 
 namespace CardSheet {
@@ -13,6 +12,10 @@ constexpr int SixteenthOfAnInch = 90;
 constexpr int RulerTicks = 10;
 constexpr int TickTop = 3240;
 constexpr int TickBottom = 3440;
+constexpr int TickLength = TickBottom - TickTop;
+constexpr int InchTwips = 1440;
+constexpr int TenCentimetresTwips = 5669; // 100 mm at 1440 twips to 25.4 mm
+constexpr int BarHeight = 60;
 // Where the name stands on a card, so the word shows through the paper like a printed card.
 constexpr int LabelTop = 4325;
 
@@ -35,11 +38,25 @@ void drawFrontTestPage(Canvas &canvas)
     canvas.line(right, top, right, bottom, Black);
     canvas.line(left, top, right, top, Black);
     canvas.line(left, bottom, right, bottom, Black);
+
+    // Under the cell: the bars that show whether the page printed at actual size.
+    setFont(canvas, QStringLiteral("arial"), 8, false, false);
+    int y = bottom + 360;
+    for (const auto &[length, caption] :
+         {std::pair{InchTwips, QStringLiteral("1 inch")},
+          std::pair{TenCentimetresTwips, QStringLiteral("10 cm")}}) {
+        canvas.filledBox(left, y, left + length, y + BarHeight, Black);
+        printAt(canvas, caption, left + length + 120,
+                y + BarHeight / 2 - canvas.textHeight(caption) / 2);
+        y += 360;
+    }
+    printAt(canvas, ScaleCheckText, left, y);
 }
 
-void drawBackTestPage(Canvas &canvas)
+void drawBackTestPage(Canvas &canvas, const BackPlacement &placement)
 {
-    const QPoint origin = backOrigin(1, 0);
+    const QPoint origin = backOrigin(
+        1, BackPlacement{0, placement.offsetDown, placement.shortEdgeFlip, placement.rows});
     const int left = origin.x();
     const int top = origin.y();
     const int right = left + CardLayout::CardWidth;
@@ -49,11 +66,11 @@ void drawBackTestPage(Canvas &canvas)
     canvas.setDrawWidthTwips(CardLineTwips);
     for (int i = 1; i <= RulerTicks; ++i) {
         const int x = left - SixteenthOfAnInch * i;
-        canvas.box(x, TickTop, x, TickBottom, Black);
+        canvas.box(x, top + TickTop - 360, x, top + TickBottom - 360, Black);
         // Every other tick is numbered, centred under it: numbers a sixteenth of an inch apart
         // would touch and read as one.
         if ((i - 1) % 2 == 0)
-            printCentred(canvas, QString::number(i - 1), x, TickBottom);
+            printCentred(canvas, QString::number(i - 1), x, top + TickBottom - 360);
     }
 
     setFont(canvas, QStringLiteral("arial"), 10, true, false);
@@ -63,6 +80,19 @@ void drawBackTestPage(Canvas &canvas)
     canvas.box(left, top, left, bottom, Black);
     canvas.box(left, bottom, right, bottom, Black);
     printCentred(canvas, QStringLiteral("BACK"), left + CardLayout::CardWidth / 2, top + LabelTop);
+
+    setFont(canvas, QStringLiteral("arial"), 8, false, false);
+    // The same ruler down from the top edge, in the middle of the cell, numbered to its right.
+    const int middle = left + CardLayout::CardWidth / 2;
+    for (int i = 1; i <= RulerTicks; ++i) {
+        const int tickY = top + SixteenthOfAnInch * i;
+        canvas.box(middle - TickLength / 2, tickY, middle + TickLength / 2, tickY, Black);
+        if ((i - 1) % 2 == 0) {
+            const QString number = QString::number(i - 1);
+            printAt(canvas, number, middle + TickLength / 2 + 60,
+                    tickY - canvas.textHeight(number) / 2);
+        }
+    }
 }
 
 } // namespace CardSheet

@@ -1,6 +1,7 @@
 #include "frmCardOptions.h"
 
 #include "AlignmentTestPages.h"
+#include "core/Options.h"
 #include "core/TeamFolder.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
@@ -8,8 +9,10 @@
 #include "platform/Units.h"
 
 #include <QCloseEvent>
+#include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +21,9 @@ const QString ShowCaption = QStringLiteral("Show");
 const QString HideCaption = QStringLiteral("Hide");
 constexpr int MaxCardsPerPage = 6;
 constexpr int AlignmentLimit = 16; // sixteenths of an inch either way
+constexpr int WindowWidth = 7680;
+constexpr int LetterWidthTwips = 12240; // the paper the backs' mirror line was made for
+constexpr int SixteenthOfAnInch = 90;
 
 QString switchCaption(bool shown)
 {
@@ -46,7 +52,8 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
 {
     setObjectName("frmCardOptions");
     setWindowTitle(Title);
-    setFixedSize(twipsToPixels(5190), twipsToPixels(4275));
+    // The seed's controls keep their places; the backs' further options stand to their right.
+    setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(4275));
     setFont(windowFont("MS Sans Serif", 8.25));
 
     const auto label = [this](const char *name, const QString &caption, int left, int top,
@@ -107,13 +114,37 @@ frmCardOptions::frmCardOptions(WindowHost &host, QWidget *parent)
     connect(HScroll1, &QScrollBar::valueChanged, this,
             [this](int value) { lblAlignValue->setText(QString::number(value)); });
 
+    cmdSuggest = button("cmdSuggest", "Su&ggest", 3600, 2610, 855, 315);
+    connect(cmdSuggest, &QPushButton::clicked, this, &frmCardOptions::suggestAlignment);
+
+    QLabel *offsetLabel = label("lblBackOffset", "Back offset &down:", 5280, 285, 1290);
+    spnBackOffset = new QSpinBox(this);
+    spnBackOffset->setObjectName("spnBackOffset");
+    spnBackOffset->setGeometry(twipsRect(6660, 240, 735, 315));
+    spnBackOffset->setRange(-AlignmentLimit, AlignmentLimit);
+    offsetLabel->setBuddy(spnBackOffset);
+    checkShortEdge = new QCheckBox("S&hort-edge flip", this);
+    checkShortEdge->setObjectName("checkShortEdge");
+    checkShortEdge->setGeometry(twipsRect(5280, 720, 2115, 255));
+    QLabel *hint = label("lblBackHint",
+                         "Sixteenths of an inch; a positive offset moves the backs down. Flip on "
+                         "the short edge for printers that turn the sheet top to bottom.",
+                         5280, 1080, 2115);
+    hint->setWordWrap(true);
+    hint->resize(twipsToPixels(2115), twipsToPixels(1200));
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     label("Label6", "Alignment Test Print:", 600, 3240, 1455);
     cmdPrintTestFront = button("cmdPrintTestFront", "Print &Front", 2280, 3120, 975, 375);
     connect(cmdPrintTestFront, &QPushButton::clicked, this,
             [this] { printTestPage("Card Front Test Page", CardSheet::drawFrontTestPage); });
     cmdPrintTestBack = button("cmdPrintTestBack", "Print &Back", 3360, 3120, 975, 375);
-    connect(cmdPrintTestBack, &QPushButton::clicked, this,
-            [this] { printTestPage("Card Back Test Page", CardSheet::drawBackTestPage); });
+    connect(cmdPrintTestBack, &QPushButton::clicked, this, [this] {
+        const Options options = chosen();
+        printTestPage("Card Back Test Page", [options](Canvas &canvas) {
+            CardSheet::drawBackTestPage(canvas, {0, options.backOffsetDown, options.shortEdgeFlip});
+        });
+    });
     cmdCancel = button("cmdCancel", "&Cancel", 2880, 3840, 975, 375);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { closeDroppingEdits(*this); });
     cmdSubmit = button("cmdSubmit", "&Submit", 4080, 3840, 975, 375);
@@ -140,6 +171,11 @@ void frmCardOptions::Form_Load()
     lblAlignValue->setText(QString::number(HScroll1->value()));
     cmdBatting->setText(switchCaption(state.ShowBatting));
     cmdPitching->setText(switchCaption(state.ShowPitching));
+    const ::Options::CardPrintingRead printing = ::Options::readCardPrinting(state.ApplicationPath);
+    spnBackOffset->setValue(printing.printing.backOffsetDown);
+    checkShortEdge->setChecked(printing.printing.shortEdgeFlip);
+    if (!printing.problem.isEmpty())
+        tell(printing.problem);
     m_loaded = chosen();
 }
 
@@ -172,7 +208,9 @@ frmCardOptions::Options frmCardOptions::chosen() const
             PendingShowBatting,
             PendingShowPitching,
             HScroll1->value(),
-            checkGrayscale->isChecked()};
+            checkGrayscale->isChecked(),
+            spnBackOffset->value(),
+            checkShortEdge->isChecked()};
 }
 
 bool frmCardOptions::hasUnsavedEdits() const
@@ -202,8 +240,19 @@ bool frmCardOptions::store()
     state.ShowPitching = options.showPitching;
     state.Alignment = qint16(options.alignment);
     state.PrintGrayscale = options.grayscale;
+    const Options loaded = m_loaded;
     m_loaded = options;
-    return rewriteFiles(options.borderColor);
+    // The options file is written only when one of its options changed.
+    bool written = true;
+    if (options.backOffsetDown != loaded.backOffsetDown ||
+        options.shortEdgeFlip != loaded.shortEdgeFlip)
+        if (Outcome<void> saved = ::Options::writeCardPrinting(
+                state.ApplicationPath, {options.backOffsetDown, options.shortEdgeFlip});
+            !saved) {
+            tell(saved.error());
+            written = false;
+        }
+    return rewriteFiles(options.borderColor) && written;
 }
 
 bool frmCardOptions::rewriteFiles(qint32 borderColor)
@@ -220,7 +269,21 @@ bool frmCardOptions::rewriteFiles(qint32 borderColor)
     return true;
 }
 
-void frmCardOptions::printTestPage(const QString &name, void (*draw)(Canvas &))
+void frmCardOptions::suggestAlignment()
+{
+    std::unique_ptr<QPrinter> printer =
+        m_host.dialogs().choosePrinter(QStringLiteral("Card Back Alignment"));
+    if (!printer)
+        return;
+    // Turned over about its vertical edge, a point x of the printable area lands at W - 2m - x;
+    // the backs' mirror line suits W - 2m = 12240 only, and each step moves them 90 twips.
+    const double paper = printer->paperRect(QPrinter::Inch).width() * TwipsPerInch;
+    const double margin = printer->pageRect(QPrinter::Inch).left() * TwipsPerInch;
+    const long suggested = std::lround((paper - LetterWidthTwips - 2 * margin) / SixteenthOfAnInch);
+    HScroll1->setValue(int(std::clamp<long>(suggested, -AlignmentLimit, AlignmentLimit)));
+}
+
+void frmCardOptions::printTestPage(const QString &name, const std::function<void(Canvas &)> &draw)
 {
     if (Outcome<void> printed = printDrawing(m_host.dialogs(), name, draw); !printed)
         tell(printed.error());

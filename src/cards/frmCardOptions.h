@@ -1,8 +1,9 @@
 #pragma once
 
 // How cards show and print: cards per page, the border colour, the two stat blocks on the back,
-// grayscale and the back alignment; and the two alignment test pages. Changes are collected here
-// and take effect on Submit; an open card view shows them after its Refresh.
+// grayscale and the back alignment (with a suggestion from the printer's paper), the backs'
+// vertical offset and the short-edge flip; and the two alignment test pages. Changes are collected
+// here and take effect on Submit; an open card view shows them after its Refresh.
 
 #include "platform/ClickLabel.h"
 #include "platform/WindowHost.h"
@@ -12,8 +13,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QWidget>
 
+#include <functional>
 #include <tuple>
 
 class Canvas;
@@ -38,6 +41,9 @@ public:
     QCheckBox *checkGrayscale;
     QLabel *lblAlignValue;
     QScrollBar *HScroll1;
+    QPushButton *cmdSuggest;
+    QSpinBox *spnBackOffset;
+    QCheckBox *checkShortEdge;
     QPushButton *cmdPrintTestFront;
     QPushButton *cmdPrintTestBack;
     QPushButton *cmdCancel;
@@ -59,10 +65,12 @@ private:
         bool showPitching;
         int alignment;
         bool grayscale;
+        int backOffsetDown;
+        bool shortEdgeFlip;
         auto tie() const
         {
             return std::tie(cardsPerPage, borderColor, showBatting, showPitching, alignment,
-                            grayscale);
+                            grayscale, backOffsetDown, shortEdgeFlip);
         }
         bool operator!=(const Options &other) const { return tie() != other.tie(); }
     };
@@ -72,7 +80,9 @@ private:
     void togglePitching();
     void chooseColor();
     void submit();
-    void printTestPage(const QString &name, void (*draw)(Canvas &));
+    void printTestPage(const QString &name, const std::function<void(Canvas &)> &draw);
+    // Sets the alignment that puts each back behind its front on the chosen printer's paper.
+    void suggestAlignment();
     Options chosen() const;
     // Stores the chosen options, then rewrites the player's and team's files; false when a file
     // could not be written (the user is told which).

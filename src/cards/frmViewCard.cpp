@@ -3,6 +3,7 @@
 #include "CardLayout.h"
 #include "CardSheet.h"
 #include "PrintPhoto.h"
+#include "core/Options.h"
 #include "frmCardOptions.h"
 #include "platform/DialogKeys.h"
 #include "platform/Fonts.h"
@@ -322,6 +323,10 @@ Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const
     sheet.logo = *logo;
     sheet.cards = state.CardsPerPage;
     sheet.alignment = state.Alignment;
+    const Options::CardPrinting printing =
+        Options::readCardPrinting(state.ApplicationPath).printing;
+    sheet.offsetDown = printing.backOffsetDown;
+    sheet.shortEdgeFlip = printing.shortEdgeFlip;
     sheet.showBatting = state.ShowBatting;
     sheet.showPitching = state.ShowPitching;
     sheet.grayscale = state.PrintGrayscale;

@@ -45,14 +45,15 @@ std::optional<qint32> ScriptedDialogs::chooseColor()
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf, const QString &documentName)
+std::unique_ptr<QPrinter> pdfPrinter(const QString &pdf, const QString &documentName,
+                                     const QPageLayout &layout)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(documentName);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    printer->setPageMargins(QMarginsF(0, 0, 0, 0)); // the printable area is the whole page
+    printer->setFullPage(false);
+    printer->setPageLayout(layout);
     return printer;
 }
 
@@ -64,7 +65,7 @@ std::unique_ptr<QPrinter> ScriptedDialogs::choosePrinter(const QString &document
     printedNames.append(documentName);
     const std::optional<QString> pdf =
         printerAnswers.isEmpty() ? std::nullopt : printerAnswers.dequeue();
-    return pdf ? pdfPrinter(*pdf, documentName) : nullptr;
+    return pdf ? pdfPrinter(*pdf, documentName, printerLayout) : nullptr;
 }
 
 void ScriptedDialogs::previewPrint(
@@ -73,5 +74,5 @@ void ScriptedDialogs::previewPrint(
 {
     previews.append(documentName);
     if (!previewAnswers.isEmpty())
-        draw(*pdfPrinter(previewAnswers.dequeue(), documentName), true);
+        draw(*pdfPrinter(previewAnswers.dequeue(), documentName, printerLayout), true);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QPageLayout>
 #include <QQueue>
 #include <QStringList>
 #include <QVector>
@@ -51,9 +52,11 @@ public:
     QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<qint32>> colorAnswers;
     QQueue<std::optional<QString>> textAnswers;
-    // A PDF file path to print to, or nothing to cancel. The printer's page is Letter without
-    // margins, so page and printable area share their top-left corner.
+    // A PDF file path to print to, or nothing to cancel. The printer's page is `printerLayout`:
+    // Letter without margins unless a test chooses another, so page and printable area share their
+    // top-left corner.
     QQueue<std::optional<QString>> printerAnswers;
+    QPageLayout printerLayout{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()};
     QQueue<QString> previewAnswers;
 
     // What was asked.
