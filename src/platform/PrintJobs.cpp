@@ -6,15 +6,31 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+namespace {
+
+constexpr double MaxWindowScale = 2.0;
+
+} // namespace
+
 Outcome<void> PrintForm(QWidget &window, QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return Failure{
             QStringLiteral("The window could not be printed: the printer did not start the page.")};
-    // A screen pixel is 15 twips; keep the window's size on paper.
-    const double scale = printer.resolution() / double(TwipsPerInch / TwipsPerPixel);
-    painter.scale(scale, scale);
+    // A screen pixel is 15 twips; the window's information grows to the printable width (at most
+    // twice its size, and never past the page's height), the same on both axes.
+    const double screenToDevice = printer.resolution() / double(TwipsPerInch / TwipsPerPixel);
+    const QRect information = informationRect(window);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    double factor = MaxWindowScale;
+    if (!information.isEmpty())
+        factor = std::min({MaxWindowScale, page.width() / (information.width() * screenToDevice),
+                           page.height() / (information.height() * screenToDevice)});
+    painter.scale(screenToDevice * factor, screenToDevice * factor);
+    painter.translate(-information.topLeft());
     drawWindow(painter, window);
     if (!painter.end())
         return Failure{

@@ -9,8 +9,9 @@
 #include <QPrinter>
 #include <QWidget>
 
-// Prints the window's client area with its controls as drawing, at screen size, at the page's
-// top-left, on one page.
+// Prints the window's information (its buttons left out) as drawing on one page, from the top-left
+// of the printable area, scaled to fill its width: the same factor on both axes, at most 2, and
+// never past the page's height.
 Outcome<void> PrintForm(QWidget &window, QPrinter &printer);
 
 // The name a print job and its suggested file get: what is printed, after whose it is when that

@@ -7,7 +7,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionButton>
 
 namespace {
 
@@ -51,17 +50,26 @@ void drawLabel(QPainter &painter, const QLabel &label)
                      label.text());
 }
 
-void drawButton(QPainter &painter, QAbstractButton &button)
+constexpr int TextOverhang = 4;
+
+bool shownInformation(const QWidget *widget)
 {
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    option.icon = button.icon();
-    option.iconSize = button.iconSize();
-    option.state |= button.isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
-    option.fontMetrics = QFontMetrics(button.font());
-    painter.setFont(pageFont(button.font(), painter));
-    button.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    return widget && !widget->isWindow() && !widget->isHidden() &&
+           !qobject_cast<const QAbstractButton *>(widget);
+}
+
+QRect informationOf(QWidget &widget, QPoint at)
+{
+    QRect area;
+    for (QObject *child : widget.children()) {
+        auto *childWidget = qobject_cast<QWidget *>(child);
+        if (!shownInformation(childWidget))
+            continue;
+        const QPoint corner = at + childWidget->pos();
+        area |= QRect(corner, childWidget->size());
+        area |= informationOf(*childWidget, corner);
+    }
+    return area;
 }
 
 void drawWidget(QPainter &painter, QWidget &widget, bool isWindow)
@@ -71,11 +79,9 @@ void drawWidget(QPainter &painter, QWidget &widget, bool isWindow)
                          widget.palette().color(groupOf(widget), widget.backgroundRole()));
     if (auto *label = qobject_cast<QLabel *>(&widget))
         drawLabel(painter, *label);
-    else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
-        drawButton(painter, *button);
     for (QObject *child : widget.children()) {
         auto *childWidget = qobject_cast<QWidget *>(child);
-        if (!childWidget || childWidget->isWindow() || childWidget->isHidden())
+        if (!shownInformation(childWidget))
             continue;
         painter.save();
         painter.translate(childWidget->pos());
@@ -85,6 +91,12 @@ void drawWidget(QPainter &painter, QWidget &widget, bool isWindow)
 }
 
 } // namespace
+
+QRect informationRect(QWidget &window)
+{
+    // A few pixels above and below for the letters a label's text reaches past its label by.
+    return informationOf(window, QPoint(0, 0)).adjusted(0, -TextOverhang, 0, TextOverhang);
+}
 
 void drawWindow(QPainter &painter, QWidget &window)
 {

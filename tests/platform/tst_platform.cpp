@@ -7,6 +7,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/TextFit.h"
 #include "platform/Units.h"
+#include "platform/WindowDrawing.h"
 #include "support/KeyTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -274,9 +276,17 @@ void TestPlatform::printWindowToPdf()
         widget.setAutoFillBackground(true);
     };
     fill(window, Qt::white);
-    auto *block = new QLabel(&window); // a black block one inch square, one inch in and half down
+    // Black blocks an inch square, one an inch in and half down, one at the top-right corner; a
+    // button under them.
+    auto *block = new QLabel(&window);
     fill(*block, Qt::black);
     block->setGeometry(twipsRect(1440, 720, 1440, 1440));
+    auto *corner = new QLabel(&window);
+    fill(*corner, Qt::black);
+    corner->setGeometry(twipsRect(9480, 0, 1440, 1440));
+    auto *button = new QPushButton("Close", &window);
+    button->setGeometry(twipsRect(1440, 5000, 1440, 600));
+    QCOMPARE(informationRect(window), twipsRect(1440, 0, 9480, 2160).adjusted(0, -4, 0, 4));
 
     ScriptedDialogs dialogs;
     dialogs.printerAnswers.enqueue(std::nullopt); // cancelled: nothing printed, no error
@@ -288,14 +298,19 @@ void TestPlatform::printWindowToPdf()
     QVERIFY(printWindow(dialogs, window, "Window").ok());
     QCOMPARE(dialogs.printerDialogs, 2);
 
-    // At 72 dpi a pixel is a point, 20 twips: the block lies at 72..144 across, 36..108 down.
+    // At 72 dpi a pixel is a point. The information, 6.58 inches wide (with 4 pixels above and
+    // below), fills the page's 8.5: scaled by 1.291, the first block lies at 0..93 across,
+    // 50..143 down, the second reaches the right edge; the button is not printed.
     QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, dir.filePath("page")});
     const QImage page(dir.filePath("page.png"));
     QVERIFY(!page.isNull());
     QCOMPARE(page.size(), QSize(612, 792));
     const auto isDark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 64; };
-    QVERIFY(isDark(74, 38) && isDark(142, 106) && isDark(108, 72));
-    QVERIFY(!isDark(69, 72) && !isDark(147, 72) && !isDark(108, 33) && !isDark(108, 111));
+    QVERIFY(isDark(2, 53) && isDark(90, 140) && isDark(609, 7) && isDark(524, 94));
+    QVERIFY(!isDark(97, 94) && !isDark(45, 47) && !isDark(45, 147) && !isDark(514, 94));
+    for (int y = 155; y < 792; y += 10)
+        for (int x = 0; x < 612; x += 10)
+            QVERIFY(!isDark(x, y));
 }
 
 void TestPlatform::textsKeepToTheirRoom_data()

@@ -5,6 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
 #include "platform/Units.h"
+#include "platform/WindowDrawing.h"
 #include "reports/TeamTables.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
@@ -375,20 +376,32 @@ void TestReports::printsToPdf()
         QVERIFY2(QFileInfo(pdf).size() < 200 * 1024,
                  qPrintable(QString::number(QFileInfo(pdf).size())));
         const QVector<PdfWord> words = pdfWords(pdf);
+        // The table without its buttons fills the Letter page's 612 points: one factor across
+        // and down, from the information's top-left.
+        const QRect information = informationRect(*table);
+        const double factor = std::min(2.0, 816.0 / information.width());
+        QVERIFY(factor > 1.0);
+        for (const PdfWord &w : words)
+            QVERIFY2(w.text != "Print" && w.text != "Close", qPrintable(w.text));
+        double right = 0;
+        for (const PdfWord &w : words)
+            right = std::max(right, w.xMax);
         int placed = 0;
         for (QLabel *label : table->findChildren<QLabel *>()) {
             const QString text = label->text();
             if (!label->isVisibleTo(table.get()) || text.isEmpty() || text.contains(' '))
                 continue;
-            // The screen pixel is three quarters of a point.
+            // The screen pixel is three quarters of a point, times the factor.
             const QRect shown = QStyle::alignedRect(
                 Qt::LeftToRight, label->alignment(),
                 QSize(label->fontMetrics().horizontalAdvance(text), label->fontMetrics().height()),
                 label->contentsRect());
-            const QPointF at = QPointF(label->mapTo(table.get(), shown.topLeft())) * 0.75;
+            const QPointF at =
+                QPointF(label->mapTo(table.get(), shown.topLeft()) - information.topLeft()) *
+                factor * 0.75;
             const bool found = std::any_of(words.cbegin(), words.cend(), [&](const PdfWord &w) {
-                return w.text == text && qAbs(w.xMin - at.x()) <= 1.0 &&
-                       qAbs(w.yMin - at.y()) <= 1.0;
+                return w.text == text && qAbs(w.xMin - at.x()) <= 1.5 &&
+                       qAbs(w.yMin - at.y()) <= 1.5;
             });
             QVERIFY2(found, qPrintable(QString("%1 \"%2\" at %3, %4")
                                            .arg(label->objectName(), text)
@@ -397,6 +410,8 @@ void TestReports::printsToPdf()
             ++placed;
         }
         QVERIFY(placed > 30);
+        // The rightmost text ends within 1 % of the page's width from its right edge at most.
+        QVERIFY2(right <= 612.0 && right >= 612.0 * 0.95, qPrintable(QString::number(right)));
     }
     QCOMPARE(m_dialogs.printerDialogs, 2);
     QCOMPARE(m_dialogs.printedNames,
