@@ -20,6 +20,7 @@
 #include "platform/Pictures.h"
 #include "platform/TextFit.h"
 #include "platform/Units.h"
+#include "platform/UserFolders.h"
 #include "reports/StatsExport.h"
 #include "reports/frmMoreStatistics.h"
 #include "reports/frmPitchCounts.h"
@@ -617,9 +618,8 @@ void frmMain::cardOptions()
 
 void frmMain::exportStatistics()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> folder =
-        m_dialogs.chooseFolder(QStringLiteral("Export Statistics"), documents);
+        m_dialogs.chooseFolder(QStringLiteral("Export Statistics"), documentsFolder());
     if (!folder)
         return;
     Outcome<QStringList> written = [&] {

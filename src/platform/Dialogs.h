@@ -73,4 +73,7 @@ public:
     virtual void
     previewPrint(const QString &documentName,
                  const std::function<void(QPrinter &printer, bool previewing)> &draw) = 0;
+
+    // After a print went to a file: tells the user its name and folder.
+    virtual void printedToFile(const QString &path) = 0;
 };

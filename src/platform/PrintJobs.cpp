@@ -43,12 +43,25 @@ QString printDocumentName(const QString &whose, const QString &what)
     return whose.isEmpty() ? what : whose + QStringLiteral(" - ") + what;
 }
 
+namespace {
+
+// A print that went to a file says where.
+Outcome<void> told(Dialogs &dialogs, const QPrinter &printer, Outcome<void> printed)
+{
+    if (printed && printer.outputFormat() == QPrinter::PdfFormat &&
+        !printer.outputFileName().isEmpty())
+        dialogs.printedToFile(printer.outputFileName());
+    return printed;
+}
+
+} // namespace
+
 Outcome<void> printWindow(Dialogs &dialogs, QWidget &window, const QString &documentName)
 {
     std::unique_ptr<QPrinter> printer = dialogs.choosePrinter(documentName);
     if (!printer)
         return {};
-    return PrintForm(window, *printer);
+    return told(dialogs, *printer, PrintForm(window, *printer));
 }
 
 Outcome<void> printDrawing(Dialogs &dialogs, const QString &documentName,
@@ -64,7 +77,10 @@ Outcome<void> printFittedDrawing(Dialogs &dialogs, const QString &documentName,
     std::unique_ptr<QPrinter> printer = dialogs.choosePrinter(documentName);
     if (!printer)
         return {};
-    PainterCanvas canvas(*printer);
-    draw(canvas, (printer->pageRect(QPrinter::Inch).size() * TwipsPerInch).toSize());
-    return canvas.endDoc();
+    Outcome<void> printed = [&] {
+        PainterCanvas canvas(*printer);
+        draw(canvas, (printer->pageRect(QPrinter::Inch).size() * TwipsPerInch).toSize());
+        return canvas.endDoc();
+    }();
+    return told(dialogs, *printer, printed);
 }

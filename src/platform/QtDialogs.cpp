@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "Units.h"
+#include "UserFolders.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -111,10 +112,8 @@ std::unique_ptr<QPrinter> suggestedPrinter(const QString &documentName)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(documentName);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    printer->setOutputFileName(QDir(folder).filePath(documentName + QStringLiteral(".pdf")));
+    printer->setOutputFileName(
+        QDir(documentsFolder()).filePath(documentName + QStringLiteral(".pdf")));
     // The file name made the printer a PDF writer. Where there is a real printer it stays the one
     // the dialog offers first, the file ready should the user choose PDF; without one this changes
     // nothing.
@@ -138,12 +137,25 @@ void QtDialogs::previewPrint(const QString &documentName,
     std::unique_ptr<QPrinter> printer = suggestedPrinter(documentName);
     QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
     dialog.setWindowTitle(documentName);
+    QString savedTo;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&draw](QPrinter *target) {
+                     [&draw, &savedTo](QPrinter *target) {
                          // The preview records the pages through a picture engine.
-                         draw(*target, target->paintEngine()->type() == QPaintEngine::Picture);
+                         const bool previewing =
+                             target->paintEngine()->type() == QPaintEngine::Picture;
+                         draw(*target, previewing);
+                         if (!previewing && target->outputFormat() == QPrinter::PdfFormat)
+                             savedTo = target->outputFileName();
                      });
     dialog.exec();
+    if (!savedTo.isEmpty())
+        printedToFile(savedTo);
+}
+
+void QtDialogs::printedToFile(const QString &path)
+{
+    message(savedFileText(path), QStringLiteral("Printed to a File"), MessageButtons::OK,
+            MessageIcon::Information);
 }
 
 std::optional<QString> QtDialogs::askText(const QString &title, const QString &label,

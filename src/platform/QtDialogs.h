@@ -22,6 +22,7 @@ public:
     std::unique_ptr<QPrinter> choosePrinter(const QString &documentName) override;
     void previewPrint(const QString &documentName,
                       const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
+    void printedToFile(const QString &path) override;
 };
 
 // The printer the print dialog opens with: named `documentName`, with "<documentName>.pdf" in

@@ -7,6 +7,7 @@
 #include "core/TeamFolder.h"
 #include "platform/BusyPointer.h"
 #include "platform/DialogKeys.h"
+#include "platform/UserFolders.h"
 #include "platform/WindowHost.h"
 
 #include <QDate>
@@ -33,8 +34,7 @@ frmImportRoster *frmImportRoster::open(WindowHost &main)
         main.dialogs().message(text, Title, MessageButtons::OK, MessageIcon::Exclamation);
     };
     const std::optional<QString> path = main.dialogs().openFile(
-        "Roster Files (*.csv;*.txt)|*.csv;*.txt", 1, Title,
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        "Roster Files (*.csv;*.txt)|*.csv;*.txt", 1, Title, documentsFolder());
     if (!path)
         return nullptr;
     Outcome<QByteArray> file = readRegularFile(*path, MaxRosterFileBytes);

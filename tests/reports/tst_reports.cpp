@@ -4,7 +4,9 @@
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Fonts.h"
+#include "platform/QtDialogs.h"
 #include "platform/Units.h"
+#include "platform/UserFolders.h"
 #include "platform/WindowDrawing.h"
 #include "reports/TeamTables.h"
 #include "reports/frmTeamBattingStats.h"
@@ -19,6 +21,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -155,6 +158,7 @@ private slots:
     void csvQuotesOnlyWhereNeeded();
     void exportMatchesTheTables();
     void exportIntoAFolderThatRefusesFiles();
+    void filesGoWhereTheUserIsTold();
     void exportWritesOnlyRegularFiles_data();
     void exportWritesOnlyRegularFiles();
     void keysWorkAsInADialog_data();
@@ -449,8 +453,7 @@ void TestReports::exportMatchesTheTables()
     m_main->findChild<QAction *>("mnuExport")->trigger();
     QCOMPARE(m_dialogs.folders.size(), 1);
     QCOMPARE(m_dialogs.folders[0].title, QString("Export Statistics"));
-    QCOMPARE(m_dialogs.folders[0].initialFolder,
-             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(m_dialogs.folders[0].initialFolder, documentsFolder());
     QCOMPARE(m_dialogs.messages.size(), 1);
     QCOMPARE(m_dialogs.messages[0].icon, MessageIcon::Information);
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
@@ -490,6 +493,45 @@ void TestReports::exportMatchesTheTables()
     QCOMPARE(games[3].mid(0, 2), QStringList({"Casey", "1"}));
     for (const QStringList &row : games)
         QCOMPARE(row.size(), 26);
+}
+
+// A fresh account without a documents folder: the PDF is proposed in the home folder and the
+// export's folder dialog opens there; after printing to a file and after exporting the user is
+// told the folder and the file names. With a documents folder, that one.
+void TestReports::filesGoWhereTheUserIsTold()
+{
+    writeTeam({{"Casey", season({batting(1, 3)})}});
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    QCOMPARE(documentsFolder(), home.path());
+    QCOMPARE(suggestedPrinter("Team1 - Team Batting Stats")->outputFileName(),
+             home.path() + "/Team1 - Team Batting Stats.pdf");
+
+    m_dialogs.folderAnswers.enqueue(home.path());
+    m_main->exportStatistics();
+    QCOMPARE(m_dialogs.folders.last().initialFolder, home.path());
+    QVERIFY(QFile::exists(home.path() + "/Team1 games.csv"));
+    const QString told = m_dialogs.messages.last().text;
+    QVERIFY2(told.contains(home.path()) && told.contains("Team1 batting.csv"), qPrintable(told));
+
+    frmTeamBattingStats table(*m_main);
+    const QString pdf = home.path() + "/Team1 - Team Batting Stats.pdf";
+    m_dialogs.printerAnswers.enqueue(pdf);
+    table.cmdPrint->click();
+    QCOMPARE(m_dialogs.printedFiles, QStringList{pdf});
+    QCOMPARE(savedFileText(pdf), QString("The pages were saved as \"Team1 - Team Batting "
+                                         "Stats.pdf\" in the folder \"%1\".")
+                                     .arg(home.path()));
+
+    QVERIFY(QDir(home.path()).mkdir("Documents"));
+    QCOMPARE(documentsFolder(), home.path() + "/Documents");
 }
 
 void TestReports::exportIntoAFolderThatRefusesFiles()

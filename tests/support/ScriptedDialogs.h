@@ -45,6 +45,7 @@ public:
     // Draws the preview into the PDF file queued in `previewAnswers`, as the preview shows it.
     void previewPrint(const QString &documentName,
                       const std::function<void(QPrinter &printer, bool previewing)> &draw) override;
+    void printedToFile(const QString &path) override { printedFiles.append(path); }
 
     // Answers, taken in order.
     QQueue<MessageAnswer> messageAnswers;
@@ -69,4 +70,5 @@ public:
     int printerDialogs = 0;
     QStringList printedNames; // the document name each printer dialog was asked with, in order
     QStringList previews;     // their document names
+    QStringList printedFiles; // the files the user was told prints went to
 };
