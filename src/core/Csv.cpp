@@ -1,31 +1,50 @@
 #include "Csv.h"
 
-#include <algorithm>
-
 namespace {
 
-QString csvField(const QString &field)
+bool needsQuotes(const QString &field)
 {
-    static const QString needsQuotes = QStringLiteral(",\"\r\n");
-    if (std::none_of(field.cbegin(), field.cend(), [](QChar c) { return needsQuotes.contains(c); }))
-        return field;
-    QString quoted = field;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    for (const QChar c : field)
+        switch (c.unicode()) {
+        case ',':
+        case '"':
+        case '\r':
+        case '\n': return true;
+        default: break;
+        }
+    return false;
+}
+
+void appendField(QString &text, const QString &field)
+{
+    if (!needsQuotes(field)) {
+        text += field;
+        return;
+    }
+    text += QLatin1Char('"');
+    for (const QChar c : field) {
+        if (c == QLatin1Char('"'))
+            text += QLatin1Char('"');
+        text += c;
+    }
+    text += QLatin1Char('"');
 }
 
 } // namespace
 
 QByteArray csvFile(const QVector<QStringList> &rows)
 {
-    QByteArray bytes("\xEF\xBB\xBF");
+    // The whole file as one text, encoded once.
+    QString text;
+    text.reserve(rows.size() * 96);
+    text += QChar(0xFEFF);
     for (const QStringList &row : rows) {
-        QStringList fields;
-        fields.reserve(row.size());
-        for (const QString &field : row)
-            fields.append(csvField(field));
-        bytes += fields.join(QLatin1Char(',')).toUtf8();
-        bytes += "\r\n";
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += QLatin1Char(',');
+            appendField(text, row[i]);
+        }
+        text += QLatin1String("\r\n");
     }
-    return bytes;
+    return text.toUtf8();
 }
