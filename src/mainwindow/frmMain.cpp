@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "PlayerPage.h"
 #include "cards/frmCardOptions.h"
 #include "cards/frmPictureCrop.h"
 #include "cards/frmTeamCards.h"
@@ -27,6 +26,7 @@
 #include "reports/frmSeasonProgress.h"
 #include "reports/frmTeamBattingStats.h"
 #include "reports/frmTeamPitchingStats.h"
+#include "tables/PlayerPage.h"
 #include "team/frmChoosePlayer.h"
 #include "team/frmImportRoster.h"
 #include "team/frmNameTeam.h"
@@ -69,45 +69,6 @@ constexpr int ValueWidth = 1000;
 constexpr int StatsRow = 330;
 constexpr int BattingTitleTop = 4440;
 constexpr int PitchingTitleTop = 6240;
-
-struct Pair
-{
-    const char *caption;
-    const char *value;
-};
-
-// Rows of four caption/value pairs; an empty caption leaves the column free.
-const QVector<QVector<Pair>> BattingRows = {
-    {{"Games:", "lblBGames"},
-     {"Doubles:", "lblBDoubles"},
-     {"RBIs:", "lblBRBIs"},
-     {"Strikeouts:", "lblBSOs"}},
-    {{"At Bats:", "lblBAtBats"},
-     {"Triples:", "lblBTriples"},
-     {"Runs:", "lblBRuns"},
-     {"Stolen Bases:", "lblBSBs"}},
-    {{"Hits:", "lblBHits"},
-     {"HRs:", "lblBHomers"},
-     {"Walks:", "lblBWalks"},
-     {"Slugging %:", "lblBSlug"}},
-    {{"Average:", "lblBAvg"}},
-};
-const QVector<QVector<Pair>> PitchingRows = {
-    {{"Games:", "lblPGames"},
-     {"Wins:", "lblPWins"},
-     {"Hits:", "lblPHits"},
-     {"Strikeouts:", "lblPSOs"}},
-    {{"At Bats:", "lblPAtBats"},
-     {"Losses:", "lblPLosses"},
-     {"Walks:", "lblPWalks"},
-     {"Strikes:", "lblPStrikes"}},
-    {{"Innings:", "lblPInnings"},
-     {"Saves:", "lblPSaves"},
-     {"Runs:", "lblPRuns"},
-     {"Balls:", "lblPBalls"}},
-    {{"", ""}, {"", ""}, {"", ""}, {"Wild Pitches:", "lblWildPitches"}},
-    {{"ERA:", "lblPERA"}},
-};
 
 // A header value stands beside the photo and keeps to the room its layout gives it; a figure
 // below the photo widens as far as its text needs.
@@ -249,17 +210,9 @@ void frmMain::buildSummaryPage()
 
     const QFont headerCaption = windowFont("MS Sans Serif", 13.5);
     const QFont headerValue = windowFont("Comic Sans MS", 14.25);
-    const struct
-    {
-        const char *caption, *captionName, *value;
-    } header[] = {
-        {"Player:", "lblPlayer", "lblPlayerName"},       {"Team:", "lblTeam", "lblTeamName"},
-        {"Position:", "lblPosition", "lblPositionName"}, {"Bats:", "lblBats", "lblBatsSide"},
-        {"Throws:", "Label3", "lblThrowsSide"},
-    };
     const int valueWidth = PageWidth - PhotoWidth - 480 - HeaderValueLeft;
     int top = HeaderTop;
-    for (const auto &row : header) {
+    for (const SummaryHeaderRow &row : summaryHeaderRows()) {
         label(row.captionName, row.caption, headerCaption,
               QRect(HeaderCaptionLeft, top, 1380, 390));
         m_values.insert(row.value, label(row.value, "", headerValue,
@@ -279,10 +232,10 @@ void frmMain::buildSummaryPage()
     const QFont title = windowFont("Arial", 12, true, true);
     const QFont stats = windowFont("MS Sans Serif", 12, true);
     const auto block = [&](const QString &heading, int titleTop,
-                           const QVector<QVector<Pair>> &rows) {
+                           const QVector<QVector<SummaryPair>> &rows) {
         label("", heading, title, QRect(HeaderCaptionLeft, titleTop, 3000, 330));
         int rowTop = titleTop + 390;
-        for (const QVector<Pair> &row : rows) {
+        for (const QVector<SummaryPair> &row : rows) {
             for (int column = 0; column < row.size(); ++column) {
                 if (!*row[column].caption)
                     continue;
@@ -296,8 +249,8 @@ void frmMain::buildSummaryPage()
             rowTop += StatsRow;
         }
     };
-    block("Batting Stats:", BattingTitleTop, BattingRows);
-    block("Pitching Stats:", PitchingTitleTop, PitchingRows);
+    block(SummaryBattingTitle, BattingTitleTop, summaryBattingRows());
+    block(SummaryPitchingTitle, PitchingTitleTop, summaryPitchingRows());
     // The page's texts always come in one order: their labels are found once, not at every refresh.
     for (const auto &[name, text] : summaryTexts(MainState{}))
         m_summaryLabels.append(m_values.value(QString::fromLatin1(name)));

@@ -1,7 +1,7 @@
 // The main window through its menus and the scripted dialogs, on fixture data folders.
 
 #include "core/RecordFiles.h"
-#include "mainwindow/PlayerPage.h"
+#include "tables/PlayerPage.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmHelp.h"
 #include "platform/Fonts.h"

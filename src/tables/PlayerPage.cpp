@@ -4,6 +4,63 @@
 #include "core/Innings.h"
 #include "core/Statistics.h"
 
+namespace {
+
+// Rows of four caption/value pairs; an empty caption leaves the column free.
+const QVector<QVector<SummaryPair>> BattingRows = {
+    {{"Games:", "lblBGames"},
+     {"Doubles:", "lblBDoubles"},
+     {"RBIs:", "lblBRBIs"},
+     {"Strikeouts:", "lblBSOs"}},
+    {{"At Bats:", "lblBAtBats"},
+     {"Triples:", "lblBTriples"},
+     {"Runs:", "lblBRuns"},
+     {"Stolen Bases:", "lblBSBs"}},
+    {{"Hits:", "lblBHits"},
+     {"HRs:", "lblBHomers"},
+     {"Walks:", "lblBWalks"},
+     {"Slugging %:", "lblBSlug"}},
+    {{"Average:", "lblBAvg"}},
+};
+const QVector<QVector<SummaryPair>> PitchingRows = {
+    {{"Games:", "lblPGames"},
+     {"Wins:", "lblPWins"},
+     {"Hits:", "lblPHits"},
+     {"Strikeouts:", "lblPSOs"}},
+    {{"At Bats:", "lblPAtBats"},
+     {"Losses:", "lblPLosses"},
+     {"Walks:", "lblPWalks"},
+     {"Strikes:", "lblPStrikes"}},
+    {{"Innings:", "lblPInnings"},
+     {"Saves:", "lblPSaves"},
+     {"Runs:", "lblPRuns"},
+     {"Balls:", "lblPBalls"}},
+    {{"", ""}, {"", ""}, {"", ""}, {"Wild Pitches:", "lblWildPitches"}},
+    {{"ERA:", "lblPERA"}},
+};
+
+} // namespace
+
+const QVector<SummaryHeaderRow> &summaryHeaderRows()
+{
+    static const QVector<SummaryHeaderRow> rows = {
+        {"Player:", "lblPlayer", "lblPlayerName"},       {"Team:", "lblTeam", "lblTeamName"},
+        {"Position:", "lblPosition", "lblPositionName"}, {"Bats:", "lblBats", "lblBatsSide"},
+        {"Throws:", "Label3", "lblThrowsSide"},
+    };
+    return rows;
+}
+
+const QVector<QVector<SummaryPair>> &summaryBattingRows()
+{
+    return BattingRows;
+}
+
+const QVector<QVector<SummaryPair>> &summaryPitchingRows()
+{
+    return PitchingRows;
+}
+
 LabelTexts summaryTexts(const MainState &state)
 {
     const SeasonTotals &t = state.totals;
