@@ -14,8 +14,9 @@ declare -A allowed=(
   [reports]="core platform tables reports"
   [cards]="core platform tables cards"
   [misc]="core platform tables misc"
-  [mainwindow]="core platform tables team games reports cards misc mainwindow"
-  [app]="core platform tables team games reports cards misc mainwindow app"
+  [documents]="core platform tables games reports documents"
+  [mainwindow]="core platform tables team games reports cards misc documents mainwindow"
+  [app]="core platform tables team games reports cards misc documents mainwindow app"
 )
 
 failures=0

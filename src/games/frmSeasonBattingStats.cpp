@@ -1,8 +1,6 @@
 #include "frmSeasonBattingStats.h"
 
-namespace {
-
-QVector<TableColumn> battingColumns()
+QVector<TableColumn> seasonBattingColumns()
 {
     // The date cells stand 120 twips wider on each side than 795 about the same centre: a full date
     // in the substitute font needs it.
@@ -11,11 +9,9 @@ QVector<TableColumn> battingColumns()
            battingCountColumns();
 }
 
-} // namespace
-
 frmSeasonBattingStats::frmSeasonBattingStats(WindowHost &main)
     : GameListWindow(main, "Season Batting Stats", "Player Batting Statistics", 4170, 2745,
-                     battingColumns(), 5870, 2970)
+                     seasonBattingColumns(), 5870, 2970)
 {
     setObjectName("frmSeasonBattingStats");
     load([this](const GameRecords &records) -> Outcome<void> {

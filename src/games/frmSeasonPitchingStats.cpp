@@ -4,9 +4,7 @@
 #include "platform/TextFit.h"
 #include "platform/Units.h"
 
-namespace {
-
-QVector<TableColumn> pitchingColumns()
+QVector<TableColumn> seasonPitchingColumns()
 {
     // The date cells are widened about their centre as in the batting list.
     return {{"DateLabel", "Date", 1920, "lblDate", 1665, 1035},
@@ -25,11 +23,9 @@ QVector<TableColumn> pitchingColumns()
             {"ERALabel", "ERA", 8805, "lblPERA", 8760, 495}};
 }
 
-} // namespace
-
 frmSeasonPitchingStats::frmSeasonPitchingStats(WindowHost &main)
     : GameListWindow(main, "Season Pitching Stats", "Player Pitching Statistics", 4110, 2865,
-                     pitchingColumns(), 5865, 2730)
+                     seasonPitchingColumns(), 5865, 2730)
 {
     setObjectName("frmSeasonPitchingStats");
     const auto recordLabel = [this](const char *name, const QString &text, const QRect &twips) {

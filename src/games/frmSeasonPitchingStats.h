@@ -2,6 +2,9 @@
 
 #include "GameListWindow.h"
 
+// The list's columns; the printed season report takes its captions from here too.
+QVector<TableColumn> seasonPitchingColumns();
+
 // The games the current player pitched, 25 a page, with the season row and his won-lost-saved
 // record.
 class frmSeasonPitchingStats : public GameListWindow

@@ -7,6 +7,7 @@
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
 #include "core/Roster.h"
+#include "documents/SeasonReportPrint.h"
 #include "games/frmBoxScore.h"
 #include "games/frmSeasonBattingStats.h"
 #include "games/frmSeasonPitchingStats.h"
@@ -90,10 +91,10 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
     page->setFixedWidth(right);
 }
 
-const char *const TeamItems[] = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
-                                 "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
-                                 "actNextPlayer", "actPreviousPlayer", "mnuExport",
-                                 "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards"};
+const char *const TeamItems[] = {
+    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro", "mnuChoosePlayer",
+    "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",  "mnuMoreStats",
+    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -135,6 +136,7 @@ void frmMain::buildMenus()
     item(file, "mnuNewTeam", "New &Team", true, &frmMain::newTeam);
     item(file, "mnuOpenTeam", "Open Tea&m", true, &frmMain::openTeam);
     item(file, "mnuExport", "&Export Statistics...", false, &frmMain::exportStatistics);
+    item(file, "mnuSeasonReport", "Print Season Re&port...", false, &frmMain::seasonReport);
     file->addSeparator();
     item(file, "mnuExit", "E&xit", true, &frmMain::exitProgram);
 
@@ -557,6 +559,11 @@ void frmMain::editPicture()
 {
     if (const auto owner = currentPlayerOwner())
         showWindow<frmPictureCrop>(*owner, [this] { return new frmPictureCrop(*this); });
+}
+
+void frmMain::seasonReport()
+{
+    printSeasonReport(*this);
 }
 
 void frmMain::teamCards()

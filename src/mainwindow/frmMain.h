@@ -66,6 +66,7 @@ public slots:
     void pitchCounts();
     void seasonProgress();
     void exportStatistics();
+    void seasonReport();
     void editPicture();
     void viewCard();
     void cardOptions();

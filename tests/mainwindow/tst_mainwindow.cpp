@@ -22,7 +22,8 @@ namespace {
 const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
                                "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
                                "actNextPlayer", "actPreviousPlayer", "mnuExport",
-                               "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards"};
+                               "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards",
+                               "mnuSeasonReport"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                  "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -100,6 +101,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuNewTeam", "New &Team"},
         {"mnuOpenTeam", "Open Tea&m"},
         {"mnuExport", "&Export Statistics..."},
+        {"mnuSeasonReport", "Print Season Re&port..."},
         {"mnuExit", "E&xit"},
         {"mnuEdit", "&Profiles"},
         {"mnuPlyrPro", "Edit &Player Profie"},
@@ -133,9 +135,10 @@ void TestMainWindow::menusReadAsGiven()
     // The export comes right after Open Team; separators after it, after the game entry and after
     // the per-game lists and after the team tables, and in Help.
     const QList<QAction *> file = window.findChild<QMenu *>("mnuFile")->actions();
-    QCOMPARE(file.size(), 5);
+    QCOMPARE(file.size(), 6);
     QCOMPARE(file[2]->objectName(), QString("mnuExport"));
-    QVERIFY(file[3]->isSeparator());
+    QCOMPARE(file[3]->objectName(), QString("mnuSeasonReport"));
+    QVERIFY(file[4]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
     QCOMPARE(stats.size(), 12);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
