@@ -15,6 +15,8 @@
 
 #include <QDir>
 
+#include <charconv>
+
 namespace StatsExport {
 
 namespace {
@@ -41,54 +43,67 @@ Outcome<Rows> tableRows(const QStringList &captions, const Seasons &seasons, Tab
     return rows;
 }
 
-QString number(int value)
+// The innings as stored ("5.1") and as true innings ("5.33"). Written as letters for the usual
+// values, 5400 times in a full team; anything else by the general rules.
+void inningsFields(CsvWriter &csv, float innings)
 {
-    return QString::number(value);
+    const int tenths = Innings::tenths(innings);
+    const int whole = Innings::whole(innings);
+    const int thirds = tenths - 10 * whole;
+    if (innings < 0 || thirds < 0 || thirds > 2) {
+        const std::optional<QString> stored = Innings::formatThirdsNotation(innings);
+        csv.field(stored ? *stored : Stats::formatSingle(innings));
+        csv.field(MoreStats::decimalInnings(innings));
+        return;
+    }
+    char text[32];
+    char *end = std::to_chars(text, text + sizeof text, whole).ptr;
+    if (thirds > 0) {
+        *end++ = '.';
+        *end++ = char('0' + thirds);
+    }
+    csv.plainField(QLatin1StringView(text, end - text));
+    // Hundredths of an inning: a third is 33.33..., never a half to round.
+    const qint64 hundredths = (qint64(3 * whole + thirds) * 100 * 2 + 3) / 6;
+    end = std::to_chars(text, text + sizeof text, hundredths / 100).ptr;
+    *end++ = '.';
+    *end++ = char('0' + hundredths % 100 / 10);
+    *end++ = char('0' + hundredths % 10);
+    csv.plainField(QLatin1StringView(text, end - text));
 }
 
-QStringList gameCells(const QString &player, const GameRecord &g)
+// Every player's games, one line each, written straight into the file's text: 27 players of 200
+// games are some 140000 fields.
+QByteArray gamesFile(const QVector<TeamTables::PlayerGames> &games)
 {
-    return {player,
-            number(g.GameNumber),
-            g.GameDate,
-            g.Opponent,
-            number(g.BHits),
-            number(g.BAtBats),
-            number(g.BRuns),
-            number(g.BWalks),
-            number(g.BDoubles),
-            number(g.BTriples),
-            number(g.BHomers),
-            number(g.BSOs),
-            number(g.BSBs),
-            number(g.BRBIs),
-            number(g.PAtBats),
-            number(g.PHits),
-            number(g.PRuns),
-            Innings::formatThirdsNotation(g.PInnings).value_or(Stats::formatSingle(g.PInnings)),
-            MoreStats::decimalInnings(g.PInnings),
-            number(g.PWalks),
-            number(g.PSOs),
-            number(g.PStrikes),
-            number(g.PBalls),
-            number(g.PWildPitches),
-            g.Decision,
-            g.Highlights};
-}
-
-Rows gameRows(const QVector<TeamTables::PlayerGames> &games)
-{
-    Rows rows{{"Player",      "Game",        "Date",  "Opponent",     "H",
-               "AB",          "R",           "BB",    "2B",           "3B",
-               "HR",          "SO",          "SB",    "RBI",          "Pitching AB",
-               "Pitching H",  "Pitching ER", "IP",    "IP decimal",   "Pitching BB",
-               "Pitching SO", "Strikes",     "Balls", "Wild Pitches", "Decision",
-               "Highlights"}};
+    CsvWriter csv;
+    for (const char *heading :
+         {"Player",     "Game",        "Date",        "Opponent",   "H",           "AB",
+          "R",          "BB",          "2B",          "3B",         "HR",          "SO",
+          "SB",         "RBI",         "Pitching AB", "Pitching H", "Pitching ER", "IP",
+          "IP decimal", "Pitching BB", "Pitching SO", "Strikes",    "Balls",       "Wild Pitches",
+          "Decision",   "Highlights"})
+        csv.field(QString::fromLatin1(heading));
+    csv.endRow();
     for (const TeamTables::PlayerGames &player : games)
         // Record 0 holds no game.
-        for (qsizetype index = 1; index < player.records.size(); ++index)
-            rows.append(gameCells(player.name, player.records[index]));
-    return rows;
+        for (qsizetype index = 1; index < player.records.size(); ++index) {
+            const GameRecord &g = player.records[index];
+            csv.field(player.name);
+            csv.field(g.GameNumber);
+            csv.field(g.GameDate);
+            csv.field(g.Opponent);
+            for (qint16 count : {g.BHits, g.BAtBats, g.BRuns, g.BWalks, g.BDoubles, g.BTriples,
+                                 g.BHomers, g.BSOs, g.BSBs, g.BRBIs, g.PAtBats, g.PHits, g.PRuns})
+                csv.field(count);
+            inningsFields(csv, g.PInnings);
+            for (qint16 count : {g.PWalks, g.PSOs, g.PStrikes, g.PBalls, g.PWildPitches})
+                csv.field(count);
+            csv.field(g.Decision);
+            csv.field(g.Highlights);
+            csv.endRow();
+        }
+    return csv.bytes();
 }
 
 } // namespace
@@ -111,7 +126,7 @@ Outcome<Files> exportFiles(const QString &appPath, const TeamFile &team)
     const auto add = [&](const QString &what, Outcome<Rows> rows) -> Outcome<void> {
         if (!rows)
             return rows.failure();
-        files.append({name + what, *rows});
+        files.append({name + what, csvFile(*rows)});
         return {};
     };
     for (Outcome<void> added :
@@ -119,13 +134,13 @@ Outcome<Files> exportFiles(const QString &appPath, const TeamFile &team)
               tableRows(captionsOf(teamBattingLayout()), *batting, TeamTables::battingTable)),
           add(QStringLiteral(" pitching.csv"),
               tableRows(captionsOf(teamPitchingLayout()), *pitching, TeamTables::pitchingTable)),
-          add(QStringLiteral(" games.csv"), Outcome<Rows>(gameRows(*games))),
           add(QStringLiteral(" more batting.csv"),
               tableRows(MoreTables::battingHeadings(), *batting, MoreTables::battingTable)),
           add(QStringLiteral(" more pitching.csv"),
               tableRows(MoreTables::pitchingHeadings(), *pitching, MoreTables::pitchingTable))})
         if (!added)
             return added.failure();
+    files.insert(2, {name + QStringLiteral(" games.csv"), gamesFile(*games)});
     return files;
 }
 
@@ -146,13 +161,13 @@ Outcome<QStringList> exportTeam(const QString &appPath, const QString &team, con
     (void)FileGroup::finishInterrupted(into);
     FileGroup group(into);
     QStringList written;
-    for (const auto &[name, rows] : *files) {
+    for (const auto &[name, bytes] : *files) {
         const QString path = into + name;
         if (Outcome<void> regular = writableAsRegularFile(path); !regular)
             return failed(QStringLiteral("\"%1\" is left as it is: %2")
                               .arg(QDir::toNativeSeparators(path), regular.error()));
         removeLeftovers(into, name);
-        group.replace(path, csvFile(rows));
+        group.replace(path, bytes);
         written.append(name);
     }
     if (Outcome<void> saved = group.commit(); !saved)

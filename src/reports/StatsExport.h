@@ -18,7 +18,7 @@ using Rows = QVector<QStringList>;
 struct File
 {
     QString name;
-    Rows rows;
+    QByteArray bytes;
 };
 using Files = QVector<File>;
 
