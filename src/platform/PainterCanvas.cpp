@@ -46,16 +46,23 @@ void PainterCanvas::startPage()
         printer->newPage();
 }
 
-QFont PainterCanvas::currentFont() const
+const PainterCanvas::Font &PainterCanvas::currentFont()
 {
-    QFont font(state().fontName);
-    // A point is 20 twips; sized in twips the font scales with the page like everything else.
-    font.setPixelSize(std::max(1, int(std::lround(state().fontSize * 20))));
-    font.setBold(state().fontBold);
-    font.setItalic(state().fontItalic);
-    if (state().fontStretch != 100)
-        font.setStretch(state().fontStretch);
-    return font;
+    const CanvasState &st = state();
+    const auto key =
+        std::make_tuple(st.fontName, st.fontSize, st.fontBold, st.fontItalic, st.fontStretch);
+    // A page sets a few fonts over and over: each is made and measured once.
+    if (!m_font || m_font->key != key) {
+        QFont font(st.fontName);
+        // A point is 20 twips; sized in twips the font scales with the page like everything else.
+        font.setPixelSize(std::max(1, int(std::lround(st.fontSize * 20))));
+        font.setBold(st.fontBold);
+        font.setItalic(st.fontItalic);
+        if (st.fontStretch != 100)
+            font.setStretch(st.fontStretch);
+        m_font.emplace(Font{key, font, QFontMetricsF(font, &m_device)});
+    }
+    return *m_font;
 }
 
 QColor PainterCanvas::color(qint32 rgb) const
@@ -81,12 +88,12 @@ QPen PainterCanvas::pen(qint32 rgb) const
 
 int PainterCanvas::textWidth(const QString &text)
 {
-    return int(std::lround(QFontMetricsF(currentFont(), &m_device).horizontalAdvance(text)));
+    return int(std::lround(currentFont().metrics.horizontalAdvance(text)));
 }
 
 int PainterCanvas::textHeight(const QString &)
 {
-    return int(std::lround(QFontMetricsF(currentFont(), &m_device).height()));
+    return int(std::lround(currentFont().metrics.height()));
 }
 
 void PainterCanvas::drawText(const QString &text)
@@ -94,10 +101,10 @@ void PainterCanvas::drawText(const QString &text)
     QPainter *p = painter();
     if (!p)
         return;
-    const QFont font = currentFont();
-    p->setFont(font);
+    const Font &font = currentFont();
+    p->setFont(font.font);
     p->setPen(color(state().foreColor));
-    const QFontMetricsF metrics(font, &m_device);
+    const QFontMetricsF &metrics = font.metrics;
     p->drawText(QPointF(state().currentX, state().currentY + metrics.ascent()), text);
 }
 

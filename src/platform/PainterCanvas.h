@@ -6,8 +6,12 @@
 #include "Canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <optional>
+#include <tuple>
 
 class PainterCanvas : public Canvas
 {
@@ -30,7 +34,13 @@ protected:
 
 private:
     QPainter *painter(); // nullptr when the device cannot be painted on
-    QFont currentFont() const;
+    struct Font
+    {
+        std::tuple<QString, double, bool, bool, int> key; // name, size, bold, italic, stretch
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Font &currentFont();
     QColor color(qint32 rgb) const;
     QPen pen(qint32 rgb) const;
 
@@ -39,4 +49,5 @@ private:
     bool m_beginFailed = false;
     QImage m_grey; // the last picture drawn in grey tones, and the picture it was made of
     qint64 m_greyOf = 0;
+    std::optional<Font> m_font;
 };
