@@ -188,6 +188,13 @@ void frmMain::buildMenus()
     item(help, "mnuAbout", "&About...", true);
     connect(m_items["mnuAbout"], &QAction::triggered, this,
             [this] { showWindow<frmAbout>({}, [this] { return new frmAbout(this); }); });
+    // The keys every desktop program answers to; the captions stay as they are.
+    for (const auto &[name, key] : {std::pair{"mnuNewTeam", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                                    std::pair{"mnuOpenTeam", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                    std::pair{"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                                    std::pair{"mnuIndex", QKeySequence(Qt::Key_F1)}})
+        if (QAction *action = m_items.value(name))
+            action->setShortcut(key);
 }
 
 void frmMain::buildSummaryPage()

@@ -1,13 +1,13 @@
 // The main window through its menus and the scripted dialogs, on fixture data folders.
 
 #include "core/RecordFiles.h"
-#include "tables/PlayerPage.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmHelp.h"
 #include "platform/Fonts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
+#include "tables/PlayerPage.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,11 +19,10 @@
 
 namespace {
 
-const QStringList TeamItems = {"mnuBoxScore",   "mnuTeamBat",        "mnuTeamPit",
-                               "mnuTeamPro",    "mnuChoosePlayer",   "mnuImportRoster",
-                               "actNextPlayer", "actPreviousPlayer", "mnuExport",
-                               "mnuMoreStats",  "mnuPitchCounts",    "mnuTeamCards",
-                               "mnuSeasonReport"};
+const QStringList TeamItems = {
+    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro", "mnuChoosePlayer",
+    "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",  "mnuMoreStats",
+    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                  "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -143,6 +142,12 @@ void TestMainWindow::menusReadAsGiven()
     QCOMPARE(stats.size(), 12);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
     QVERIFY(stats[2]->isSeparator() && stats[5]->isSeparator() && stats[8]->isSeparator());
+    // The desktop's standard keys on the items they stand for.
+    for (const auto &[name, key] : {std::pair{"mnuNewTeam", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                                    std::pair{"mnuOpenTeam", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                    std::pair{"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                                    std::pair{"mnuIndex", QKeySequence(Qt::Key_F1)}})
+        QCOMPARE(window.findChild<QAction *>(name)->shortcut(), key);
     QCOMPARE(window.windowTitle(), QString("Scorebinder"));
     QCOMPARE(window.Timer1.interval(), 500);
     QVERIFY(window.Timer1.isActive() && window.Timer1.isSingleShot());
