@@ -10,17 +10,12 @@ namespace CardSheet {
 
 inline void setFont(Canvas &canvas, const QString &name, double points, bool bold, bool italic)
 {
-    canvas.setFontName(name);
-    canvas.setFontSize(points);
-    canvas.setFontBold(bold);
-    canvas.setFontItalic(italic);
+    canvas.setFont(name, points, bold, italic);
 }
 
 inline void printAt(Canvas &canvas, const QString &text, int x, int y)
 {
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
-    canvas.print(text);
+    canvas.printAt(text, x, y);
 }
 
 inline void printCentred(Canvas &canvas, const QString &text, int centreX, int y)

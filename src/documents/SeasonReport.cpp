@@ -54,18 +54,8 @@ QVector<Table> listPages(const QStringList &headings, const QVector<GameLists::R
 
 void setFont(Canvas &canvas, double points, bool bold)
 {
-    canvas.setFontName(Font);
-    canvas.setFontSize(points);
-    canvas.setFontBold(bold);
-    canvas.setFontItalic(false);
+    canvas.setFont(Font, points, bold, false);
     canvas.setForeColor(Black);
-}
-
-void printAt(Canvas &canvas, const QString &text, int x, int y)
-{
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
-    canvas.print(text);
 }
 
 // A table across `width` twips from (left, top): each column as wide as its widest text, the first
@@ -108,7 +98,7 @@ int drawTable(Canvas &canvas, const Table &table, int left, int top, int width)
         for (int c = 0; c < columns; ++c) {
             const QString text = all[r].value(c);
             const int right = x + widths[c];
-            printAt(canvas, text, c == 0 ? x : right - canvas.textWidth(text), y);
+            canvas.printAt(text, c == 0 ? x : right - canvas.textWidth(text), y);
             x = right + gap;
         }
         y += rowHeight;
@@ -128,17 +118,17 @@ void drawSummary(Canvas &canvas, const Player &player, int left, int top, int wi
     int y = top;
     for (const SummaryHeaderRow &header : summaryHeaderRows()) {
         setFont(canvas, 12, false);
-        printAt(canvas, header.caption, left, y);
-        printAt(canvas, texts.value(header.value), left + 1600, y);
+        canvas.printAt(header.caption, left, y);
+        canvas.printAt(texts.value(header.value), left + 1600, y);
         y += row;
     }
-    printAt(canvas, texts.value("lblSeason"), left + 1600, y);
+    canvas.printAt(texts.value("lblSeason"), left + 1600, y);
     y += row * 2;
     const int column = width / 4;
     for (const auto &[title, rows] : {std::pair{SummaryBattingTitle, summaryBattingRows()},
                                       std::pair{SummaryPitchingTitle, summaryPitchingRows()}}) {
         setFont(canvas, 12, true);
-        printAt(canvas, title, left, y);
+        canvas.printAt(title, left, y);
         y += row;
         setFont(canvas, 10, false);
         for (const QVector<SummaryPair> &pairs : rows) {
@@ -147,8 +137,8 @@ void drawSummary(Canvas &canvas, const Player &player, int left, int top, int wi
                     continue;
                 const int captionEnd = left + c * column + column * 3 / 5;
                 const QString caption = QString::fromLatin1(pairs[c].caption);
-                printAt(canvas, caption, captionEnd - canvas.textWidth(caption), y);
-                printAt(canvas, texts.value(pairs[c].value), captionEnd + 90, y);
+                canvas.printAt(caption, captionEnd - canvas.textWidth(caption), y);
+                canvas.printAt(texts.value(pairs[c].value), captionEnd + 90, y);
             }
             y += row * 3 / 4;
         }
@@ -170,14 +160,14 @@ QVector<Page> pagesOf(const Report &report, const QDate &printed)
     pages.append(
         {QStringLiteral("Season Report"), [&h, printed](Canvas &canvas, int left, int top, int) {
              setFont(canvas, 24, true);
-             printAt(canvas, h.TeamName, left, top + 1440);
+             canvas.printAt(h.TeamName, left, top + 1440);
              setFont(canvas, 16, false);
              int y = top + 1440 + 720;
              for (const QString &line :
                   {h.Season, QStringLiteral("Coach: %1").arg(h.Coach),
                    QStringLiteral("Assistant: %1").arg(h.Asst),
                    QStringLiteral("Printed %1").arg(printed.toString("MM/dd/yyyy"))}) {
-                 printAt(canvas, line, left, y);
+                 canvas.printAt(line, left, y);
                  y += 480;
              }
          }});
@@ -205,7 +195,7 @@ QVector<Page> pagesOf(const Report &report, const QDate &printed)
                                   const int end = drawTable(c, table, l, t, w);
                                   if (lastPage && !note.isEmpty()) {
                                       setFont(c, TableSize, false);
-                                      printAt(c, note, l, end + 120);
+                                      c.printAt(note, l, end + 120);
                                   }
                               }});
             }
@@ -304,14 +294,14 @@ void draw(Canvas &canvas, const QSize &page, const Report &report, const QDate &
         setFont(canvas, 9, false);
         const QString heading =
             QStringList{team, season, pages[n].what}.join(QStringLiteral(" · "));
-        printAt(canvas, heading, 0, 0);
+        canvas.printAt(heading, 0, 0);
         const int under = canvas.textHeight(heading) + 60;
         canvas.setDrawWidthTwips(10);
         canvas.line(0, under, page.width(), under, Grey);
         const QString foot = QStringLiteral("page %1 of %2").arg(n + 1).arg(pages.size());
         setFont(canvas, 9, false);
-        printAt(canvas, foot, (page.width() - canvas.textWidth(foot)) / 2,
-                page.height() - canvas.textHeight(foot));
+        canvas.printAt(foot, (page.width() - canvas.textWidth(foot)) / 2,
+                       page.height() - canvas.textHeight(foot));
         pages[n].body(canvas, 0, HeadingRoom, page.width());
     }
 }

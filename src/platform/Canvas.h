@@ -47,6 +47,13 @@ public:
     void setFontBold(bool bold) { m_state.fontBold = bold; }
     void setFontItalic(bool italic) { m_state.fontItalic = italic; }
     void setFontStretch(int percent) { m_state.fontStretch = percent; }
+    void setFont(const QString &name, double points, bool bold, bool italic)
+    {
+        setFontName(name);
+        setFontSize(points);
+        setFontBold(bold);
+        setFontItalic(italic);
+    }
     void setForeColor(qint32 rgb) { m_state.foreColor = rgb; }
     void setDrawWidth(int pixels)
     {
@@ -68,6 +75,13 @@ public:
 
     // The text with its top-left corner at the current position, in the fore colour.
     void print(const QString &text) { drawText(text); }
+    // The text with its top-left corner at (x, y), which becomes the current position.
+    void printAt(const QString &text, int x, int y)
+    {
+        setCurrentX(x);
+        setCurrentY(y);
+        drawText(text);
+    }
     void line(int x1, int y1, int x2, int y2, qint32 rgb) { drawLine(QLine(x1, y1, x2, y2), rgb); }
     // A rectangle between two opposite corners, outlined or filled.
     void box(int x1, int y1, int x2, int y2, qint32 rgb)

@@ -20,18 +20,8 @@ constexpr int MinimumLabelGap = 480; // between game numbers
 
 void setFont(Canvas &canvas, double points, bool bold)
 {
-    canvas.setFontName(QStringLiteral("Arial"));
-    canvas.setFontSize(points);
-    canvas.setFontBold(bold);
-    canvas.setFontItalic(false);
+    canvas.setFont(QStringLiteral("Arial"), points, bold, false);
     canvas.setForeColor(Black);
-}
-
-void printAt(Canvas &canvas, const QString &text, int x, int y)
-{
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
-    canvas.print(text);
 }
 
 // The value axis, in thousandths: a step of 1, 2 or 5 times a power of ten giving at most five
@@ -105,8 +95,8 @@ public:
                 m_canvas.line(m_box.left(), atY, m_box.right(), atY, GridGrey);
             m_canvas.line(m_box.left() - 80, atY, m_box.left(), atY, Black);
             const QString label = valueLabel(value, scale.step, rate);
-            printAt(m_canvas, label, m_box.left() - 120 - m_canvas.textWidth(label),
-                    atY - m_canvas.textHeight(label) / 2);
+            m_canvas.printAt(label, m_box.left() - 120 - m_canvas.textWidth(label),
+                             atY - m_canvas.textHeight(label) / 2);
         }
         int every = 1;
         for (const int candidate : {1, 2, 5, 10, 20, 25, 50, 100}) {
@@ -119,14 +109,14 @@ public:
                 continue;
             m_canvas.line(x(game), m_box.bottom(), x(game), m_box.bottom() + 80, Black);
             const QString label = QString::number(game);
-            printAt(m_canvas, label, x(game) - m_canvas.textWidth(label) / 2, m_box.bottom() + 110);
+            m_canvas.printAt(label, x(game) - m_canvas.textWidth(label) / 2, m_box.bottom() + 110);
         }
         m_canvas.box(m_box.left(), m_box.top(), m_box.right(), m_box.bottom(), Black);
         const QString game = QStringLiteral("Game");
-        printAt(m_canvas, game, m_box.center().x() - m_canvas.textWidth(game) / 2,
-                m_box.bottom() + 110 + m_canvas.textHeight(game));
+        m_canvas.printAt(game, m_box.center().x() - m_canvas.textWidth(game) / 2,
+                         m_box.bottom() + 110 + m_canvas.textHeight(game));
         setFont(m_canvas, LabelPoints, true);
-        printAt(m_canvas, valueCaption, m_box.left() - AxisRoom + 60, m_box.top() - TitleRoom + 40);
+        m_canvas.printAt(valueCaption, m_box.left() - AxisRoom + 60, m_box.top() - TitleRoom + 40);
     }
 
     void drawSeries(const QVector<Series> &series)
@@ -137,7 +127,7 @@ public:
             const int width = m_canvas.textWidth(it->name);
             const int textLeft = legendRight - width;
             const int legendY = m_box.top() - TitleRoom + 40;
-            printAt(m_canvas, it->name, textLeft, legendY);
+            m_canvas.printAt(it->name, textLeft, legendY);
             m_canvas.setDrawWidthTwips(30);
             const int lineY = legendY + m_canvas.textHeight(it->name) / 2;
             m_canvas.line(textLeft - 360, lineY, textLeft - 80, lineY, it->color);
@@ -158,8 +148,8 @@ public:
     void say(const QString &text)
     {
         setFont(m_canvas, 10, false);
-        printAt(m_canvas, text, m_box.center().x() - m_canvas.textWidth(text) / 2,
-                m_box.center().y() - m_canvas.textHeight(text) / 2);
+        m_canvas.printAt(text, m_box.center().x() - m_canvas.textWidth(text) / 2,
+                         m_box.center().y() - m_canvas.textHeight(text) / 2);
     }
 
 private:
@@ -184,13 +174,13 @@ void draw(Canvas &canvas, const QRect &area, const Heading &heading,
 {
     setFont(canvas, 13, true);
     const QString title = QStringLiteral("Season Progress: %1").arg(heading.player);
-    printAt(canvas, title, area.left(), area.top());
+    canvas.printAt(title, area.left(), area.top());
     int top = area.top() + canvas.textHeight(title);
     setFont(canvas, LabelPoints, false);
     const QString subtitle = heading.season.isEmpty()
                                  ? heading.team
                                  : heading.team + QStringLiteral(" · ") + heading.season;
-    printAt(canvas, subtitle, area.left(), top);
+    canvas.printAt(subtitle, area.left(), top);
     top += canvas.textHeight(subtitle) + 120;
 
     const int plotHeight = (area.bottom() - top) / 2 - TitleRoom - GameRoom;

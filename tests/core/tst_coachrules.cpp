@@ -5,6 +5,7 @@
 #include "core/Options.h"
 #include "core/PitchCounts.h"
 #include "core/SeasonProgress.h"
+#include "support/Seasons.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -15,16 +16,6 @@
 using namespace PitchCounts;
 
 namespace {
-
-GameRecords season(const QVector<GameRecord> &games)
-{
-    GameRecords records{GameRecord{}};
-    for (int i = 0; i < games.size(); ++i) {
-        records.append(games[i]);
-        records.last().GameNumber = qint16(i + 1);
-    }
-    return records;
-}
 
 GameRecord outing(const QString &date, int strikes, int balls, float innings = 1.0f)
 {

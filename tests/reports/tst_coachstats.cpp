@@ -12,6 +12,7 @@
 #include "reports/frmSeasonProgress.h"
 #include "support/PdfPages.h"
 #include "support/RecordingCanvas.h"
+#include "support/Seasons.h"
 #include "support/TestFiles.h"
 #include "support/WindowTest.h"
 
@@ -22,16 +23,6 @@
 #include <QTest>
 
 namespace {
-
-GameRecords season(const QVector<GameRecord> &games)
-{
-    GameRecords records{GameRecord{}};
-    for (int i = 0; i < games.size(); ++i) {
-        records.append(games[i]);
-        records.last().GameNumber = qint16(i + 1);
-    }
-    return records;
-}
 
 GameRecord game(const QString &date, int hits, int atBats, int walks)
 {

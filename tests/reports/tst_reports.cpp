@@ -14,6 +14,7 @@
 #include "support/LongestGames.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Seasons.h"
 #include "support/TableKeys.h"
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
@@ -90,17 +91,6 @@ QVector<QStringList> readCsv(const QByteArray &bytes)
         }
     }
     return rows;
-}
-
-// Record 0 and the games, numbered.
-GameRecords season(const QVector<GameRecord> &games)
-{
-    GameRecords records{GameRecord{}};
-    for (int i = 0; i < games.size(); ++i) {
-        records.append(games[i]);
-        records.last().GameNumber = qint16(i + 1);
-    }
-    return records;
 }
 
 PlayerSeason player(const QString &name, const QVector<GameRecord> &games, int position = 1)
