@@ -45,7 +45,7 @@ void BenchBoxScore::submitBoxScore()
     installFontSubstitutions();
     BenchTeam team;
     ScriptedDialogs dialogs;
-    frmMain main(team.app, dialogs);
+    frmMain main(ProgramFolders{team.app, team.app}, dialogs);
     main.Timer1.stop();
 
     // Every player at 199 games, so that the box score gives him his 200th.

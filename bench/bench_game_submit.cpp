@@ -27,7 +27,7 @@ void BenchGameSubmit::submitGame()
     installFontSubstitutions();
     BenchTeam team;
     ScriptedDialogs dialogs;
-    frmMain main(team.app, dialogs);
+    frmMain main(ProgramFolders{team.app, team.app}, dialogs);
     main.Timer1.stop();
     std::unique_ptr<frmSingleGameStats> window(frmSingleGameStats::open(main));
     QVERIFY(window);

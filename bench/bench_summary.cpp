@@ -25,7 +25,7 @@ void BenchSummary::refreshSummary()
     installFontSubstitutions();
     BenchTeam team;
     ScriptedDialogs dialogs;
-    frmMain main(team.app, dialogs);
+    frmMain main(ProgramFolders{team.app, team.app}, dialogs);
     main.Timer1.stop();
     const std::vector<std::string> files =
         Floor::nativePaths({RecordFiles::teamFilePath(team.app, "Team1"),

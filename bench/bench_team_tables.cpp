@@ -35,7 +35,7 @@ void BenchTeamTables::initTestCase()
 {
     installFontSubstitutions();
     m_team = std::make_unique<BenchTeam>();
-    m_main = std::make_unique<frmMain>(m_team->app, m_dialogs);
+    m_main = std::make_unique<frmMain>(ProgramFolders{m_team->app, m_team->app}, m_dialogs);
     m_main->Timer1.stop();
     m_floorFiles = Floor::nativePaths(m_team->statsFiles);
 }

@@ -98,7 +98,7 @@ std::optional<CardSheet::TeamSheets> frmTeamCards::gatherCards()
     QStringList problems;
     {
         BusyPointer busy;
-        Outcome<QImage> logo = LoadPicture(app + QStringLiteral("logo2.bmp"));
+        Outcome<QImage> logo = LoadPicture(state.ShippedPath + QStringLiteral("logo2.bmp"));
         if (!logo) {
             tell(logo.error());
             return std::nullopt;

@@ -315,7 +315,7 @@ Outcome<CardSheet::BackSheet> frmViewCard::backSheet() const
 {
     const MainState &state = m_host.state();
     // Every back carries the logo: without it no sheet is printed, rather than half a card.
-    Outcome<QImage> logo = LoadPicture(state.ApplicationPath + QStringLiteral("logo2.bmp"));
+    Outcome<QImage> logo = LoadPicture(state.ShippedPath + QStringLiteral("logo2.bmp"));
     if (!logo)
         return logo.failure();
     CardSheet::BackSheet sheet;

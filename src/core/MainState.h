@@ -10,7 +10,8 @@
 
 struct MainState
 {
-    QString ApplicationPath; // with a trailing "/"
+    QString ApplicationPath; // the data folder, with a trailing "/"
+    QString ShippedPath;     // the folder of the shipped files (tips, help, logo), with a "/"
     QString TeamName;        // "" = no team
     QString PlayerName;      // "" = no player
     QString TeamPath;        // the team file chosen in the open-team dialog

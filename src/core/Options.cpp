@@ -166,6 +166,16 @@ Outcome<CardPrinting> readCardPrinting(QSettings &settings)
     return printing;
 }
 
+const QString TipsGroup = QStringLiteral("Tips");
+
+Outcome<bool> readShowAtStartUp(QSettings &settings)
+{
+    const QString show = settings.value("ShowAtStartUp", "true").toString().trimmed();
+    if (show != QLatin1String("true") && show != QLatin1String("false"))
+        return Failure{QStringLiteral("ShowAtStartUp is neither true nor false")};
+    return show == QLatin1String("true");
+}
+
 } // namespace
 
 PitchRules readPitchRules(const QString &appPath)
@@ -211,6 +221,20 @@ Outcome<void> writeCardPrinting(const QString &appPath, const CardPrinting &prin
     return writeGroup(appPath, CardsGroup, [&printing](QSettings &settings) {
         settings.setValue("BackOffsetDown", printing.backOffsetDown);
         settings.setValue("ShortEdgeFlip", printing.shortEdgeFlip);
+    });
+}
+
+TipsRead readTips(const QString &appPath)
+{
+    auto [show, problem] =
+        readGroup<bool>(appPath, TipsGroup, true, QStringLiteral("tip options"), readShowAtStartUp);
+    return {show, problem};
+}
+
+Outcome<void> writeTips(const QString &appPath, bool showAtStartUp)
+{
+    return writeGroup(appPath, TipsGroup, [showAtStartUp](QSettings &settings) {
+        settings.setValue("ShowAtStartUp", showAtStartUp);
     });
 }
 

@@ -41,4 +41,14 @@ struct CardPrintingRead
 CardPrintingRead readCardPrinting(const QString &appPath);
 Outcome<void> writeCardPrinting(const QString &appPath, const CardPrinting &printing);
 
+// Whether the tip of the day opens at start-up.
+struct TipsRead
+{
+    bool showAtStartUp = true;
+    QString problem;
+};
+
+TipsRead readTips(const QString &appPath);
+Outcome<void> writeTips(const QString &appPath, bool showAtStartUp);
+
 } // namespace Options

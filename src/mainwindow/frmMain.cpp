@@ -4,6 +4,7 @@
 #include "cards/frmPictureCrop.h"
 #include "cards/frmTeamCards.h"
 #include "cards/frmViewCard.h"
+#include "core/Options.h"
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
 #include "core/Roster.h"
@@ -100,10 +101,11 @@ const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonB
 
 } // namespace
 
-frmMain::frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_current(applicationPath), m_state(m_current.state()),
+frmMain::frmMain(const ProgramFolders &folders, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_current(folders.data), m_state(m_current.state()),
       m_appPath(m_state.ApplicationPath), m_dialogs(dialogs), m_windows(*this, dialogs)
 {
+    m_state.ShippedPath = folders.shipped;
     setObjectName("frmMain");
     setWindowTitle(Title);
     buildMenus();
@@ -268,13 +270,17 @@ void frmMain::buildSummaryPage()
 void frmMain::startUp()
 {
     m_startUpProblems = m_current.startUp();
+    const Options::TipsRead tips = Options::readTips(m_appPath);
+    if (!tips.problem.isEmpty())
+        m_startUpProblems.append(tips.problem);
     if (!m_state.NewTeam)
         enableTeamItems();
     if (!m_state.NewPlayer) {
         showPage();
         enablePlayerItems();
     }
-    Timer1.start();
+    if (tips.showAtStartUp)
+        Timer1.start();
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -606,7 +612,7 @@ void frmMain::exportStatistics()
 
 void frmMain::showHelp()
 {
-    const QString path = m_appPath + QStringLiteral("Scorebinder Baseball.html");
+    const QString path = m_state.ShippedPath + QStringLiteral("Scorebinder Baseball.html");
     if (!QFileInfo::exists(path)) {
         tell(QStringLiteral(
                  "The help file \"%1\" was not found. Reinstall Scorebinder to get it back.")
@@ -626,7 +632,15 @@ void frmMain::showHelp()
 void frmMain::showTip()
 {
     Timer1.stop();
-    showWindow<frmTip>({}, [this] { return new frmTip(m_appPath, this); });
+    showWindow<frmTip>({}, [this] {
+        auto *tip = new frmTip(m_state.ShippedPath, this);
+        tip->chkShowTips->setChecked(Options::readTips(m_appPath).showAtStartUp);
+        connect(tip->chkShowTips, &QCheckBox::toggled, this, [this](bool show) {
+            if (Outcome<void> kept = Options::writeTips(m_appPath, show); !kept)
+                tell(kept.error());
+        });
+        return tip;
+    });
 }
 
 QWidget *frmMain::showWindow(const QMetaObject &key, const WindowOwner &owner,

@@ -6,6 +6,7 @@
 #include "core/CurrentTeam.h"
 #include "core/MainState.h"
 #include "core/Outcome.h"
+#include "core/ProgramFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowRegistry.h"
@@ -27,7 +28,7 @@ class frmMain : public QMainWindow, public WindowHost
     Q_OBJECT
 
 public:
-    frmMain(const QString &applicationPath, Dialogs &dialogs, QWidget *parent = nullptr);
+    frmMain(const ProgramFolders &folders, Dialogs &dialogs, QWidget *parent = nullptr);
 
     MainState &state() override { return m_state; }
     Dialogs &dialogs() override { return m_dialogs; }

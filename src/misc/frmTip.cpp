@@ -16,7 +16,7 @@ constexpr qint64 MaxTipFileBytes = 1024 * 1024;
 
 } // namespace
 
-frmTip::frmTip(const QString &applicationPath, QWidget *parent, std::function<double()> random)
+frmTip::frmTip(const QString &shippedPath, QWidget *parent, std::function<double()> random)
     : QWidget(parent), m_random(std::move(random))
 {
     setObjectName("frmTip");
@@ -52,9 +52,13 @@ frmTip::frmTip(const QString &applicationPath, QWidget *parent, std::function<do
     cmdNextTip->setObjectName("cmdNextTip");
     cmdNextTip->setGeometry(twipsRect(4920, 600, 960, 375));
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::DoNextTip);
+    chkShowTips = new QCheckBox("&Show tips at start-up", this);
+    chkShowTips->setObjectName("chkShowTips");
+    chkShowTips->setGeometry(twipsRect(120, 2880, 4680, 315));
+    chkShowTips->setChecked(true);
     behaveLikeDialog(*this, cmdOK, nullptr);
 
-    const QString path = applicationPath + TipFile;
+    const QString path = shippedPath + TipFile;
     if (!QFileInfo::exists(path)) {
         lblTipText->setText("That the " + TipFile +
                             " file was not found? \r\n\r\nCreate a text file named " + TipFile +

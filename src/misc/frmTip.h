@@ -1,7 +1,9 @@
 #pragma once
 
-// Tip of the day: a random line of the tip file in the program's folder.
+// Tip of the day: a random line of the tip file among the shipped files; below it the choice
+// whether it opens at start-up, which the main window keeps.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -15,7 +17,7 @@ class frmTip : public QWidget
 
 public:
     // `random` gives a number in [0, 1); the clock-seeded generator unless a test gives its own.
-    explicit frmTip(const QString &applicationPath, QWidget *parent = nullptr,
+    explicit frmTip(const QString &shippedPath, QWidget *parent = nullptr,
                     std::function<double()> random = {});
 
     // Reads every line of the file as a tip, blank lines included; false when there is no file.
@@ -24,6 +26,7 @@ public:
     const QStringList &tips() const { return m_tips; }
 
     QLabel *lblTipText;
+    QCheckBox *chkShowTips; // checked unless the main window says otherwise
     QPushButton *cmdNextTip;
     QPushButton *cmdOK;
 

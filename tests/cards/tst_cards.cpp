@@ -699,7 +699,8 @@ void TestCards::init()
     m_host = std::make_unique<FakeHost>();
     m_host->s = smith();
     m_host->s.ApplicationPath = m_dir->path() + QLatin1Char('/');
-    writeBytes(m_host->s.ApplicationPath + "logo2.bmp",
+    m_host->s.ShippedPath = m_dir->path() + QStringLiteral("/shipped/");
+    writeBytes(m_host->s.ShippedPath + "logo2.bmp",
                readBytes(QStringLiteral(SCOREBINDER_ASSETS "/logo2.bmp")));
     m_view = std::make_unique<frmViewCard>(*m_host);
 }
@@ -917,7 +918,7 @@ void TestCards::missingLogoPrintsNothing()
 {
     QFETCH(QByteArray, logo);
     QFETCH(QString, reason);
-    const QString path = m_host->s.ApplicationPath + "logo2.bmp";
+    const QString path = m_host->s.ShippedPath + "logo2.bmp";
     QFile::remove(path);
     if (!logo.isEmpty())
         writeBytes(path, logo);
@@ -1009,9 +1010,10 @@ void TestCards::printedSheetsPlaceTheirTexts()
 void TestCards::longTextsFitOnScreenAndInThePdf()
 {
     MainState &s = m_host->s;
-    const QString app = s.ApplicationPath;
+    const MainState folders = s;
     s = longest();
-    s.ApplicationPath = app;
+    s.ApplicationPath = folders.ApplicationPath;
+    s.ShippedPath = folders.ShippedPath;
     s.CardsPerPage = 2;
     m_view->reload();
     m_view->Timer1Tick();
@@ -1230,7 +1232,7 @@ void TestCards::previewShowsBothSheets()
     QVERIFY(qGray(page.pixel(300, 0)) < 230);
     QVERIFY(qGray(page.pixel(300, 10)) > 250);
 
-    QFile::remove(s.ApplicationPath + "logo2.bmp");
+    QFile::remove(s.ShippedPath + "logo2.bmp");
     view.cmdPreview->click();
     QCOMPARE(m_host->d.previews.size(), 1);
     QCOMPARE(m_host->d.messages.size(), 1);

@@ -94,7 +94,7 @@ void TestTeamCards::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_host = std::make_unique<FakeHost>();
     CubsFolder::setUp(m_host->s, m_dir->path() + "/");
-    writeBytes(m_host->s.ApplicationPath + "logo2.bmp",
+    writeBytes(m_host->s.ShippedPath + "logo2.bmp",
                readBytes(QStringLiteral(SCOREBINDER_ASSETS "/logo2.bmp")));
 }
 

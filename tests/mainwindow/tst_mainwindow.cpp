@@ -1,8 +1,10 @@
 // The main window through its menus and the scripted dialogs, on fixture data folders.
 
+#include "core/Options.h"
 #include "core/RecordFiles.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmHelp.h"
+#include "misc/frmTip.h"
 #include "platform/Fonts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -73,6 +75,7 @@ private slots:
     void openTeamRefusals();
     void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
+    void tipsAtStartUpAreTheUsersChoice();
     void helpOpensAtItsIndex();
     void helpThatIsNoPlainFile();
     void longestValuesShowWhole_data();
@@ -94,7 +97,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::menusReadAsGiven()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     const QList<QPair<QString, QString>> captions = {
         {"mnuFile", "&File"},
         {"mnuNewTeam", "New &Team"},
@@ -193,7 +196,7 @@ void TestMainWindow::startUpStates()
     if (settings != "-")
         writeBytes(settingsPath, settings);
     {
-        frmMain window(m_app, m_dialogs);
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
         QCOMPARE(enabledItems(window), sorted(AlwaysEnabled + enabled));
         QTEST(window.state().TeamName, "team");
         QTEST(window.state().PlayerName, "player");
@@ -277,13 +280,13 @@ void TestMainWindow::summaryShowsThePlayer_data()
 void TestMainWindow::summaryShowsThePlayer()
 {
     QFETCH(QString, label);
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     QTEST(window.findChild<QLabel *>(label)->text(), "shown");
 }
 
 void TestMainWindow::nextPlayerReplacesEverything()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     // The stored photo path names another machine: the copy in the team folder is shown.
     QCOMPARE(window.state().PlayerPicturePath, m_app + "Team1/Player1.bmp");
     QCOMPARE(window.playerPicture().size(), QSize(204, 270));
@@ -305,7 +308,7 @@ void TestMainWindow::nextPlayerReplacesEverything()
 
 void TestMainWindow::failedRefreshKeepsThePage()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     const MainState before = window.state();
     QByteArray stats = readBytes(m_app + "Team1/Player1.sta");
     writeBytes(m_app + "Team1/Player1.sta",
@@ -334,7 +337,7 @@ void TestMainWindow::failedRefreshKeepsThePage()
 void TestMainWindow::exitAsksFirst()
 {
     const QString settingsPath = m_app + "settings.dft";
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     window.state().Alignment = -3;
     m_dialogs.messageAnswers.enqueue(MessageAnswer::No);
     window.exitProgram();
@@ -353,7 +356,7 @@ void TestMainWindow::closingWritesTheSettings()
 {
     QFile::remove(m_app + "settings.dft");
     {
-        frmMain window(m_app, m_dialogs);
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
         m_dialogs.fileAnswers.enqueue(m_app + "Team1/Team1.tea");
         window.openTeam();
         window.close();
@@ -369,12 +372,12 @@ void TestMainWindow::damagedSettingsStayUntilAnotherTeam()
     const QByteArray damaged = "\"Team1\",\"Player1\",0\r\n";
     writeBytes(m_app + "settings.dft", damaged);
     {
-        frmMain window(m_app, m_dialogs);
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
         window.close();
     }
     QCOMPARE(readBytes(m_app + "settings.dft"), damaged);
     {
-        frmMain window(m_app, m_dialogs);
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
         m_dialogs.fileAnswers.enqueue(m_app + "Team1/Team1.tea");
         window.openTeam();
         window.close();
@@ -385,7 +388,7 @@ void TestMainWindow::damagedSettingsStayUntilAnotherTeam()
 void TestMainWindow::openTeamMakesSlotZeroCurrent()
 {
     QFile::remove(m_app + "settings.dft");
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     m_dialogs.fileAnswers.enqueue(std::nullopt); // cancelled: nothing changes
     window.openTeam();
     QCOMPARE(window.state().TeamName, QString());
@@ -437,7 +440,7 @@ void TestMainWindow::openTeamMakesSlotZeroCurrent()
 
 void TestMainWindow::openTeamRefusals()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     writeBytes(m_app + "Broken/Broken.tea", "\"Broken\",\"\",\"\",\"\",\"\",0\r\n");
     m_dialogs.fileAnswers.enqueue(m_app + "Broken/Broken.tea");
     window.openTeam();
@@ -461,7 +464,7 @@ void TestMainWindow::openTeamRefusals()
 
 void TestMainWindow::windowsOpenOnce()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     int created = 0;
     const auto create = [&] {
         ++created;
@@ -483,28 +486,68 @@ void TestMainWindow::windowsOpenOnce()
     QVERIFY(window.findChild<QWidget *>("frmAbout"));
 }
 
+// Unchecked in the tip window, the tip no longer opens at start; checked again, it does. The
+// choice lives in the options file beside the other options, and a damaged file is told.
+void TestMainWindow::tipsAtStartUpAreTheUsersChoice()
+{
+    writeBytes(m_app + "Scorebinder.ini", "[Cards]\nBackOffsetDown=3\n");
+    {
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+        window.showTip();
+        auto *tip = window.findChild<frmTip *>();
+        QCOMPARE(tip->chkShowTips->text(), QString("&Show tips at start-up"));
+        QVERIFY(tip->chkShowTips->isChecked());
+        QVERIFY(tip->chkShowTips->y() > tip->findChild<QWidget *>("Picture1")->geometry().bottom());
+        tip->chkShowTips->click();
+        QVERIFY(!Options::readTips(m_app).showAtStartUp);
+        QCOMPARE(Options::readCardPrinting(m_app).printing.backOffsetDown, 3);
+    }
+    {
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+        QVERIFY(!window.Timer1.isActive());
+        window.showTip(); // from the Help menu, as ever
+        auto *tip = window.findChild<frmTip *>();
+        QVERIFY(!tip->chkShowTips->isChecked());
+        tip->chkShowTips->click();
+    }
+    {
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+        QVERIFY(window.Timer1.isActive());
+    }
+    QCOMPARE(m_dialogs.messages.size(), 0);
+
+    writeBytes(m_app + "Scorebinder.ini", "[Tips]\nShowAtStartUp=maybe\n");
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+    QVERIFY(window.Timer1.isActive());
+    window.show();
+    QTRY_COMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages[0].text.contains("ShowAtStartUp is neither true nor false"));
+}
+
+// The help comes from the shipped files' folder, wherever the data lives.
 void TestMainWindow::helpOpensAtItsIndex()
 {
-    frmMain window(m_app, m_dialogs);
+    const QString shipped = m_app + "share/";
+    frmMain window(ProgramFolders{m_app, shipped}, m_dialogs);
     QAction *help = window.findChild<QAction *>("mnuIndex");
     help->trigger();
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.startsWith("The help file"));
     QVERIFY(!window.findChild<frmHelp *>());
 
-    writeBytes(m_app + "Scorebinder Baseball.html",
+    writeBytes(shipped + "Scorebinder Baseball.html",
                "<html><body><h1><a name=\"index\"></a>Index</h1></body></html>");
     help->trigger();
     auto *helpWindow = window.findChild<frmHelp *>();
     QVERIFY(helpWindow);
-    QCOMPARE(helpWindow->browser->source().toLocalFile(), m_app + "Scorebinder Baseball.html");
+    QCOMPARE(helpWindow->browser->source().toLocalFile(), shipped + "Scorebinder Baseball.html");
     QVERIFY(helpWindow->browser->toPlainText().contains("Index"));
 }
 
 // A help file that is a pipe or a device is told, not opened: nothing waits or reads without end.
 void TestMainWindow::helpThatIsNoPlainFile()
 {
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     const QString path = m_app + "Scorebinder Baseball.html";
     for (const bool pipe : {true, false}) {
         QFile::remove(path);
@@ -532,7 +575,7 @@ void TestMainWindow::openTeamWithAnUnreadableFirstPlayer()
     QDir().mkpath(m_app + "Team2");
     QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team2", team).ok());
     {
-        frmMain window(m_app, m_dialogs);
+        frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
         m_dialogs.fileAnswers.enqueue(m_app + "Team2/Team2.tea");
         window.openTeam();
         QCOMPARE(m_dialogs.messages.size(), 1);
@@ -610,7 +653,7 @@ void TestMainWindow::longestValuesShowWhole()
     // A value label by its name, a caption by its text.
     QHash<QString, QPoint> designed;
     {
-        frmMain fixture(m_app, m_dialogs);
+        frmMain fixture(ProgramFolders{m_app, m_app}, m_dialogs);
         designed = TextsInSight::labelPlaces(fixture);
     }
     const QByteArray t = team.toLatin1();
@@ -626,7 +669,7 @@ void TestMainWindow::longestValuesShowWhole()
                NewStatsFile + "1," + game + ",\"04/02/2026\",\"Tigers\",\"Win\",\"\"\r\n");
     writeBytes(m_app + "settings.dft", "\"" + t + "\",\"" + p + "\",0,255\r\n");
 
-    frmMain window(m_app, m_dialogs);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(m_dialogs.messages.size(), 0);

@@ -1,14 +1,18 @@
 // Splash, tip of the day and about; and where the program keeps its data.
 
-#include "core/ApplicationFolder.h"
+#include "core/ProgramFolders.h"
 #include "misc/frmAbout.h"
 #include "misc/frmHelp.h"
 #include "misc/frmSplash.h"
 #include "misc/frmTip.h"
+#include "platform/LightLook.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,7 +37,8 @@ private slots:
     void aboutNamesThePlatform();
     void keysWorkAsInADialog_data();
     void keysWorkAsInADialog();
-    void unwritableProgramFolderUsesTheUserFolder();
+    void programFoldersAreDecidedByThePortableMarker();
+    void windowsStayLightOnADarkTheme();
 };
 
 void TestMisc::splashHandsOverOnce()
@@ -192,23 +197,66 @@ void TestMisc::keysWorkAsInADialog()
     QTEST(!shown->isVisible(), "closed");
 }
 
-void TestMisc::unwritableProgramFolderUsesTheUserFolder()
+// A portable folder keeps everything beside the program, even when other data lies in the
+// user's folder; an installed program keeps its data in the user's folder, made at the first
+// start, and finds its files in share/scorebinder/ beside bin/.
+void TestMisc::programFoldersAreDecidedByThePortableMarker()
 {
     QTemporaryDir dir;
-    const QString program = dir.path() + "/program";
-    const QString user = dir.path() + "/user";
-    writeBytes(program + "/TIPOFDAY.TXT", "tip\r\n");
-    writeBytes(program + "/logo2.bmp", "logo");
-    QCOMPARE(chooseApplicationFolder(program, user), program + '/');
-    QVERIFY(!QFile::exists(user));
+    const QString prefix = dir.path() + "/prefix";
+    const QString user = dir.path() + "/home/.local/share/Scorebinder";
+    QDir().mkpath(prefix + "/bin");
+    for (const QString &name : shippedFileNames())
+        writeBytes(prefix + "/share/scorebinder/" + name, "shipped");
 
-    writeBytes(user + "/logo2.bmp", "the user's own logo");
-    ReadOnlyFolder installed(program);
-    if (!installed.refusesNewFiles())
-        QSKIP("this file system lets every folder be written");
-    QCOMPARE(chooseApplicationFolder(program, user), user + '/');
-    QCOMPARE(readBytes(user + "/TIPOFDAY.TXT"), QByteArray("tip\r\n"));
-    QCOMPARE(readBytes(user + "/logo2.bmp"), QByteArray("the user's own logo"));
+    const ProgramFolders installed = decideProgramFolders(prefix + "/bin", user);
+    QCOMPARE(installed.data, user + '/');
+    QCOMPARE(installed.shipped, prefix + "/share/scorebinder/");
+    QVERIFY(QFileInfo(user).isDir());
+    const FoldersReport report = reportProgramFolders(installed);
+    QVERIFY(report.complete);
+    QCOMPARE(report.text, "Data folder: " + user + "/\nShipped files: " + prefix +
+                              "/share/scorebinder/\n  TIPOFDAY.TXT: found\n"
+                              "  Scorebinder Baseball.html: found\n  logo2.bmp: found\n");
+
+    // A folder named "portable" is no marker.
+    QDir().mkpath(prefix + "/bin/portable");
+    QCOMPARE(decideProgramFolders(prefix + "/bin", user).data, user + '/');
+
+    const QString portable = dir.path() + "/Scorebinder";
+    writeBytes(portable + "/portable", "");
+    writeBytes(portable + "/TIPOFDAY.TXT", "tip\r\n");
+    const ProgramFolders beside = decideProgramFolders(portable, dir.path() + "/other");
+    QCOMPARE(beside.data, portable + '/');
+    QCOMPARE(beside.shipped, portable + '/');
+    QVERIFY(!QFileInfo::exists(dir.path() + "/other"));
+    const FoldersReport partial = reportProgramFolders(beside);
+    QVERIFY(!partial.complete);
+    QVERIFY(partial.text.endsWith("  TIPOFDAY.TXT: found\n  Scorebinder Baseball.html: missing\n"
+                                  "  logo2.bmp: missing\n"));
+}
+
+// A dark desktop palette turns neither the windows nor their fields dark, and a theme that
+// changes later is resolved under the program's palette, which sets every role.
+void TestMisc::windowsStayLightOnADarkTheme()
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    useLightLook();
+
+    QTemporaryDir dir;
+    frmTip tip(dir.path() + '/');
+    const QPalette shown = tip.chkShowTips->palette();
+    QCOMPARE(shown.color(QPalette::Window), QColor(240, 240, 240));
+    QCOMPARE(shown.color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(shown.color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(shown.color(QPalette::Text), QColor(Qt::black));
+    QCOMPARE(shown.color(QPalette::Disabled, QPalette::WindowText).lightness() > 100, true);
+    QCOMPARE(lightPalette().resolve(dark), lightPalette());
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestMisc)

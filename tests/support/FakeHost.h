@@ -18,6 +18,7 @@ struct CubsFolder
     static void setUp(MainState &state, const QString &app)
     {
         state.ApplicationPath = app;
+        state.ShippedPath = app;
         state.TeamName = "Cubs";
         state.PlayerName = "Smith";
         state.Position1 = 6;

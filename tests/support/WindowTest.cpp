@@ -15,7 +15,7 @@ void WindowTest::prepare(const QString &fixture)
 
 void WindowTest::startMain()
 {
-    m_main = std::make_unique<frmMain>(m_app, m_dialogs);
+    m_main = std::make_unique<frmMain>(ProgramFolders{m_app, m_app}, m_dialogs);
     m_main->Timer1.stop();
 }
 
