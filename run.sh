@@ -13,9 +13,11 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev
 cmake --build build-release --parallel "$(nproc)"
 
 # Replace the program and the shipped files; settings.dft and the team folders stay untouched.
+# The "portable" marker keeps the data beside the program.
 app=dist/Scorebinder
 mkdir -p "$app"
 install -m 755 build-release/src/app/scorebinder "$app/scorebinder"
 cp -f assets/TIPOFDAY.TXT assets/logo2.bmp "assets/Scorebinder Baseball.html" "$app/"
+touch "$app/portable"
 
 exec "$app/scorebinder"

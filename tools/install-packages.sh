@@ -8,6 +8,7 @@ packages=(
   qt6-qpa-plugins qt6-image-formats-plugins
   fonts-liberation fonts-comic-neue
   poppler-utils
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
