@@ -389,4 +389,55 @@ Outcome<void> storeCardOptions(const QString &appPath, const QString &team, cons
     return changes.replace(RecordFiles::TeamFileBytes(appPath, team, *teamFile)).commit();
 }
 
+Outcome<TeamFile> newSeason(const QString &appPath, const QString &from, const QString &to,
+                            const QString &season)
+{
+    if (const auto problem = nameProblem(to))
+        return Failure{*problem};
+    const QString folder = RecordFiles::teamFolderPath(appPath, to);
+    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
+        return Failure{
+            QStringLiteral("A team named %1 exists already; choose another name.").arg(to)};
+    Outcome<TeamFile> old = RecordFiles::ReadTeamFile(appPath, from);
+    if (!old)
+        return old.failure();
+    TeamFile teamFile = *old;
+    teamFile.header.TeamName = to;
+    teamFile.header.Season = season;
+    Changes changes(appPath, to);
+    for (const RosterEntry &entry : old->roster) {
+        const QString &player = entry.RosterPlayer;
+        if (player.isEmpty())
+            continue;
+        Outcome<PlayerProfile> profile = RecordFiles::ReadPlayerFile(appPath, from, player);
+        if (!profile)
+            return profile.failure();
+        profile->TeamName = to;
+        const QString oldPhoto = RecordFiles::photoFilePath(appPath, from, player);
+        if (profile->PlayerPicturePath == oldPhoto)
+            profile->PlayerPicturePath = RecordFiles::photoFilePath(appPath, to, player);
+        for (const auto &[oldPath, newPath] :
+             {std::pair{oldPhoto, RecordFiles::photoFilePath(appPath, to, player)},
+              std::pair{RecordFiles::cardPhotoFilePath(appPath, from, player),
+                        RecordFiles::cardPhotoFilePath(appPath, to, player)}}) {
+            if (!QFileInfo::exists(oldPath))
+                continue;
+            Outcome<QByteArray> photo = wholeFile(oldPath);
+            if (!photo)
+                return photo.failure();
+            changes.replace(RecordFiles::FileBytes{newPath, *photo});
+        }
+        changes.replace(RecordFiles::PlayerFileBytes(appPath, to, player, *profile))
+            .replace(RecordFiles::GameRecordsBytes(appPath, to, player, GameRecords{GameRecord{}}));
+    }
+    changes.replace(RecordFiles::TeamFileBytes(appPath, to, teamFile));
+    if (!QDir().mkpath(folder))
+        return Failure{QStringLiteral("Cannot create the folder \"%1\".").arg(folder)};
+    if (Outcome<void> written = changes.commit(); !written) {
+        QDir().rmdir(folder);
+        return written.failure();
+    }
+    return teamFile;
+}
+
 } // namespace TeamFolder

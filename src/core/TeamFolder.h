@@ -109,4 +109,11 @@ Outcome<QString> storeCardPhoto(const QString &appPath, const QString &team, con
 Outcome<void> storeCardOptions(const QString &appPath, const QString &team, const QString &player,
                                qint32 borderColor);
 
+// A new season of `from` as the team `to`, whose name must be a new team's: the same roster in the
+// same order, every player's profile with his photos copied (a photo path that named his photo in
+// the old folder names the new one) and an empty stats file, the coaches, the border colour and
+// `season`; all or none. The old team is not touched. The new team file as written.
+Outcome<TeamFile> newSeason(const QString &appPath, const QString &from, const QString &to,
+                            const QString &season);
+
 } // namespace TeamFolder

@@ -8,6 +8,8 @@
 #include "core/RecordFiles.h"
 #include "core/RegularFile.h"
 #include "core/Roster.h"
+#include "core/SeasonNames.h"
+#include "core/TeamFolder.h"
 #include "documents/SeasonReportPrint.h"
 #include "games/frmBoxScore.h"
 #include "games/frmSeasonBattingStats.h"
@@ -38,6 +40,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -93,9 +96,9 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
 }
 
 const char *const TeamItems[] = {
-    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro", "mnuChoosePlayer",
-    "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",  "mnuMoreStats",
-    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
+    "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro",
+    "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
+    "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -137,6 +140,7 @@ void frmMain::buildMenus()
     QMenu *file = menu("mnuFile", "&File");
     item(file, "mnuNewTeam", "New &Team", true, &frmMain::newTeam);
     item(file, "mnuOpenTeam", "Open Tea&m", true, &frmMain::openTeam);
+    item(file, "mnuNewSeason", "New &Season...", false, &frmMain::newSeason);
     item(file, "mnuExport", "&Export Statistics...", false, &frmMain::exportStatistics);
     item(file, "mnuSeasonReport", "Print Season Re&port...", false, &frmMain::seasonReport);
     file->addSeparator();
@@ -420,7 +424,12 @@ void frmMain::openTeam()
     const QString &name = team->teamFile.header.TeamName;
     if (name != m_state.TeamName && !releaseWindows(m_state.TeamName))
         return;
-    const std::optional<QString> problem = m_current.open(*team);
+    makeCurrent(*team);
+}
+
+void frmMain::makeCurrent(const TeamToOpen &team)
+{
+    const std::optional<QString> problem = m_current.open(team);
     enablePlayerItems();
     if (!m_state.PlayerName.isEmpty()) {
         showPage();
@@ -432,6 +441,37 @@ void frmMain::openTeam()
     fitPageWidth(centralWidget(), m_values);
     if (problem)
         tell(*problem);
+}
+
+// A new team for the next season from the current one's roster; the old team stays as it is.
+void frmMain::newSeason()
+{
+    const QString title = QStringLiteral("New Season");
+    const SeasonNames proposed =
+        proposeNextSeason(m_state.TeamName, m_state.Season, QDate::currentDate());
+    const std::optional<QString> team = m_dialogs.askText(
+        title,
+        QStringLiteral("The new season's team name (%1 stays as it is):").arg(m_state.TeamName),
+        proposed.team);
+    if (!team || team->isEmpty())
+        return;
+    const std::optional<QString> season =
+        m_dialogs.askText(title, QStringLiteral("Season:"), proposed.season);
+    if (!season || !releaseWindows(m_state.TeamName))
+        return;
+    Outcome<TeamToOpen> created = [&]() -> Outcome<TeamToOpen> {
+        BusyPointer busy;
+        Outcome<TeamFile> teamFile =
+            TeamFolder::newSeason(m_appPath, m_state.TeamName, *team, *season);
+        if (!teamFile)
+            return teamFile.failure();
+        return m_current.readTeamToOpen(RecordFiles::teamFilePath(m_appPath, *team));
+    }();
+    if (!created) {
+        tell(created.error());
+        return;
+    }
+    makeCurrent(*created);
 }
 
 std::optional<WindowOwner> frmMain::currentPlayerOwner()

@@ -51,6 +51,7 @@ public:
 public slots:
     void newTeam();
     void openTeam();
+    void newSeason();
     void editTeam();
     void editPlayer();
     void choosePlayerFromList();
@@ -89,6 +90,8 @@ private:
     void showPhoto();
     void clearPlayerPage();
     void showHelp();
+    // The team read makes the current team (its first player current), and the page shows it.
+    void makeCurrent(const TeamToOpen &team);
     // The team window hears of a player form's new player and of a roster import, whichever opened
     // first.
     void connectTeamWindow();

@@ -3,12 +3,15 @@
 // step leaves the folder exactly as it was: no old file changed, no new file left.
 
 #include "core/RecordFiles.h"
+#include "core/SeasonNames.h"
 #include "core/TeamFolder.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +44,11 @@ private slots:
     void init();
     void operations_data();
     void operations();
+    void newSeasonCarriesTheRoster();
+    void newSeasonRefusals_data();
+    void newSeasonRefusals();
+    void nextSeasonProposals_data();
+    void nextSeasonProposals();
 
 private:
     QByteArray fixture(const QString &name) const { return readBytes(m_app + name); }
@@ -295,6 +303,177 @@ void TestTeamFolder::operations()
         QVERIFY2(after.value(name, Gone) == expected.value(name, Gone),
                  qPrintable(name + ": " + after.value(name, Gone).left(80) + " != expected " +
                             expected.value(name, Gone).left(80)));
+}
+
+namespace {
+
+// "Tigers": twelve players in roster slots 0 to 11 (slot 3 left free, the twelfth in slot 12), each
+// with a game; every third with a photo in the folder and its print photo, one with a picture
+// elsewhere.
+void makeTigers(const QString &app)
+{
+    QVERIFY(TeamFolder::createTeam(app, "Tigers").ok());
+    QVector<PlayerProfile> players;
+    for (int i = 0; i < 12; ++i)
+        players.append({QStringLiteral("Player %1").arg(i + 1), "Tigers", qint16(1 + i % 9), 0, 1,
+                        2, qint16(10 + i), "Springfield", "IL", 12, ""});
+    QVERIFY(TeamFolder::importRoster(app, "Tigers", players).ok());
+    TeamFile team = *RecordFiles::ReadTeamFile(app, "Tigers");
+    team.header.Coach = "Coach Hale";
+    team.header.Asst = "Pat";
+    team.header.Season = "Spring 2026";
+    team.header.TeamBorderColor = Green;
+    std::rotate(team.roster.begin() + 3, team.roster.begin() + 12, team.roster.begin() + 13);
+    QVERIFY(TeamFolder::storeTeamProfile(app, team).ok());
+    for (int i = 0; i < 12; ++i) {
+        const QString player = players[i].PlayerName;
+        GameRecord game;
+        game.GameNumber = 1;
+        game.BHits = qint16(i);
+        QVERIFY(TeamFolder::storeGames(app, "Tigers", player, {GameRecord{}, game}).ok());
+        if (i % 3 == 0)
+            QVERIFY(TeamFolder::storeCardPhoto(app, "Tigers", player,
+                                               {QByteArray("BM photo ") + player.toUtf8(),
+                                                QByteArray("PNG ") + player.toUtf8(), std::nullopt,
+                                                std::nullopt})
+                        .ok());
+    }
+    QVERIFY(TeamFolder::storeCardPhoto(
+                app, "Tigers", "Player 2",
+                {std::nullopt, std::nullopt, QString("/pictures/p2.jpg"), std::nullopt})
+                .ok());
+}
+
+} // namespace
+
+// The new team has the old roster in its order, every profile and photo, and empty stats; the old
+// team's folder is the same byte for byte.
+void TestTeamFolder::newSeasonCarriesTheRoster()
+{
+    makeTigers(m_app);
+    const QMap<QString, QByteArray> old = folderContents(m_app + "Tigers");
+    Outcome<TeamFile> made = TeamFolder::newSeason(m_app, "Tigers", "Tigers 2027", "Spring 2027");
+    QVERIFY2(made.ok(), qPrintable(made.error()));
+    QCOMPARE(folderContents(m_app + "Tigers"), old);
+
+    const TeamFile before = *RecordFiles::ReadTeamFile(m_app, "Tigers");
+    const TeamFile after = *RecordFiles::ReadTeamFile(m_app, "Tigers 2027");
+    QCOMPARE(after, *made);
+    QCOMPARE(after.roster, before.roster);
+    QCOMPARE(after.header.TeamName, QString("Tigers 2027"));
+    QCOMPARE(after.header.Season, QString("Spring 2027"));
+    QCOMPARE(after.header.Coach, before.header.Coach);
+    QCOMPARE(after.header.Asst, before.header.Asst);
+    QCOMPARE(after.header.TeamBorderColor, Green);
+
+    const QByteArray emptyStats =
+        RecordFiles::GameRecordsBytes(m_app, "Tigers 2027", "Player 1", GameRecords{GameRecord{}})
+            ->bytes;
+    QMap<QString, QByteArray> expected;
+    expected.insert("Tigers 2027.tea", readBytes(m_app + "Tigers 2027/Tigers 2027.tea"));
+    for (const RosterEntry &entry : before.roster) {
+        const QString &player = entry.RosterPlayer;
+        if (player.isEmpty())
+            continue;
+        PlayerProfile profile = *RecordFiles::ReadPlayerFile(m_app, "Tigers", player);
+        profile.TeamName = "Tigers 2027";
+        if (old.contains(player + ".bmp")) {
+            QCOMPARE(profile.PlayerPicturePath, m_app + "Tigers/" + player + ".bmp");
+            profile.PlayerPicturePath = m_app + "Tigers 2027/" + player + ".bmp";
+            expected.insert(player + ".bmp", old.value(player + ".bmp"));
+            expected.insert(player + ".card.png", old.value(player + ".card.png"));
+        }
+        QCOMPARE(*RecordFiles::ReadPlayerFile(m_app, "Tigers 2027", player), profile);
+        expected.insert(player + ".ply", readBytes(m_app + "Tigers 2027/" + player + ".ply"));
+        expected.insert(player + ".sta", emptyStats);
+    }
+    QCOMPARE(expected.size(), 1 + 12 * 2 + 4 * 2);
+    QCOMPARE(folderContents(m_app + "Tigers 2027"), expected);
+    QCOMPARE(RecordFiles::ReadPlayerFile(m_app, "Tigers 2027", "Player 2")->PlayerPicturePath,
+             QString("/pictures/p2.jpg"));
+}
+
+void TestTeamFolder::newSeasonRefusals_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fault"); // "", "unreadable <player>", "limit <bytes>"
+    QTest::addColumn<QString>("message");
+    QTest::newRow("existing team") << "Team1"
+                                   << ""
+                                   << "A team named Team1 exists already; choose another name.";
+    QTest::newRow("name the files cannot hold")
+        << "Tigers/2027"
+        << ""
+        << "A name cannot contain any of these characters: / \\ : * ? \" < > |";
+    QTest::newRow("player file unreadable")
+        << "Tigers 2027"
+        << "unreadable Player 5"
+        << "Cannot read \"{app}Tigers/Player 5.ply\": the file does not exist.";
+    QTest::newRow("disk full") << "Tigers 2027"
+                               << "limit 300"
+                               << "Cannot save \"{app}Tigers 2027/";
+}
+
+// A refused new season writes nothing: no folder, no file, the old team unchanged.
+void TestTeamFolder::newSeasonRefusals()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    makeTigers(m_app);
+    if (fault.startsWith("unreadable "))
+        QVERIFY(QFile::remove(m_app + "Tigers/" + fault.mid(11) + ".ply"));
+    const QMap<QString, QByteArray> before = folderContents(m_dir->path());
+    QString told;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (fault.startsWith("limit "))
+            limit.emplace(fault.mid(6).toLongLong());
+        told = TeamFolder::newSeason(m_app, "Tigers", name, "2027").error();
+    }
+    QVERIFY2(told.startsWith(QString(message).replace("{app}", m_app)), qPrintable(told));
+    QCOMPARE(folderContents(m_dir->path()), before);
+}
+
+void TestTeamFolder::nextSeasonProposals_data()
+{
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("season");
+    QTest::addColumn<QString>("newTeam");
+    QTest::addColumn<QString>("newSeason");
+    QTest::newRow("no year anywhere") << "Tigers"
+                                      << "Fall"
+                                      << "Tigers 2027"
+                                      << "Fall 2027";
+    QTest::newRow("year in the season") << "Tigers"
+                                        << "Spring 2025"
+                                        << "Tigers 2026"
+                                        << "Spring 2026";
+    QTest::newRow("year in the name") << "Tigers 2030"
+                                      << "Spring 2025"
+                                      << "Tigers 2031"
+                                      << "Spring 2031";
+    QTest::newRow("no season") << "Cubs"
+                               << ""
+                               << "Cubs 2027"
+                               << "2027";
+    QTest::newRow("a number that is no year") << "Team 12"
+                                              << ""
+                                              << "Team 12 2027"
+                                              << "2027";
+    QTest::newRow("a year run into a word") << "Tigers2026"
+                                            << "2026"
+                                            << "Tigers2026 2027"
+                                            << "2027";
+}
+
+void TestTeamFolder::nextSeasonProposals()
+{
+    QFETCH(QString, team);
+    QFETCH(QString, season);
+    const SeasonNames proposed = proposeNextSeason(team, season, QDate(2026, 12, 10));
+    QTEST(proposed.team, "newTeam");
+    QTEST(proposed.season, "newSeason");
 }
 
 QTEST_GUILESS_MAIN(TestTeamFolder)

@@ -22,9 +22,9 @@
 namespace {
 
 const QStringList TeamItems = {
-    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro", "mnuChoosePlayer",
-    "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",  "mnuMoreStats",
-    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
+    "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro",
+    "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
+    "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                  "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
 
@@ -76,6 +76,7 @@ private slots:
     void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
     void tipsAtStartUpAreTheUsersChoice();
+    void newSeasonBecomesTheCurrentTeam();
     void helpOpensAtItsIndex();
     void helpThatIsNoPlainFile();
     void longestValuesShowWhole_data();
@@ -102,6 +103,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuFile", "&File"},
         {"mnuNewTeam", "New &Team"},
         {"mnuOpenTeam", "Open Tea&m"},
+        {"mnuNewSeason", "New &Season..."},
         {"mnuExport", "&Export Statistics..."},
         {"mnuSeasonReport", "Print Season Re&port..."},
         {"mnuExit", "E&xit"},
@@ -134,13 +136,14 @@ void TestMainWindow::menusReadAsGiven()
         else
             QCOMPARE(window.findChild<QAction *>(name)->text(), caption);
     }
-    // The export comes right after Open Team; separators after it, after the game entry and after
-    // the per-game lists and after the team tables, and in Help.
+    // New Season comes right after Open Team, then the export; separators before Exit, after the
+    // game entry and after the per-game lists and after the team tables, and in Help.
     const QList<QAction *> file = window.findChild<QMenu *>("mnuFile")->actions();
-    QCOMPARE(file.size(), 6);
-    QCOMPARE(file[2]->objectName(), QString("mnuExport"));
-    QCOMPARE(file[3]->objectName(), QString("mnuSeasonReport"));
-    QVERIFY(file[4]->isSeparator());
+    QCOMPARE(file.size(), 7);
+    QCOMPARE(file[2]->objectName(), QString("mnuNewSeason"));
+    QCOMPARE(file[3]->objectName(), QString("mnuExport"));
+    QCOMPARE(file[4]->objectName(), QString("mnuSeasonReport"));
+    QVERIFY(file[5]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
     QCOMPARE(stats.size(), 12);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
@@ -522,6 +525,36 @@ void TestMainWindow::tipsAtStartUpAreTheUsersChoice()
     window.show();
     QTRY_COMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.contains("ShowAtStartUp is neither true nor false"));
+}
+
+// File › New Season proposes the next year's name and season, makes the team and opens it; the old
+// team stays openable.
+void TestMainWindow::newSeasonBecomesTheCurrentTeam()
+{
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+    QAction *newSeason = window.findChild<QAction *>("mnuNewSeason");
+    QCOMPARE(newSeason->text(), QString("New &Season..."));
+    QVERIFY(newSeason->isEnabled());
+    newSeason->trigger(); // cancelled at the name
+    QCOMPARE(m_dialogs.proposedTexts, QStringList{"Team1 2027"});
+    QVERIFY(!QFileInfo::exists(m_app + "Team1 2027"));
+
+    m_dialogs.textAnswers << QString("Team1 2027") << QString("Fall 2027");
+    newSeason->trigger();
+    QCOMPARE(m_dialogs.proposedTexts, (QStringList{"Team1 2027", "Team1 2027", "Spring 2027"}));
+    QCOMPARE(m_dialogs.messages.last().title, QString("New Season"));
+    QCOMPARE(m_dialogs.messages.size(), 3);
+    QCOMPARE(window.state().TeamName, QString("Team1 2027"));
+    QCOMPARE(window.state().Season, QString("Fall 2027"));
+    QCOMPARE(window.state().PlayerName, QString("Player1"));
+    QCOMPARE(window.state().totals.BTotalGames, qint16(0));
+    QCOMPARE(text(window, "lblBGames"), QString("0"));
+    QVERIFY(RecordFiles::ReadTeamFile(m_app, "Team1").ok());
+
+    m_dialogs.textAnswers << QString("Team1 2027") << QString("Fall 2027");
+    newSeason->trigger();
+    QCOMPARE(m_dialogs.messages.last().text,
+             QString("A team named Team1 2027 exists already; choose another name."));
 }
 
 // The help comes from the shipped files' folder, wherever the data lives.

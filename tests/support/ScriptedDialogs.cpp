@@ -31,9 +31,10 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString &title,
 }
 
 std::optional<QString> ScriptedDialogs::askText(const QString &title, const QString &label,
-                                                const QString &)
+                                                const QString &text)
 {
     messages.append({label, title, MessageButtons::OKCancel, MessageIcon::Question});
+    proposedTexts.append(text);
     return textAnswers.isEmpty() ? std::nullopt : textAnswers.dequeue();
 }
 

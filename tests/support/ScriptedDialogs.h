@@ -64,6 +64,7 @@ public:
     QVector<AskedMessage> messages;
     // Called as each message is asked, before it is answered: a test looks at the program then.
     std::function<void(const AskedMessage &)> whenAsked;
+    QStringList proposedTexts; // the text each askText started from
     QVector<AskedFile> files;
     QVector<AskedFile> folders; // title and initial folder
     int colorDialogs = 0;
