@@ -18,13 +18,15 @@ const QString JournalName = QStringLiteral("Scorebinder.journal");
 const QByteArray Heading = "Scorebinder file group 1";
 const QByteArray Replace = "replace";
 const QByteArray Remove = "remove";
+const QByteArray Trash = "trash";
 
 // One file of a group as its journal names it.
 struct Step
 {
-    QString target; // the file replaced or deleted (a link's file, not the link)
-    QString temp;   // the new file beside it; empty: the target is deleted
-    QString backup; // a second name of the old file; empty: there was none
+    QString target;       // the file replaced or deleted (a link's file, not the link)
+    QString temp;         // the new file beside it; empty: the target is deleted
+    QString backup;       // a second name of the old file; empty: there was none
+    bool toTrash = false; // a deleted target goes to the trash
 };
 
 QByteArray encodedName(const QString &path)
@@ -57,7 +59,8 @@ QByteArray journalOf(const QVector<Step> &steps)
     for (const Step &step : steps) {
         const QList<QByteArray> fields =
             step.temp.isEmpty()
-                ? QList<QByteArray>{Remove, encodedName(step.target), encodedName(step.backup)}
+                ? QList<QByteArray>{step.toTrash ? Trash : Remove, encodedName(step.target),
+                                    encodedName(step.backup)}
                 : QList<QByteArray>{Replace, encodedName(step.target), encodedName(step.temp),
                                     encodedName(step.backup)};
         text += fields.join('\t') + '\n';
@@ -74,8 +77,9 @@ std::optional<QVector<Step>> stepsOf(const QByteArray &journal)
     QVector<Step> steps;
     for (const QByteArray &line : lines) {
         const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() == 3 && fields[0] == Remove)
-            steps.append({QFile::decodeName(fields[1]), QString(), QFile::decodeName(fields[2])});
+        if (fields.size() == 3 && (fields[0] == Remove || fields[0] == Trash))
+            steps.append({QFile::decodeName(fields[1]), QString(), QFile::decodeName(fields[2]),
+                          fields[0] == Trash});
         else if (fields.size() == 4 && fields[0] == Replace && !fields[2].isEmpty())
             steps.append({QFile::decodeName(fields[1]), QFile::decodeName(fields[2]),
                           QFile::decodeName(fields[3])});
@@ -104,7 +108,8 @@ Outcome<void> apply(const QVector<Step> &steps)
             if (exists(step.temp) && ::rename(encodedName(step.temp).constData(),
                                               encodedName(step.target).constData()) != 0)
                 return failed(step, systemError());
-        } else if (exists(step.target) && ::unlink(encodedName(step.target).constData()) != 0) {
+        } else if (exists(step.target) && !(step.toTrash && QFile::moveToTrash(step.target)) &&
+                   ::unlink(encodedName(step.target).constData()) != 0) {
             return failed(step, systemError());
         }
     }
@@ -152,6 +157,11 @@ void FileGroup::remove(const QString &path)
     m_changes.append({path, std::nullopt});
 }
 
+void FileGroup::moveToTrash(const QString &path)
+{
+    m_changes.append({path, std::nullopt, true});
+}
+
 Outcome<void> FileGroup::commit()
 {
     (void)finishInterrupted(m_folder);
@@ -161,7 +171,7 @@ Outcome<void> FileGroup::commit()
         return failure;
     };
     for (const Change &change : std::as_const(m_changes)) {
-        Step step{saveTargetOf(change.path), QString(), QString()};
+        Step step{saveTargetOf(change.path), QString(), QString(), change.toTrash};
         if (change.bytes) {
             Outcome<QString> temp = writeTemporaryBeside(step.target, *change.bytes);
             if (!temp)

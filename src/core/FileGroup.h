@@ -22,6 +22,8 @@ public:
 
     void replace(const QString &path, const QByteArray &bytes);
     void remove(const QString &path);
+    // Removed as `remove` does, but into the desktop's trash; deleted when the trash refuses it.
+    void moveToTrash(const QString &path);
 
     // Fails, with every file as it was, naming the file that could not be written or deleted.
     Outcome<void> commit();
@@ -36,6 +38,7 @@ private:
     {
         QString path;
         std::optional<QByteArray> bytes; // nothing: the file is deleted
+        bool toTrash = false;
     };
     QString m_folder;
     QVector<Change> m_changes;

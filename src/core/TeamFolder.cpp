@@ -4,6 +4,7 @@
 #include "NameCheck.h"
 #include "RecordFiles.h"
 #include "RegularFile.h"
+#include "Trash.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,14 @@ public:
     Changes &remove(const QString &path)
     {
         m_group.remove(path);
+        return *this;
+    }
+    Changes &removeToTrash(const QString &path, bool toTrash)
+    {
+        if (toTrash)
+            m_group.moveToTrash(path);
+        else
+            m_group.remove(path);
         return *this;
     }
     Outcome<void> commit()
@@ -274,6 +283,11 @@ Outcome<AddedPlayer> importPlayer(const QString &appPath, const QString &team,
     return addPlayerFiles(appPath, team, source.place, source.profile, records);
 }
 
+bool playerFilesGoToTrash(const QString &appPath, const QString &team)
+{
+    return trashTakesFilesFrom(RecordFiles::teamFolderPath(appPath, team));
+}
+
 Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
                                const QString &player)
 {
@@ -284,10 +298,11 @@ Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHi
     Outcome<QStringList> files = RecordFiles::PlayerFilePaths(appPath, team, player);
     if (!files)
         return files.failure();
+    const bool toTrash = playerFilesGoToTrash(appPath, team);
     Outcome<void> written = Changes(appPath, team)
                                 .replace(RecordFiles::TeamFileBytes(appPath, team, *stored))
-                                .remove(files->at(0))
-                                .remove(files->at(1))
+                                .removeToTrash(files->at(0), toTrash)
+                                .removeToTrash(files->at(1), toTrash)
                                 .commit();
     if (!written)
         return written.failure();

@@ -65,8 +65,12 @@ Outcome<TeamFile> importRoster(const QString &appPath, const QString &team,
 Outcome<TeamFile> renamePlayer(const QString &appPath, const QString &team, const QString &from,
                                const QString &to);
 
+// Whether a deleted player's files go to the desktop's trash rather than being deleted outright.
+bool playerFilesGoToTrash(const QString &appPath, const QString &team);
+
 // A player off the roster: the team window's fields from `withoutHim` (as storeTeamProfile), and
-// his player and stats files deleted. The team file as written.
+// his player and stats files deleted, into the trash where playerFilesGoToTrash. The team file as
+// written.
 Outcome<TeamFile> deletePlayer(const QString &appPath, const TeamFile &withoutHim,
                                const QString &player);
 

@@ -378,8 +378,12 @@ Outcome<void> frmTeamData::importFrom(const QString &path)
 void frmTeamData::deletePlayer(int slot)
 {
     const QString name = m_roster[slot].RosterPlayer;
-    if (m_main.dialogs().message("Delete " + name + "?", "Delete Player", MessageButtons::OKCancel,
-                                 MessageIcon::Exclamation) != MessageAnswer::OK)
+    const bool toTrash = TeamFolder::playerFilesGoToTrash(m_main.state().ApplicationPath, m_team);
+    if (m_main.dialogs().message(
+            "Delete " + name + "?" +
+                (toTrash ? QStringLiteral(" His files go to the trash.") : QString()),
+            "Delete Player", MessageButtons::OKCancel,
+            MessageIcon::Exclamation) != MessageAnswer::OK)
         return;
     // His windows go first, so nothing writes his files once they are deleted.
     if (!m_main.releaseWindows(m_team, name))

@@ -44,6 +44,7 @@ private slots:
     void init();
     void operations_data();
     void operations();
+    void deletedPlayerGoesToTheTrash();
     void newSeasonCarriesTheRoster();
     void newSeasonRefusals_data();
     void newSeasonRefusals();
@@ -303,6 +304,33 @@ void TestTeamFolder::operations()
         QVERIFY2(after.value(name, Gone) == expected.value(name, Gone),
                  qPrintable(name + ": " + after.value(name, Gone).left(80) + " != expected " +
                             expected.value(name, Gone).left(80)));
+}
+
+// With a trash in the (test's) home, a deleted player's files go there, each named for where it
+// was; without one they are deleted outright, as the table above shows.
+void TestTeamFolder::deletedPlayerGoesToTheTrash()
+{
+    const QString dataHome = m_dir->path() + "/home/.local/share";
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    QVERIFY(!TeamFolder::playerFilesGoToTrash(m_app, "Team1")); // no data folder yet
+    QVERIFY(QDir().mkpath(dataHome));
+    QVERIFY(TeamFolder::playerFilesGoToTrash(m_app, "Team1"));
+
+    QMap<QString, QByteArray> expected = folderContents(m_app + "Team1");
+    const QByteArray player = expected.take("Player2.ply");
+    const QByteArray games = expected.take("Player2.sta");
+    TeamFile without = *RecordFiles::ReadTeamFile(m_app, "Team1");
+    without.roster[1] = RosterEntry{};
+    const Outcome<TeamFile> stored = TeamFolder::deletePlayer(m_app, without, "Player2");
+    qputenv("XDG_DATA_HOME", before);
+    QVERIFY2(stored.ok(), qPrintable(stored.error()));
+    expected.insert("Team1.tea", readBytes(m_app + "Team1/Team1.tea"));
+    QCOMPARE(folderContents(m_app + "Team1"), expected);
+    QCOMPARE(readBytes(dataHome + "/Trash/files/Player2.ply"), player);
+    QCOMPARE(readBytes(dataHome + "/Trash/files/Player2.sta"), games);
+    QVERIFY(readBytes(dataHome + "/Trash/info/Player2.sta.trashinfo")
+                .contains("\nPath=" + QFile::encodeName(m_app) + "Team1/Player2.sta\n"));
 }
 
 namespace {

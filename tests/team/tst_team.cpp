@@ -229,8 +229,18 @@ void TestTeam::deletingTheCurrentPlayerInSlotZero()
     QCOMPARE(asked.buttons, MessageButtons::OKCancel);
     QCOMPARE(asked.icon, MessageIcon::Exclamation);
 
+    // Where the desktop has a trash, the question says where his files go, and they go there.
+    const QString dataHome = m_dir->path() + "/home/.local/share";
+    QVERIFY(QDir().mkpath(dataHome));
+    const QByteArray noTrash = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QByteArray games = readBytes(m_app + "Team1/Player1.sta");
     m_dialogs.messageAnswers.enqueue(MessageAnswer::OK);
     team->cmdDelete[0]->click();
+    qputenv("XDG_DATA_HOME", noTrash);
+    QCOMPARE(m_dialogs.messages[1].text, QString("Delete Player1? His files go to the trash."));
+    QCOMPARE(readBytes(dataHome + "/Trash/files/Player1.sta"), games);
+    QVERIFY(QFile::exists(dataHome + "/Trash/files/Player1.ply"));
     QCOMPARE(m_main->state().PlayerName, QString("Player2"));
     QCOMPARE(m_main->state().PlayerCount, qint16(1));
     QCOMPARE(team->lblPlayer[0]->text(), QString("Player2"));
