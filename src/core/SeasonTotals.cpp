@@ -114,14 +114,16 @@ Outcome<QVector<SeasonTotals>> runningSeasonTotals(const GameRecords &records)
     return running;
 }
 
-Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view)
+namespace {
+
+// Every count and decision of the view added, innings carried; the games are the caller's.
+Outcome<void> addCounts(SeasonTotals &team, const SeasonTotals &player, SeasonView view,
+                        const QString &whose)
 {
-    const auto overflow = [](const QString &what) {
+    const auto overflow = [&whose](const QString &what) {
         return Failure{
-            QStringLiteral("The team's %1 pass 32767, more than a total can hold.").arg(what)};
+            QStringLiteral("The %1 %2 pass 32767, more than a total can hold.").arg(whose, what)};
     };
-    team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
-    team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
     for (const CountField &field : CountFields)
         if (shows(view, field.pitching) && !Stats::addInt16(team.*field.total, player.*field.total))
             return overflow(QString::fromLatin1(field.what));
@@ -133,6 +135,26 @@ Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonVi
     team.PTotalSaves += player.PTotalSaves;
     team.PTotalInnings = Innings::add(team.PTotalInnings, player.PTotalInnings);
     return {};
+}
+
+} // namespace
+
+Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view)
+{
+    team.BTotalGames = std::max(team.BTotalGames, player.BTotalGames);
+    team.PTotalGames = std::max(team.PTotalGames, player.PTotalGames);
+    return addCounts(team, player, view, QStringLiteral("team's"));
+}
+
+Outcome<void> addToCareer(SeasonTotals &career, const SeasonTotals &season)
+{
+    for (const auto &[total, games, what] :
+         {std::tuple{&career.BTotalGames, season.BTotalGames, "batting games"},
+          std::tuple{&career.PTotalGames, season.PTotalGames, "pitching games"}})
+        if (!Stats::addInt16(*total, games))
+            return Failure{QStringLiteral("The career's %1 pass 32767, more than a total can hold.")
+                               .arg(QString::fromLatin1(what))};
+    return addCounts(career, season, SeasonView::Summary, QStringLiteral("career's"));
 }
 
 Outcome<void> computeSeasonRates(SeasonTotals &totals, SeasonView view)

@@ -65,3 +65,6 @@ Outcome<void> computeSeasonRates(SeasonTotals &totals, SeasonView view = SeasonV
 // overflow is an error naming the total), innings carried, games the largest of the players'. The
 // rates are left for computeSeasonRates, from the summed counts.
 Outcome<void> addToTeam(SeasonTotals &team, const SeasonTotals &player, SeasonView view);
+
+// Adds a season to a career: as addToTeam adds a player of the summary, but the games summed too.
+Outcome<void> addToCareer(SeasonTotals &career, const SeasonTotals &season);

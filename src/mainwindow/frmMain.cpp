@@ -25,6 +25,7 @@
 #include "platform/Units.h"
 #include "platform/UserFolders.h"
 #include "reports/StatsExport.h"
+#include "reports/frmCareerTotals.h"
 #include "reports/frmMoreStatistics.h"
 #include "reports/frmPitchCounts.h"
 #include "reports/frmSeasonProgress.h"
@@ -100,7 +101,8 @@ const char *const TeamItems[] = {
     "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
     "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
-                                   "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
+                                   "mnuSeasonPitching", "mnuPhoto",  "mnuProgress",
+                                   "mnuCareer"};
 
 } // namespace
 
@@ -180,6 +182,7 @@ void frmMain::buildMenus()
     item(stats, "mnuMoreStats", "&More Statistics", false, &frmMain::moreStatistics);
     item(stats, "mnuPitchCounts", "Pitch &Counts", false, &frmMain::pitchCounts);
     item(stats, "mnuProgress", "Season P&rogress", false, &frmMain::seasonProgress);
+    item(stats, "mnuCareer", "Career &Totals", false, &frmMain::careerTotals);
 
     QMenu *card = menu("mnuCard", "&Trading Card");
     item(card, "mnuPhoto", "&Edit Picture", false, &frmMain::editPicture);
@@ -346,6 +349,8 @@ void frmMain::filesChanged()
         counts->refill();
     if (auto *progress = openedWindow<frmSeasonProgress>())
         progress->refill();
+    if (auto *career = openedWindow<frmCareerTotals>())
+        career->refill();
 }
 
 template <class Report>
@@ -353,7 +358,8 @@ void frmMain::showReport(const WindowOwner &owner)
 {
     Report *open = openedWindow<Report>();
     if constexpr (std::is_base_of_v<GameListWindow, Report> ||
-                  std::is_same_v<frmSeasonProgress, Report>) {
+                  std::is_same_v<frmSeasonProgress, Report> ||
+                  std::is_same_v<frmCareerTotals, Report>) {
         if (open && open->player() != owner.player) {
             open->close();
             open = nullptr;
@@ -600,6 +606,12 @@ void frmMain::seasonProgress()
 {
     if (const auto owner = currentPlayerOwner())
         showReport<frmSeasonProgress>(*owner);
+}
+
+void frmMain::careerTotals()
+{
+    if (const auto owner = currentPlayerOwner())
+        showReport<frmCareerTotals>(*owner);
 }
 
 void frmMain::viewCard()

@@ -67,6 +67,7 @@ public slots:
     void moreStatistics();
     void pitchCounts();
     void seasonProgress();
+    void careerTotals();
     void exportStatistics();
     void seasonReport();
     void editPicture();

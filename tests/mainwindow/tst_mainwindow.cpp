@@ -26,7 +26,8 @@ const QStringList TeamItems = {
     "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
     "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
-                                 "mnuSeasonPitching", "mnuPhoto",  "mnuProgress"};
+                                 "mnuSeasonPitching", "mnuPhoto",  "mnuProgress",
+                                 "mnuCareer"};
 
 QStringList enabledItems(frmMain &window)
 {
@@ -122,6 +123,7 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuMoreStats", "&More Statistics"},
         {"mnuPitchCounts", "Pitch &Counts"},
         {"mnuProgress", "Season P&rogress"},
+        {"mnuCareer", "Career &Totals"},
         {"mnuCard", "&Trading Card"},
         {"mnuPhoto", "&Edit Picture"},
         {"mnuViewCard", "&View Card"},
@@ -145,7 +147,7 @@ void TestMainWindow::menusReadAsGiven()
     QCOMPARE(file[4]->objectName(), QString("mnuSeasonReport"));
     QVERIFY(file[5]->isSeparator());
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
-    QCOMPARE(stats.size(), 12);
+    QCOMPARE(stats.size(), 13);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
     QVERIFY(stats[2]->isSeparator() && stats[5]->isSeparator() && stats[8]->isSeparator());
     // The desktop's standard keys on the items they stand for.

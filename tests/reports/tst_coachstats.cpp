@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "reports/MoreTables.h"
 #include "reports/ProgressChart.h"
+#include "reports/frmCareerTotals.h"
 #include "reports/frmMoreStatistics.h"
 #include "reports/frmPitchCounts.h"
 #include "reports/frmPitchRules.h"
@@ -147,9 +148,11 @@ private slots:
     void helpExplainsEveryColumn();
     void progressChartPoints();
     void progressChartPrintsAsDrawing();
+    void careerTotalsSumTheSeasons();
 
 private:
-    void writePlayer(int slot, const QString &name, int age, const GameRecords &games);
+    void writePlayer(int slot, const QString &name, int age, const GameRecords &games,
+                     const QString &team = "Team1", const QString &season = "Spring 2026");
     template <class Window>
     Window *openFromMenu(const char *item);
     void seeProgressWith(const GameRecords &games);
@@ -166,19 +169,21 @@ void TestCoachStats::init()
     startMain();
 }
 
-void TestCoachStats::writePlayer(int slot, const QString &name, int age, const GameRecords &games)
+void TestCoachStats::writePlayer(int slot, const QString &name, int age, const GameRecords &games,
+                                 const QString &teamName, const QString &season)
 {
-    Outcome<TeamFile> team = RecordFiles::ReadTeamFile(m_app, "Team1");
+    QDir().mkpath(m_app + teamName);
+    Outcome<TeamFile> team = RecordFiles::ReadTeamFile(m_app, teamName);
     TeamFile file = team ? *team : TeamFile{};
-    file.header = {"Team1", "Coach", "", "Spring 2026", "", 0};
+    file.header = {teamName, "Coach", "", season, "", 0};
     file.roster[slot] = {name, 1};
     PlayerProfile profile;
     profile.PlayerName = name;
-    profile.TeamName = "Team1";
+    profile.TeamName = teamName;
     profile.Age = qint16(age);
-    QVERIFY(RecordFiles::WritePlayerFile(m_app, "Team1", name, profile).ok());
-    QVERIFY(RecordFiles::WriteGameRecords(m_app, "Team1", name, games).ok());
-    QVERIFY(RecordFiles::WriteTeamFile(m_app, "Team1", file).ok());
+    QVERIFY(RecordFiles::WritePlayerFile(m_app, teamName, name, profile).ok());
+    QVERIFY(RecordFiles::WriteGameRecords(m_app, teamName, name, games).ok());
+    QVERIFY(RecordFiles::WriteTeamFile(m_app, teamName, file).ok());
 }
 
 template <class Window>
@@ -487,6 +492,58 @@ void TestCoachStats::progressChartPrintsAsDrawing()
                                "Game", ".400", "1.000", "1", "2"})
         QVERIFY2(words.contains(text), qPrintable(text + " in " + words.join(' ')));
     QCOMPARE(m_dialogs.messages.size(), 0);
+}
+
+// Avery's two seasons summed by hand: every count added, the games too, and the rates from the
+// sums (5 hits in 12 at bats is .417, where the seasons' .429 and .400 average .414; 3 earned runs
+// in 9 innings is 3.000, where 4.500 and .000 average 2.250). A team without him, a folder that
+// is no team and a season whose stats cannot be read add nothing.
+void TestCoachStats::careerTotalsSumTheSeasons()
+{
+    GameRecord next = pitched(game("04/10/2027", 2, 5, 1), 3.0f, 1, 0, 0, 2, 25, 10, "Save");
+    next.BTriples = 1;
+    writePlayer(4, "Avery", 13, season({next}), "Team1 2027", "Spring 2027");
+    writePlayer(0, "Blake", 16, season({game("04/10/2027", 1, 3, 0)}), "Cubs");
+    QDir().mkpath(m_app + "Photos");
+    writePlayer(0, "Avery", 11, season({}), "Old");
+    writeBytes(m_app + "Old/Avery.sta", "not a stats file\r\n");
+
+    auto *window = openFromMenu<frmCareerTotals>("mnuCareer");
+    QVERIFY(window);
+    QCOMPARE(m_main->findChild<QAction *>("mnuCareer")->text(), QString("Career &Totals"));
+    QCOMPARE(window->windowTitle(), QString("Career Totals"));
+    QCOMPARE(window->lblPlayer->text(), QString("Avery"));
+    QCOMPARE(
+        headingsOf(window->tblBatting),
+        QStringList({"Team", "Season", "Games", "At Bats", "Hits", "Average", "Doubles", "Triples",
+                     "HRs", "RBIs", "Runs", "Walks", "Strikeouts", "Stolen Bases", "Slugging %"}));
+    QCOMPARE(rowsOf(window->tblBatting),
+             (QVector<QStringList>{{"Team1", "Spring 2026", "2", "7", "3", ".429", "1", "0", "1",
+                                    "0", "0", "1", "3", "1", "1.000"},
+                                   {"Team1 2027", "Spring 2027", "1", "5", "2", ".400", "0", "1",
+                                    "0", "0", "0", "1", "0", "0", ".833"},
+                                   {"Career", "", "3", "12", "5", ".417", "1", "1", "1", "0", "0",
+                                    "2", "3", "1", ".929"}}));
+    QCOMPARE(headingsOf(window->tblPitching),
+             QStringList({"Team", "Season", "Games", "At Bats", "Innings", "ERA", "Wins", "Losses",
+                          "Saves", "Hits", "Walks", "Runs", "Strikeouts", "Strikes", "Balls",
+                          "Wild Pitches"}));
+    QCOMPARE(rowsOf(window->tblPitching),
+             (QVector<QStringList>{{"Team1", "Spring 2026", "2", "25", "6", "4.500", "1", "1", "0",
+                                    "7", "3", "3", "7", "70", "40", "0"},
+                                   {"Team1 2027", "Spring 2027", "1", "10", "3", ".000", "0", "0",
+                                    "1", "1", "0", "0", "2", "25", "10", "0"},
+                                   {"Career", "", "3", "35", "9", "3.000", "1", "1", "1", "8", "3",
+                                    "3", "9", "95", "50", "0"}}));
+    QVERIFY(window->tblBatting->item(2, 0)->font().bold());
+    QVERIFY2(window->lblProblems->text().contains(m_app + "Old/Avery.sta"),
+             qPrintable(window->lblProblems->text()));
+
+    // A game stored meanwhile shows when the files change.
+    writePlayer(4, "Avery", 13, season({next, game("04/11/2027", 1, 1, 0)}), "Team1 2027",
+                "Spring 2027");
+    m_main->filesChanged();
+    QCOMPARE(window->tblBatting->item(2, 3)->text(), QString("13"));
 }
 
 QTEST_MAIN(TestCoachStats)
