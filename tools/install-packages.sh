@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libarchive-dev
   qt6-qpa-plugins qt6-image-formats-plugins
   fonts-liberation fonts-comic-neue
   poppler-utils

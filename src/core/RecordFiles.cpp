@@ -147,7 +147,12 @@ Outcome<TeamFile> ReadTeamFileAt(const QString &path)
     Outcome<QByteArray> data = readWholeFile(path);
     if (!data)
         return data.failure();
-    RecordCodec::Reader reader(*data, path);
+    return DecodeTeamFile(*data, path);
+}
+
+Outcome<TeamFile> DecodeTeamFile(const QByteArray &bytes, const QString &name)
+{
+    RecordCodec::Reader reader(bytes, name);
     TeamFile teamFile;
     Outcome<TeamHeader> header = reader.read<TeamHeader>(TeamHeaderKind);
     if (!header)
@@ -203,6 +208,12 @@ Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &tea
 Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path)
 {
     return readSingleRecord<PlayerProfile>(path, PlayerKind);
+}
+
+Outcome<PlayerProfile> DecodePlayerFile(const QByteArray &bytes, const QString &name)
+{
+    RecordCodec::Reader reader(bytes, name);
+    return reader.read<PlayerProfile>(PlayerKind);
 }
 
 Outcome<FileBytes> PlayerFileBytes(const QString &appPath, const QString &team,
@@ -273,17 +284,14 @@ Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const
 
 namespace {
 
-Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
+Outcome<GameRecords> decodeGames(const QByteArray &data, const QString &path, bool figuresOnly)
 {
-    Outcome<QByteArray> data = readWholeFile(path);
-    if (!data)
-        return data.failure();
-    RecordCodec::Reader reader(*data, path);
+    RecordCodec::Reader reader(data, path);
     if (figuresOnly)
         reader.keepOnlyText<GameRecord>("Decision");
     GameRecords records;
     // A game's line is rarely shorter than 48 bytes; a guess that spares most regrowing.
-    records.reserve(std::min<qsizetype>(data->size() / 48 + 1, MaxStatsRecords));
+    records.reserve(std::min<qsizetype>(data.size() / 48 + 1, MaxStatsRecords));
     while (!reader.atEnd()) {
         if (records.size() == MaxStatsRecords)
             return reader.failure(
@@ -298,11 +306,24 @@ Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
     return records;
 }
 
+Outcome<GameRecords> readGames(const QString &path, bool figuresOnly)
+{
+    Outcome<QByteArray> data = readWholeFile(path);
+    if (!data)
+        return data.failure();
+    return decodeGames(*data, path, figuresOnly);
+}
+
 } // namespace
 
 Outcome<GameRecords> ReadGameRecordsAt(const QString &path)
 {
     return readGames(path, false);
+}
+
+Outcome<GameRecords> DecodeGameRecords(const QByteArray &bytes, const QString &name)
+{
+    return decodeGames(bytes, name, false);
 }
 
 namespace {

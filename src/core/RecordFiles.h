@@ -87,4 +87,9 @@ Outcome<TeamFile> ReadTeamFileAt(const QString &path);
 Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path);
 Outcome<GameRecords> ReadGameRecordsAt(const QString &path);
 
+// The same records from a file's bytes held elsewhere (an archive); `name` names it in errors.
+Outcome<TeamFile> DecodeTeamFile(const QByteArray &bytes, const QString &name);
+Outcome<PlayerProfile> DecodePlayerFile(const QByteArray &bytes, const QString &name);
+Outcome<GameRecords> DecodeGameRecords(const QByteArray &bytes, const QString &name);
+
 } // namespace RecordFiles

@@ -455,4 +455,31 @@ Outcome<TeamFile> newSeason(const QString &appPath, const QString &from, const Q
     return teamFile;
 }
 
+Outcome<void> restoreTeam(const QString &appPath, const TeamArchive::Backup &backup)
+{
+    const QString &team = backup.teamFile.header.TeamName;
+    const QString folder = RecordFiles::teamFolderPath(appPath, team);
+    // The backup's names were checked; the path is checked once more against the data folder.
+    if (Outcome<FileBytes> named = RecordFiles::TeamFileBytes(appPath, team, backup.teamFile);
+        !named)
+        return named.failure();
+    const bool madeFolder = !QFileInfo(folder).isDir();
+    if (QFileInfo(folder).isSymLink() || (madeFolder && QFileInfo::exists(folder)))
+        return Failure{QStringLiteral("\"%1\" is not a folder; the team cannot be restored there.")
+                           .arg(folder)};
+    if (!QDir().mkpath(folder))
+        return Failure{QStringLiteral("Cannot create the folder \"%1\".").arg(folder)};
+    Changes changes(appPath, team);
+    for (auto file = backup.files.cbegin(); file != backup.files.cend(); ++file)
+        changes.replace(RecordFiles::FileBytes{folder + file.key(), *file});
+    if (!madeFolder)
+        for (const QString &name : QDir(folder).entryList(QDir::Files))
+            if (TeamArchive::isTeamFile(team, name) && !backup.files.contains(name))
+                changes.remove(folder + name);
+    Outcome<void> written = changes.commit();
+    if (!written && madeFolder)
+        QDir().rmdir(folder);
+    return written;
+}
+
 } // namespace TeamFolder

@@ -9,6 +9,7 @@
 #include "Outcome.h"
 #include "Records.h"
 #include "Roster.h"
+#include "TeamArchive.h"
 
 #include <QByteArray>
 #include <QString>
@@ -119,5 +120,9 @@ Outcome<void> storeCardOptions(const QString &appPath, const QString &team, cons
 // `season`; all or none. The old team is not touched. The new team file as written.
 Outcome<TeamFile> newSeason(const QString &appPath, const QString &from, const QString &to,
                             const QString &season);
+
+// A backup written as the team it names: its files in place of the folder's, the team's files it
+// does not hold deleted (other files stay), the folder made where there was none; all or none.
+Outcome<void> restoreTeam(const QString &appPath, const TeamArchive::Backup &backup);
 
 } // namespace TeamFolder

@@ -9,6 +9,7 @@
 #include "core/RegularFile.h"
 #include "core/Roster.h"
 #include "core/SeasonNames.h"
+#include "core/TeamArchive.h"
 #include "core/TeamFolder.h"
 #include "documents/SeasonReportPrint.h"
 #include "games/frmBoxScore.h"
@@ -96,10 +97,12 @@ void fitPageWidth(QWidget *page, const QHash<QString, QLabel *> &values)
     page->setFixedWidth(right);
 }
 
+const QString BackupFilter = QStringLiteral("Team Backups (*.tar.gz)|*.tar.gz");
+
 const char *const TeamItems[] = {
-    "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro",
-    "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
-    "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
+    "mnuBackUp",  "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",
+    "mnuTeamPro", "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer",
+    "mnuExport",  "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const char *const PlayerItems[] = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                    "mnuSeasonPitching", "mnuPhoto",  "mnuProgress",
                                    "mnuCareer"};
@@ -145,6 +148,9 @@ void frmMain::buildMenus()
     item(file, "mnuNewSeason", "New &Season...", false, &frmMain::newSeason);
     item(file, "mnuExport", "&Export Statistics...", false, &frmMain::exportStatistics);
     item(file, "mnuSeasonReport", "Print Season Re&port...", false, &frmMain::seasonReport);
+    file->addSeparator();
+    item(file, "mnuBackUp", "&Back Up Team...", false, &frmMain::backUpTeam);
+    item(file, "mnuRestore", "&Restore Team...", true, &frmMain::restoreTeam);
     file->addSeparator();
     item(file, "mnuExit", "E&xit", true, &frmMain::exitProgram);
 
@@ -478,6 +484,79 @@ void frmMain::newSeason()
         return;
     }
     makeCurrent(*created);
+}
+
+void frmMain::backUpTeam()
+{
+    const QString title = QStringLiteral("Back Up Team");
+    const std::optional<QString> path =
+        m_dialogs.saveFile(BackupFilter, title,
+                           documentsFolder() + QLatin1Char('/') +
+                               TeamArchive::backupFileName(m_state.TeamName, QDate::currentDate()));
+    if (!path)
+        return;
+    Outcome<void> written = [&] {
+        BusyPointer busy;
+        return TeamArchive::writeBackup(m_appPath, m_state.TeamName, *path);
+    }();
+    if (!written) {
+        tell(written.error());
+        return;
+    }
+    m_dialogs.message(QStringLiteral("%1 is backed up in \"%2\". Restore Team reads it back.")
+                          .arg(m_state.TeamName, QDir::toNativeSeparators(*path)),
+                      title, MessageButtons::OK, MessageIcon::Information);
+}
+
+// A backup checked and shown before anything is written; an existing team is replaced only when
+// the user says so. The restored team becomes the current one.
+void frmMain::restoreTeam()
+{
+    const QString title = QStringLiteral("Restore Team");
+    const std::optional<QString> path =
+        m_dialogs.openFile(BackupFilter, 1, title, documentsFolder());
+    if (!path)
+        return;
+    Outcome<TeamArchive::Backup> backup = [&] {
+        BusyPointer busy;
+        return TeamArchive::readBackup(*path);
+    }();
+    if (!backup) {
+        tell(backup.error());
+        return;
+    }
+    const TeamHeader &header = backup->teamFile.header;
+    const QString &team = header.TeamName;
+    if (m_dialogs.message(
+            QStringLiteral("\"%1\" holds the team %2%3: %4 players, %5 games.\n\n"
+                           "Restore it?")
+                .arg(QDir::toNativeSeparators(*path), team,
+                     header.Season.isEmpty() ? QString()
+                                             : QStringLiteral(" (%1)").arg(header.Season))
+                .arg(backup->players)
+                .arg(backup->games),
+            title, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+        return;
+    if (QFileInfo::exists(RecordFiles::teamFolderPath(m_appPath, team)) &&
+        m_dialogs.message(QStringLiteral("A team named %1 exists. Replace its files with the "
+                                         "backup's?")
+                              .arg(team),
+                          title, MessageButtons::YesNo,
+                          MessageIcon::Exclamation) != MessageAnswer::Yes)
+        return;
+    if (!releaseWindows(m_state.TeamName) || !releaseWindows(team))
+        return;
+    Outcome<TeamToOpen> restored = [&]() -> Outcome<TeamToOpen> {
+        BusyPointer busy;
+        if (Outcome<void> written = TeamFolder::restoreTeam(m_appPath, *backup); !written)
+            return written.failure();
+        return m_current.readTeamToOpen(RecordFiles::teamFilePath(m_appPath, team));
+    }();
+    if (!restored) {
+        tell(restored.error());
+        return;
+    }
+    makeCurrent(*restored);
 }
 
 std::optional<WindowOwner> frmMain::currentPlayerOwner()

@@ -52,6 +52,8 @@ public slots:
     void newTeam();
     void openTeam();
     void newSeason();
+    void backUpTeam();
+    void restoreTeam();
     void editTeam();
     void editPlayer();
     void choosePlayerFromList();

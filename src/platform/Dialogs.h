@@ -51,6 +51,11 @@ public:
     virtual std::optional<QString> openFile(const QString &filter, int filterIndex,
                                             const QString &title, const QString &initialFolder) = 0;
 
+    // Where a new file goes: `proposedPath` to start from (folder and name), the user asked before
+    // an existing file is replaced; nothing when cancelled. `filter` as for openFile.
+    virtual std::optional<QString> saveFile(const QString &filter, const QString &title,
+                                            const QString &proposedPath) = 0;
+
     // A folder chosen by the user, or nothing when cancelled.
     virtual std::optional<QString> chooseFolder(const QString &title,
                                                 const QString &initialFolder) = 0;

@@ -90,6 +90,18 @@ std::optional<QString> QtDialogs::openFile(const QString &filter, int filterInde
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtDialogs::saveFile(const QString &filter, const QString &title,
+                                           const QString &proposedPath)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(qtNameFilters(filter));
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> QtDialogs::chooseFolder(const QString &title, const QString &initialFolder)
 {
     const QString folder =

@@ -14,6 +14,8 @@ public:
                           MessageIcon icon) override;
     std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
                                     const QString &initialFolder) override;
+    std::optional<QString> saveFile(const QString &filter, const QString &title,
+                                    const QString &proposedPath) override;
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;

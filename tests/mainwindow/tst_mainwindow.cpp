@@ -6,12 +6,14 @@
 #include "misc/frmHelp.h"
 #include "misc/frmTip.h"
 #include "platform/Fonts.h"
+#include "platform/UserFolders.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "support/TextsInSight.h"
 #include "tables/PlayerPage.h"
 
 #include <QAction>
+#include <QDate>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -22,9 +24,9 @@
 namespace {
 
 const QStringList TeamItems = {
-    "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",        "mnuTeamPro",
-    "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer", "mnuExport",
-    "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
+    "mnuBackUp",  "mnuNewSeason",    "mnuBoxScore",     "mnuTeamBat",    "mnuTeamPit",
+    "mnuTeamPro", "mnuChoosePlayer", "mnuImportRoster", "actNextPlayer", "actPreviousPlayer",
+    "mnuExport",  "mnuMoreStats",    "mnuPitchCounts",  "mnuTeamCards",  "mnuSeasonReport"};
 const QStringList PlayerItems = {"mnuPlyrPro",        "mnuSingle", "mnuSeasonBatting",
                                  "mnuSeasonPitching", "mnuPhoto",  "mnuProgress",
                                  "mnuCareer"};
@@ -45,8 +47,8 @@ QStringList sorted(QStringList names)
     return names;
 }
 
-const QStringList AlwaysEnabled = {"mnuNewTeam", "mnuOpenTeam", "mnuExit", "mnuViewCard",
-                                   "mnuOptions", "mnuIndex",    "mnuAbout"};
+const QStringList AlwaysEnabled = {"mnuNewTeam",  "mnuOpenTeam", "mnuRestore", "mnuExit",
+                                   "mnuViewCard", "mnuOptions",  "mnuIndex",   "mnuAbout"};
 
 QString text(frmMain &window, const char *label)
 {
@@ -78,6 +80,7 @@ private slots:
     void windowsOpenOnce();
     void tipsAtStartUpAreTheUsersChoice();
     void newSeasonBecomesTheCurrentTeam();
+    void backUpAndRestoreATeam();
     void helpOpensAtItsIndex();
     void helpThatIsNoPlainFile();
     void longestValuesShowWhole_data();
@@ -107,6 +110,8 @@ void TestMainWindow::menusReadAsGiven()
         {"mnuNewSeason", "New &Season..."},
         {"mnuExport", "&Export Statistics..."},
         {"mnuSeasonReport", "Print Season Re&port..."},
+        {"mnuBackUp", "&Back Up Team..."},
+        {"mnuRestore", "&Restore Team..."},
         {"mnuExit", "E&xit"},
         {"mnuEdit", "&Profiles"},
         {"mnuPlyrPro", "Edit &Player Profie"},
@@ -138,14 +143,17 @@ void TestMainWindow::menusReadAsGiven()
         else
             QCOMPARE(window.findChild<QAction *>(name)->text(), caption);
     }
-    // New Season comes right after Open Team, then the export; separators before Exit, after the
-    // game entry and after the per-game lists and after the team tables, and in Help.
+    // New Season comes right after Open Team, then the export; the backups between separators,
+    // then Exit; separators after the game entry and after the per-game lists and after the team
+    // tables, and in Help.
     const QList<QAction *> file = window.findChild<QMenu *>("mnuFile")->actions();
-    QCOMPARE(file.size(), 7);
+    QCOMPARE(file.size(), 10);
     QCOMPARE(file[2]->objectName(), QString("mnuNewSeason"));
     QCOMPARE(file[3]->objectName(), QString("mnuExport"));
     QCOMPARE(file[4]->objectName(), QString("mnuSeasonReport"));
-    QVERIFY(file[5]->isSeparator());
+    QVERIFY(file[5]->isSeparator() && file[8]->isSeparator());
+    QCOMPARE(file[6]->objectName(), QString("mnuBackUp"));
+    QCOMPARE(file[7]->objectName(), QString("mnuRestore"));
     const QList<QAction *> stats = window.findChild<QMenu *>("mnuStats")->actions();
     QCOMPARE(stats.size(), 13);
     QCOMPARE(stats[0]->objectName(), QString("mnuBoxScore"));
@@ -557,6 +565,54 @@ void TestMainWindow::newSeasonBecomesTheCurrentTeam()
     newSeason->trigger();
     QCOMPARE(m_dialogs.messages.last().text,
              QString("A team named Team1 2027 exists already; choose another name."));
+}
+
+// File › Back Up Team proposes "<team> <date>.tar.gz" in the documents folder and says where it
+// went; Restore Team shows what the backup holds, asks before replacing a team, and brings the
+// folder back byte for byte; a refused archive writes nothing.
+void TestMainWindow::backUpAndRestoreATeam()
+{
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+    const QString archive = m_dir->path() + "/backup.tar.gz";
+    m_dialogs.saveAnswers << archive;
+    window.findChild<QAction *>("mnuBackUp")->trigger();
+    QCOMPARE(m_dialogs.saves.size(), 1);
+    QCOMPARE(m_dialogs.saves[0].title, QString("Back Up Team"));
+    QCOMPARE(m_dialogs.saves[0].initialFolder, documentsFolder() + "/Team1 " +
+                                                   QDate::currentDate().toString("yyyy-MM-dd") +
+                                                   ".tar.gz");
+    QCOMPARE(m_dialogs.messages.last().text,
+             "Team1 is backed up in \"" + archive + "\". Restore Team reads it back.");
+    const QMap<QString, QByteArray> team = folderContents(m_app + "Team1");
+
+    writeBytes(m_app + "Team1/Player1.sta", "changed since\r\n");
+    QAction *restore = window.findChild<QAction *>("mnuRestore");
+    m_dialogs.fileAnswers << archive;
+    m_dialogs.messageAnswers << MessageAnswer::Yes << MessageAnswer::No;
+    restore->trigger();
+    QCOMPARE(m_dialogs.messages[1].text, "\"" + archive +
+                                             "\" holds the team Team1 (Spring 2026): 2 players, 3 "
+                                             "games.\n\nRestore it?");
+    QCOMPARE(m_dialogs.messages[2].text,
+             QString("A team named Team1 exists. Replace its files with the backup's?"));
+    QCOMPARE(readBytes(m_app + "Team1/Player1.sta"), QByteArray("changed since\r\n"));
+
+    m_dialogs.fileAnswers << archive;
+    m_dialogs.messageAnswers << MessageAnswer::Yes << MessageAnswer::Yes;
+    restore->trigger();
+    QCOMPARE(m_dialogs.messages.size(), 5);
+    QCOMPARE(folderContents(m_app + "Team1"), team);
+    QCOMPARE(window.state().TeamName, QString("Team1"));
+    QCOMPARE(text(window, "lblBGames"), QString("3"));
+
+    const QMap<QString, QByteArray> before = folderContents(m_dir->path());
+    writeBytes(m_dir->path() + "/foreign.tar.gz", "no archive at all");
+    m_dialogs.fileAnswers << m_dir->path() + "/foreign.tar.gz";
+    restore->trigger();
+    QVERIFY(m_dialogs.messages.last().text.startsWith("\"" + m_dir->path() +
+                                                      "/foreign.tar.gz\" is not a team backup"));
+    QFile::remove(m_dir->path() + "/foreign.tar.gz");
+    QCOMPARE(folderContents(m_dir->path()), before);
 }
 
 // The help comes from the shipped files' folder, wherever the data lives.

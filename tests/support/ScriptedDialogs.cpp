@@ -23,6 +23,13 @@ std::optional<QString> ScriptedDialogs::openFile(const QString &filter, int filt
     return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::saveFile(const QString &filter, const QString &title,
+                                                 const QString &proposedPath)
+{
+    saves.append({filter, 1, title, proposedPath});
+    return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
+}
+
 std::optional<QString> ScriptedDialogs::chooseFolder(const QString &title,
                                                      const QString &initialFolder)
 {

@@ -36,6 +36,8 @@ public:
                           MessageIcon icon) override;
     std::optional<QString> openFile(const QString &filter, int filterIndex, const QString &title,
                                     const QString &initialFolder) override;
+    std::optional<QString> saveFile(const QString &filter, const QString &title,
+                                    const QString &proposedPath) override;
     std::optional<QString> chooseFolder(const QString &title,
                                         const QString &initialFolder) override;
     std::optional<qint32> chooseColor() override;
@@ -51,6 +53,7 @@ public:
     QQueue<MessageAnswer> messageAnswers;
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<std::optional<QString>> folderAnswers;
+    QQueue<std::optional<QString>> saveAnswers;
     QQueue<std::optional<qint32>> colorAnswers;
     QQueue<std::optional<QString>> textAnswers;
     // A PDF file path to print to, or nothing to cancel. The printer's page is `printerLayout`:
@@ -67,6 +70,7 @@ public:
     QStringList proposedTexts; // the text each askText started from
     QVector<AskedFile> files;
     QVector<AskedFile> folders; // title and initial folder
+    QVector<AskedFile> saves;   // filter, title and proposed path
     int colorDialogs = 0;
     int printerDialogs = 0;
     QStringList printedNames; // the document name each printer dialog was asked with, in order
