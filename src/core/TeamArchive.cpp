@@ -73,8 +73,8 @@ bool isTeamFile(const QString &team, const QString &fileName)
 Outcome<void> writeBackup(const QString &appPath, const QString &team, const QString &archivePath)
 {
     const QString folder = RecordFiles::teamFolderPath(appPath, team);
-    if (!RecordFiles::ReadTeamFile(appPath, team))
-        return RecordFiles::ReadTeamFile(appPath, team).failure();
+    if (Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team); !teamFile)
+        return teamFile.failure();
     QByteArray bytes;
     ArchivePtr out(archive_write_new());
     archive_write_add_filter_gzip(out.get());
