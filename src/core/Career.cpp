@@ -6,9 +6,11 @@
 #include <QCollator>
 #include <QDir>
 
-Outcome<Career> readCareer(const QString &appPath, const QString &player)
+Career readCareer(const QString &appPath, const QString &player)
 {
     Career career;
+    SeasonTotals total;
+    std::optional<QString> tooLarge;
     QStringList teams =
         QDir(appPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     QCollator byName;
@@ -27,11 +29,15 @@ Outcome<Career> readCareer(const QString &appPath, const QString &player)
             career.problems.append(totals.error());
             continue;
         }
-        if (Outcome<void> added = addToCareer(career.total, *totals); !added)
-            return added.failure();
+        if (Outcome<void> added = addToCareer(total, *totals); !added && !tooLarge)
+            tooLarge = added.error();
         career.seasons.append({team, teamFile->header.Season, *totals});
     }
-    if (Outcome<void> rates = computeSeasonRates(career.total); !rates)
-        return rates.failure();
+    if (Outcome<void> rates = computeSeasonRates(total); !rates && !tooLarge)
+        tooLarge = rates.error();
+    if (tooLarge)
+        career.problems.append(*tooLarge);
+    else
+        career.total = total;
     return career;
 }

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 struct CareerSeason
 {
     QString team;
@@ -20,9 +22,9 @@ struct CareerSeason
 struct Career
 {
     QVector<CareerSeason> seasons; // by team name, numbers by value
-    SeasonTotals total;            // counts summed, rates from the sums
-    QStringList problems;          // a listed player's stats that could not be read, in words
+    // Counts summed, rates from the sums; nothing when a sum would pass what a total can hold.
+    std::optional<SeasonTotals> total;
+    QStringList problems; // stats that could not be read, a sum too large; in words
 };
 
-// Fails only when a career total would pass what a total can hold.
-Outcome<Career> readCareer(const QString &appPath, const QString &player);
+Career readCareer(const QString &appPath, const QString &player);

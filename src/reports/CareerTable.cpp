@@ -33,7 +33,8 @@ Table tableOf(const Career &career, const QVector<QVector<SummaryPair>> &block)
     };
     for (const CareerSeason &season : career.seasons)
         table.rows.append(rowOf(season.team, season.season, season.totals));
-    table.rows.append(rowOf(QStringLiteral("Career"), QString(), career.total));
+    if (career.total)
+        table.rows.append(rowOf(QStringLiteral("Career"), QString(), *career.total));
     return table;
 }
 

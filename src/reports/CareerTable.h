@@ -13,7 +13,7 @@ namespace CareerTable {
 struct Table
 {
     QStringList headings;
-    QVector<QStringList> rows; // the seasons, then "Career"
+    QVector<QStringList> rows; // the seasons, then "Career" when it could be summed
 };
 
 Table batting(const Career &career);

@@ -23,14 +23,14 @@ QTableWidget *newTable(QWidget *parent, const char *name)
     return table;
 }
 
-void showFigures(QTableWidget *table, const CareerTable::Table &figures)
+void showFigures(QTableWidget *table, const CareerTable::Table &figures, bool withCareer)
 {
     table->clear();
     table->setColumnCount(int(figures.headings.size()));
     table->setHorizontalHeaderLabels(figures.headings);
     table->setRowCount(int(figures.rows.size()));
     for (int row = 0; row < figures.rows.size(); ++row) {
-        const bool career = row == figures.rows.size() - 1;
+        const bool career = withCareer && row == figures.rows.size() - 1;
         for (int column = 0; column < figures.rows[row].size(); ++column) {
             auto *cell = new QTableWidgetItem(figures.rows[row][column]);
             cell->setTextAlignment(column < 2 ? Qt::AlignLeft | Qt::AlignVCenter
@@ -89,16 +89,12 @@ frmCareerTotals::frmCareerTotals(WindowHost &main) : m_main(main), m_player(main
 void frmCareerTotals::refill()
 {
     lblPlayer->setText(m_player);
-    Outcome<Career> career = [&] {
+    const Career career = [&] {
         BusyPointer busy;
         return readCareer(m_main.state().ApplicationPath, m_player);
     }();
-    if (!career) {
-        m_main.dialogs().message(career.error(), Title, MessageButtons::OK,
-                                 MessageIcon::Exclamation);
-        career = Career{};
-    }
-    showFigures(tblBatting, CareerTable::batting(*career));
-    showFigures(tblPitching, CareerTable::pitching(*career));
-    lblProblems->setText(career->problems.join(QLatin1Char('\n')));
+    const bool withCareer = career.total.has_value();
+    showFigures(tblBatting, CareerTable::batting(career), withCareer);
+    showFigures(tblPitching, CareerTable::pitching(career), withCareer);
+    lblProblems->setText(career.problems.join(QLatin1Char('\n')));
 }

@@ -544,6 +544,16 @@ void TestCoachStats::careerTotalsSumTheSeasons()
                 "Spring 2027");
     m_main->filesChanged();
     QCOMPARE(window->tblBatting->item(2, 3)->text(), QString("13"));
+
+    // Seasons whose sum no total can hold show without a Career row, and say why.
+    GameRecord huge = game("04/10/2028", 0, 32767, 0);
+    writePlayer(0, "Avery", 14, season({huge}), "Team1 2028", "Spring 2028");
+    m_main->filesChanged();
+    QCOMPARE(window->tblBatting->rowCount(), 3);
+    QCOMPARE(window->tblBatting->item(2, 0)->text(), QString("Team1 2028"));
+    QCOMPARE(window->tblPitching->rowCount(), 3);
+    QVERIFY2(window->lblProblems->text().endsWith("pass 32767, more than a total can hold."),
+             qPrintable(window->lblProblems->text()));
 }
 
 QTEST_MAIN(TestCoachStats)
