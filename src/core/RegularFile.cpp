@@ -81,3 +81,12 @@ Outcome<void> writableAsRegularFile(const QString &path)
         return Failure{QStringLiteral("it is a folder.")};
     return Failure{QStringLiteral("it is not a file but a device or a pipe.")};
 }
+
+std::optional<FileStamp> fileStamp(const QString &path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}

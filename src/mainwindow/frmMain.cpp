@@ -400,13 +400,20 @@ void frmMain::showPage()
 
 void frmMain::showPhoto()
 {
+    const QString &path = m_state.PlayerPicturePath;
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    if (stamp && m_shownPhoto && m_shownPhoto->path == path && m_shownPhoto->stamp == *stamp)
+        return;
+    m_shownPhoto.reset();
     // A photo that cannot be loaded leaves the box empty; the rest of the page still stands.
-    Outcome<QImage> picture = LoadPicture(m_state.PlayerPicturePath);
+    Outcome<QImage> picture = LoadPicture(path);
     m_playerPicture = picture ? *picture : QImage();
     if (m_playerPicture.isNull()) {
         picPlayer->clear();
         return;
     }
+    if (stamp)
+        m_shownPhoto = ShownPhoto{path, *stamp};
     picPlayer->setPixmap(QPixmap::fromImage(m_playerPicture.scaled(
         picPlayer->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
@@ -794,6 +801,7 @@ bool frmMain::releaseWindows(const QString &team, const QString &player)
 
 void frmMain::clearPlayerPicture()
 {
+    m_shownPhoto.reset();
     m_playerPicture = QImage();
     picPlayer->clear();
 }

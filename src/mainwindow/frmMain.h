@@ -7,6 +7,7 @@
 #include "core/MainState.h"
 #include "core/Outcome.h"
 #include "core/ProgramFolders.h"
+#include "core/RegularFile.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowRegistry.h"
@@ -114,6 +115,14 @@ private:
     const QString &m_appPath; // with its trailing "/"
     Dialogs &m_dialogs;
     QImage m_playerPicture;
+    // The photo file the page shows, as it was when read: the same file unchanged is not decoded
+    // and scaled again.
+    struct ShownPhoto
+    {
+        QString path;
+        FileStamp stamp;
+    };
+    std::optional<ShownPhoto> m_shownPhoto;
     bool m_exiting = false;
     // What start-up could not read, told once the window is on screen rather than over the splash.
     QStringList m_startUpProblems;

@@ -2,6 +2,7 @@
 
 #include "core/Options.h"
 #include "core/RecordFiles.h"
+#include "core/TeamFolder.h"
 #include "mainwindow/frmMain.h"
 #include "misc/frmHelp.h"
 #include "misc/frmTip.h"
@@ -13,6 +14,7 @@
 #include "tables/PlayerPage.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDate>
 #include <QLabel>
 #include <QMenu>
@@ -79,6 +81,7 @@ private slots:
     void openTeamWithAnUnreadableFirstPlayer();
     void windowsOpenOnce();
     void tipsAtStartUpAreTheUsersChoice();
+    void summaryKeepsAnUnchangedPhoto();
     void newSeasonBecomesTheCurrentTeam();
     void backUpAndRestoreATeam();
     void helpOpensAtItsIndex();
@@ -535,6 +538,34 @@ void TestMainWindow::tipsAtStartUpAreTheUsersChoice()
     window.show();
     QTRY_COMPARE(m_dialogs.messages.size(), 1);
     QVERIFY(m_dialogs.messages[0].text.contains("ShowAtStartUp is neither true nor false"));
+}
+
+// The photo is decoded and scaled once while its file stays as it is; one saved over it shows at
+// the next refresh.
+void TestMainWindow::summaryKeepsAnUnchangedPhoto()
+{
+    const auto storePhoto = [&](Qt::GlobalColor colour) {
+        QImage photo(206, 272, QImage::Format_RGB32);
+        photo.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(photo.save(&buffer, "BMP"));
+        QVERIFY(TeamFolder::storeCardPhoto(m_app, "Team1", "Player1", {bytes, {}, {}, {}}).ok());
+    };
+    storePhoto(Qt::red);
+    frmMain window(ProgramFolders{m_app, m_app}, m_dialogs);
+    auto *photo = window.findChild<QLabel *>("picPlayer");
+    const qint64 shown = photo->pixmap().cacheKey();
+    QVERIFY(!photo->pixmap().isNull());
+    QVERIFY(window.UpdateMainPage());
+    QCOMPARE(photo->pixmap().cacheKey(), shown);
+
+    storePhoto(Qt::blue);
+    QVERIFY(window.UpdateMainPage());
+    QVERIFY(photo->pixmap().cacheKey() != shown);
+    const QImage now = photo->pixmap().toImage();
+    QCOMPARE(now.pixelColor(now.width() / 2, now.height() / 2), QColor(Qt::blue));
 }
 
 // File › New Season proposes the next year's name and season, makes the team and opens it; the old
