@@ -84,11 +84,17 @@ std::optional<QString> cannotBeCurrent(const QString &player)
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
                                    const QString &player)
 {
-    PlayerPage page;
     Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(appPath, team);
     if (!header)
         return header.failure();
-    page.header = *header;
+    return readPlayerPage(appPath, *header, player);
+}
+
+Outcome<PlayerPage> readPlayerPage(const QString &appPath, const TeamHeader &header,
+                                   const QString &player)
+{
+    PlayerPage page;
+    page.header = header;
     Outcome<PlayerProfile> profile =
         RecordFiles::ReadPlayerFile(appPath, page.header.TeamName, player);
     if (!profile)
@@ -154,6 +160,7 @@ QStringList CurrentTeam::startUp()
         m_keepSettingsFile = true;
     }
 
+    std::optional<TeamHeader> teamHeader;
     if (!m_state.TeamName.isEmpty()) {
         if (Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(app, m_state.TeamName);
             !header) {
@@ -161,13 +168,21 @@ QStringList CurrentTeam::startUp()
             m_unusedSettings = *settings;
             m_state.TeamName.clear();
             m_state.PlayerName.clear();
+        } else {
+            teamHeader = *header;
         }
     }
     m_state.NewTeam = m_state.TeamName.isEmpty();
     m_state.NewPlayer = m_state.PlayerName.isEmpty();
     if (!m_state.NewPlayer) {
-        if (Outcome<void> refreshed = refreshPlayer(); !refreshed) {
-            problems.append(refreshed.error() +
+        // The header just read serves the page: nothing is read twice at start.
+        Outcome<PlayerPage> page = teamHeader
+                                       ? readPlayerPage(app, *teamHeader, m_state.PlayerName)
+                                       : readPlayerPage(app, m_state.TeamName, m_state.PlayerName);
+        if (page) {
+            takePlayerPage(m_state, *page);
+        } else {
+            problems.append(page.error() +
                             QStringLiteral("\n\nScorebinder starts without a current player."));
             m_unusedSettings = *settings;
             m_state.PlayerName.clear();

@@ -36,6 +36,9 @@ struct PlayerPage
 // Nothing is read into the state when any of the three files cannot be read.
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
                                    const QString &player);
+// The same with the team header already read.
+Outcome<PlayerPage> readPlayerPage(const QString &appPath, const TeamHeader &header,
+                                   const QString &player);
 void takePlayerPage(MainState &state, const PlayerPage &page);
 
 // A team file chosen in Open Team, checked and read with its first player's page before anything
