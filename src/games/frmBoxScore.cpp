@@ -167,26 +167,7 @@ frmBoxScore::frmBoxScore(WindowHost &main, const QStringList &players)
     layout->addWidget(inScrollArea(pitching, this), 2);
     layout->addLayout(buttons);
 
-    Calendar1 = new QCalendarWidget(this);
-    Calendar1->setObjectName("Calendar1");
-    Calendar1->setAutoFillBackground(true);
-    Calendar1->resize(Calendar1->sizeHint());
-    Calendar1->hide();
-    connect(cmdCalendar, &QPushButton::clicked, this, [this] {
-        const QDate typed = QDate::fromString(txtDate->text(), QStringLiteral("MM/dd/yyyy"));
-        if (typed.isValid())
-            Calendar1->setSelectedDate(typed);
-        Calendar1->move(txtDate->mapTo(this, QPoint(0, txtDate->height())));
-        Calendar1->show();
-        Calendar1->raise();
-        Calendar1->setFocus();
-    });
-    connect(Calendar1, &QCalendarWidget::activated, this, [this](const QDate &date) {
-        txtDate->setText(date.toString(QStringLiteral("MM/dd/yyyy")));
-        Calendar1->hide();
-        txtDate->setFocus();
-    });
-    connect(Calendar1, &QCalendarWidget::clicked, Calendar1, &QCalendarWidget::activated);
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmBoxScore::showCalendar);
 
     connect(cmdAddPitcher, &QPushButton::clicked, this, [this] {
         if (addPitcher(CBPitcher->currentText()))
@@ -355,9 +336,34 @@ void frmBoxScore::markProblem(int player, const Problem &problem)
         cell->setStyleSheet(Marked);
 }
 
+// Built the first time it is asked for: most box scores take today's date.
+void frmBoxScore::showCalendar()
+{
+    if (!Calendar1) {
+        Calendar1 = new QCalendarWidget(this);
+        Calendar1->setObjectName("Calendar1");
+        Calendar1->setAutoFillBackground(true);
+        Calendar1->resize(Calendar1->sizeHint());
+        connect(Calendar1, &QCalendarWidget::activated, this, [this](const QDate &date) {
+            txtDate->setText(date.toString(QStringLiteral("MM/dd/yyyy")));
+            Calendar1->hide();
+            txtDate->setFocus();
+        });
+        connect(Calendar1, &QCalendarWidget::clicked, Calendar1, &QCalendarWidget::activated);
+    }
+    const QDate typed = QDate::fromString(txtDate->text(), QStringLiteral("MM/dd/yyyy"));
+    if (typed.isValid())
+        Calendar1->setSelectedDate(typed);
+    Calendar1->move(txtDate->mapTo(this, QPoint(0, txtDate->height())));
+    Calendar1->show();
+    Calendar1->raise();
+    Calendar1->setFocus();
+}
+
 bool frmBoxScore::store()
 {
-    Calendar1->hide();
+    if (Calendar1)
+        Calendar1->hide();
     clearMarks();
     const QVector<PlayerRows> all = rows();
     const GameTexts game{txtDate->text(), txtOpponent->text(), txtHighlights->text()};

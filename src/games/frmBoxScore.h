@@ -42,13 +42,14 @@ public:
     QLabel *lblProblems;
     QPushButton *cmdSubmit;
     QPushButton *cmdCancel;
-    QCalendarWidget *Calendar1;
+    QCalendarWidget *Calendar1 = nullptr; // built when first shown
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showCalendar();
     explicit frmBoxScore(WindowHost &main, const QStringList &players);
     QLineEdit *countCell(const QString &name);
     void submit();

@@ -189,13 +189,7 @@ void frmSingleGameStats::buildControls()
     cmdCalendar = new QPushButton("Calendar", this);
     cmdCalendar->setObjectName("cmdCalendar");
     cmdCalendar->setGeometry(twipsRect(5520, 840, 855, 375));
-    connect(cmdCalendar, &QPushButton::clicked, this, [this] {
-        const QDate typed = QDate::fromString(txtDate->text(), QStringLiteral("MM/dd/yyyy"));
-        if (typed.isValid())
-            Calendar1->setSelectedDate(typed);
-        Calendar1->show();
-        Calendar1->raise();
-    });
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmSingleGameStats::showCalendar);
 
     for (const BoxPlace &place : CountPlaces) {
         label(place.label, place.caption, place.captionLeft, place.top);
@@ -256,7 +250,7 @@ void frmSingleGameStats::buildControls()
     connect(cmdNewGame, &QPushButton::clicked, this, &frmSingleGameStats::newGame);
     connect(cmdClear, &QPushButton::clicked, this, &frmSingleGameStats::clearGame);
     connect(cmdCancel, &QPushButton::clicked, this, [this] {
-        Calendar1->hide();
+        hideCalendar();
         closeDroppingEdits(*this);
     });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmSingleGameStats::submit);
@@ -273,20 +267,6 @@ void frmSingleGameStats::buildControls()
         box->setFont(inputFont);
         setTextColour(box, DarkBlue);
     }
-
-    Calendar1 = new QCalendarWidget(this);
-    Calendar1->setObjectName("Calendar1");
-    Calendar1->setGeometry(twipsRect(3720, 1280, 2895, 2175));
-    Calendar1->setAutoFillBackground(true);
-    // The calendar's box is small: single-letter day names and no week numbers keep it legible.
-    Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    // Its layout's box holds only five weeks and a half: from the same corner, it takes the room
-    // its navigation bar, day names and six weeks need.
-    Calendar1->resize(Calendar1->size().expandedTo(Calendar1->sizeHint()));
-    Calendar1->hide();
-    connect(Calendar1, &QCalendarWidget::clicked, this, &frmSingleGameStats::chooseDate);
-    connect(Calendar1, &QCalendarWidget::activated, this, &frmSingleGameStats::chooseDate);
 
     QWidget *previous = nullptr;
     for (const char *name : TabOrder) {
@@ -402,9 +382,39 @@ bool frmSingleGameStats::storeShown(EntryTexts &t)
     return true;
 }
 
+// Built the first time it is asked for: most visits to a game never open it.
+void frmSingleGameStats::showCalendar()
+{
+    if (!Calendar1) {
+        Calendar1 = new QCalendarWidget(this);
+        Calendar1->setObjectName("Calendar1");
+        Calendar1->setGeometry(twipsRect(3720, 1280, 2895, 2175));
+        Calendar1->setAutoFillBackground(true);
+        // The calendar's box is small: single-letter day names and no week numbers keep it legible.
+        Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+        Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        // Its layout's box holds only five weeks and a half: from the same corner, it takes the
+        // room its navigation bar, day names and six weeks need.
+        Calendar1->resize(Calendar1->size().expandedTo(Calendar1->sizeHint()));
+        connect(Calendar1, &QCalendarWidget::clicked, this, &frmSingleGameStats::chooseDate);
+        connect(Calendar1, &QCalendarWidget::activated, this, &frmSingleGameStats::chooseDate);
+    }
+    const QDate typed = QDate::fromString(txtDate->text(), QStringLiteral("MM/dd/yyyy"));
+    if (typed.isValid())
+        Calendar1->setSelectedDate(typed);
+    Calendar1->show();
+    Calendar1->raise();
+}
+
+void frmSingleGameStats::hideCalendar()
+{
+    if (Calendar1)
+        Calendar1->hide();
+}
+
 void frmSingleGameStats::selectGame(int number)
 {
-    Calendar1->hide();
+    hideCalendar();
     const auto backToShown = [this] {
         const QSignalBlocker blocker(CBGame);
         CBGame->setCurrentIndex(m_currentGame - 1);
@@ -427,7 +437,7 @@ void frmSingleGameStats::selectGame(int number)
 
 void frmSingleGameStats::newGame()
 {
-    Calendar1->hide();
+    hideCalendar();
     if (!m_table.canAddGame())
         return;
     EntryTexts t = texts();
@@ -456,7 +466,7 @@ void frmSingleGameStats::newGame()
 
 void frmSingleGameStats::deleteGame()
 {
-    Calendar1->hide();
+    hideCalendar();
     const EntryTexts t = texts();
     const QString date =
         t.date.isEmpty() || t.date == DateHint ? QStringLiteral("no date") : t.date;
@@ -484,7 +494,7 @@ void frmSingleGameStats::deleteGame()
 
 void frmSingleGameStats::clearGame()
 {
-    Calendar1->hide();
+    hideCalendar();
     for (QLineEdit *box : m_numberBoxes)
         box->clear();
     txtHighlights->clear();
@@ -497,7 +507,7 @@ void frmSingleGameStats::clearGame()
 void frmSingleGameStats::chooseDate(const QDate &date)
 {
     txtDate->setText(date.toString(QStringLiteral("MM/dd/yyyy")));
-    Calendar1->hide();
+    hideCalendar();
     markEdited();
 }
 
@@ -517,7 +527,7 @@ bool frmSingleGameStats::hasUnsavedEdits() const
 
 bool frmSingleGameStats::storeAndWrite()
 {
-    Calendar1->hide();
+    hideCalendar();
     if (!CheckHits())
         return false;
     BusyPointer busy;

@@ -34,7 +34,7 @@ public:
     QComboBox *CBGame;
     QLineEdit *txtDate;
     QPushButton *cmdCalendar;
-    QCalendarWidget *Calendar1;
+    QCalendarWidget *Calendar1 = nullptr; // built when first shown
     QLineEdit *txtOpponent;
     std::array<QLineEdit *, GameEntry::CountBoxCount> countBoxes{}; // in storing order
     QLineEdit *txtPInnings;
@@ -65,6 +65,8 @@ private:
     // when it could not.
     bool storeAndWrite();
     void chooseDate(const QDate &date);
+    void showCalendar();
+    void hideCalendar();
     bool CheckHits();
     // The shown game's record from the boxes' texts, numbered as the game shown.
     Outcome<GameRecord> shownRecord(GameEntry::EntryTexts texts) const;
