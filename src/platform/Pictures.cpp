@@ -4,6 +4,7 @@
 #include "core/RegularFile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 #include <cmath>
@@ -137,11 +138,51 @@ void bitBlt(QImage &target, QPoint at, const QImage &source, RasterOp op)
     }
 }
 
+namespace {
+
+// An uncompressed 24-bit bitmap compiled into the program, decoded here: the image readers would
+// first look through every image plugin installed, the dearest step of the program's start.
+QImage compiledBitmap(const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray bytes = file.readAll();
+    const auto number = [&](int at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | quint8(bytes[at + i]);
+        return value;
+    };
+    if (bytes.size() < 54 || !bytes.startsWith("BM") || number(28, 2) != 24 || number(30, 4) != 0)
+        return QImage(resource);
+    const int width = int(number(18, 4));
+    const int height = int(number(22, 4));
+    const qsizetype offset = number(10, 4);
+    const qsizetype rowBytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    if (width <= 0 || height <= 0 || width > 256 || height > 256 ||
+        offset + rowBytes * height > bytes.size())
+        return QImage(resource);
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        // Rows run from the bottom up, each pixel blue, green, red.
+        const auto *row = reinterpret_cast<const uchar *>(bytes.constData()) + offset +
+                          rowBytes * (height - 1 - y);
+        auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            pixels[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    }
+    return image;
+}
+
+} // namespace
+
 QPixmap smallLogo()
 {
-    QImage logo = QImage(QStringLiteral(":/logo36.bmp")).convertToFormat(QImage::Format_ARGB32);
+    QImage logo =
+        compiledBitmap(QStringLiteral(":/logo36.bmp")).convertToFormat(QImage::Format_ARGB32);
     const QImage mask =
-        QImage(QStringLiteral(":/logo36mask.bmp")).convertToFormat(QImage::Format_RGB32);
+        compiledBitmap(QStringLiteral(":/logo36mask.bmp")).convertToFormat(QImage::Format_RGB32);
     if (mask.size() != logo.size())
         return QPixmap::fromImage(logo);
     for (int y = 0; y < logo.height(); ++y) {
