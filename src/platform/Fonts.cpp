@@ -11,7 +11,9 @@ void installFontSubstitutions()
 
 QFont windowFont(const QString &family, double points, bool bold, bool underline)
 {
-    QFont font(family);
+    // Named by its installed twin at once: matching the other platform's name first costs every
+    // new font a lookup that fails before the substitution applies.
+    QFont font(QFont::substitute(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
