@@ -2,8 +2,11 @@
 
 #include "core/RecordFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +15,21 @@
 #include <vector>
 
 namespace {
+
+// Notes the first window to receive a paint event.
+class PaintWatch : public QObject
+{
+public:
+    QWidget *painted = nullptr;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow())
+            painted = static_cast<QWidget *>(watched);
+        return false;
+    }
+};
 
 void written(const Outcome<void> &saved)
 {
@@ -56,6 +74,18 @@ BenchTeam::BenchTeam()
     }
     written(RecordFiles::WriteTeamFile(app, "Team1", team));
     written(RecordFiles::WriteSettings(app, Settings{"Team1", "Player 1", 0, 0}));
+}
+
+QWidget *openUntilPainted(const std::function<void()> &open)
+{
+    PaintWatch watch;
+    QCoreApplication::instance()->installEventFilter(&watch);
+    open();
+    // The paint event reaches the window first, its children within the same handling.
+    while (!watch.painted)
+        QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&watch);
+    return watch.painted;
 }
 
 PairedTimes timePaired(int runs, const std::function<void()> &subject,

@@ -32,6 +32,12 @@ PairedTimes timePaired(int runs, const std::function<void()> &subject,
                        const std::function<void()> &floor,
                        const std::function<void()> &untimed = {});
 
+class QWidget;
+
+// Runs `open`, which shows a window, then handles events until a window has painted; returns that
+// window.
+QWidget *openUntilPainted(const std::function<void()> &open);
+
 // The floor of a durable save: `bytes` in a temporary file beside `path`, written and synced,
 // renamed over it, then `folder` synced.
 void durableWrite(const std::string &path, const std::string &folder, const QByteArray &bytes);

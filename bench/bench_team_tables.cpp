@@ -1,5 +1,7 @@
-// Filling the team tables for a full roster of 27 players with 200 games each, against reading
-// and decoding the same 27 stats files in plain C++ (the floor).
+// The team tables for a full roster of 27 players with 200 games each. Filling them, against
+// reading and decoding the same 27 stats files in plain C++ (the floor); and opening them from the
+// menu until the window has painted, against showing a bare window of the same labels (the same
+// texts, places and fonts) until it has painted.
 
 #include "BenchSupport.h"
 #include "Floor.h"
@@ -9,8 +11,44 @@
 #include "reports/frmTeamPitchingStats.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// What a bare window needs to show a label as the table shows it.
+struct LabelCopy
+{
+    QString text;
+    QRect geometry;
+    QFont font;
+};
+
+QVector<LabelCopy> labelsOf(const QWidget &window)
+{
+    QVector<LabelCopy> labels;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        labels.append({label->text(), label->geometry(), label->font()});
+    return labels;
+}
+
+QWidget *bareWindow(const QSize &size, const QVector<LabelCopy> &labels)
+{
+    auto *window = new QWidget;
+    window->resize(size);
+    for (const LabelCopy &copy : labels) {
+        auto *label = new QLabel(copy.text, window);
+        label->setFont(copy.font);
+        label->setGeometry(copy.geometry);
+    }
+    window->show();
+    return window;
+}
+
+} // namespace
 
 class BenchTeamTables : public QObject
 {
@@ -20,6 +58,8 @@ private slots:
     void initTestCase();
     void fillTeamBatting();
     void fillTeamPitching();
+    void openFromMenu_data();
+    void openFromMenu();
 
 private:
     // Every fill is timed as a window's first: the texts of the one before are cleared.
@@ -66,6 +106,53 @@ void BenchTeamTables::fillTeamPitching()
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));
     QCOMPARE(window.cell("lblPGames", 27)->text(), QString("200"));
     reportRatio("team pitching fill / floor", times);
+}
+
+void BenchTeamTables::openFromMenu_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("batting") << "mnuTeamBat"
+                             << "frmTeamBattingStats";
+    QTest::newRow("pitching") << "mnuTeamPit"
+                              << "frmTeamPitchingStats";
+}
+
+void BenchTeamTables::openFromMenu()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    QAction *action = m_main->findChild<QAction *>(item);
+    QVERIFY(action && action->isEnabled());
+    // The first opening measures the texts' widths, as a session's first does; then the window's
+    // labels are known for the bare one.
+    QWidget *table = openUntilPainted([&] { action->trigger(); });
+    QCOMPARE(table->objectName(), window);
+    QCOMPARE(
+        table->findChild<QLabel *>(item == "mnuTeamBat" ? "lblBGames27" : "lblPGames27")->text(),
+        QString("200"));
+    const QSize size = table->size();
+    const QVector<LabelCopy> labels = labelsOf(*table);
+    QWidget *bare = nullptr;
+    const auto closeBoth = [&] {
+        if (table)
+            table->close();
+        delete bare;
+        bare = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    closeBoth();
+    const PairedTimes times = timePaired(
+        40, [&] { table = openUntilPainted([&] { action->trigger(); }); },
+        [&] { openUntilPainted([&] { bare = bareWindow(size, labels); }); }, closeBoth);
+    QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.value(0).text));
+    QCOMPARE(table->objectName(), window);
+    closeBoth();
+    std::printf("%d labels\n", int(labels.size()));
+    reportRatio(
+        qPrintable(QStringLiteral("opening team %1 from the menu until painted / bare window")
+                       .arg(QTest::currentDataTag())),
+        times);
 }
 
 QTEST_MAIN(BenchTeamTables)

@@ -103,10 +103,13 @@ Outcome<PlayerPage> readPlayerPage(const QString &appPath, const TeamHeader &hea
     // The player file names the team whose folder holds his stats.
     const QString statsTeam = page.profile.TeamName;
     const QString statsPath = RecordFiles::statsFilePath(appPath, statsTeam, player);
-    Outcome<GameRecords> records = RecordFiles::ReadGameFigures(appPath, statsTeam, player);
-    if (!records)
-        return records.failure();
-    Outcome<SeasonTotals> totals = ComputeSeasonTotals(*records);
+    SeasonSum sum;
+    Outcome<void> read = RecordFiles::ReadEachGameFigures(
+        appPath, statsTeam, player,
+        [&sum](const GameRecord &record, int index) { sum.add(record, index); });
+    if (!read)
+        return read.failure();
+    Outcome<SeasonTotals> totals = sum.totals();
     if (!totals)
         return Failure{QStringLiteral("Cannot total \"%1\": %2").arg(statsPath, totals.error())};
     page.totals = *totals;

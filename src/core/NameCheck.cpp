@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,13 +123,34 @@ QString resolvedFolder(const QString &folder)
     return resolved;
 }
 
+// True when every part of `path` below `base` (a prefix of it ending in "/") exists and none is a
+// link: then the path lies where its text says. A look at each part below the folder costs a
+// fraction of resolving the whole path from the root.
+bool existsWithoutLinkBelow(const QString &base, const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    for (qsizetype end = QFile::encodeName(base).size(); end < encoded.size(); ++end) {
+        end = encoded.indexOf('/', end);
+        if (end < 0)
+            end = encoded.size();
+        struct stat info = {};
+        if (::lstat(encoded.left(end).constData(), &info) != 0 || S_ISLNK(info.st_mode))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isInsideFolder(const QString &folder, const QString &path)
 {
     const QString base = QDir::cleanPath(folder) + QLatin1Char('/');
-    if (!QDir::cleanPath(path).startsWith(base))
+    const QString cleaned = QDir::cleanPath(path);
+    if (!cleaned.startsWith(base))
         return false;
+    // Only a path that passes through a link, or does not exist yet, needs resolving.
+    if (existsWithoutLinkBelow(base, cleaned))
+        return true;
     const QString resolved = resolvedPath(path);
     return !resolved.isEmpty() && resolved.startsWith(resolvedFolder(folder) + QLatin1Char('/'));
 }

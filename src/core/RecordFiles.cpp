@@ -66,12 +66,17 @@ Outcome<void> checkNames(const QString &appPath, const QString &path,
 // Far above what 201 games with long highlights take, far below what would strain the memory.
 constexpr qint64 MaxRecordFileBytes = 16 * 1024 * 1024;
 
-Outcome<QByteArray> readWholeFile(const QString &path)
+// What reading the file at `path` gave, a failure naming the file.
+Outcome<QByteArray> namingFile(const QString &path, Outcome<QByteArray> data)
 {
-    Outcome<QByteArray> data = readRegularFile(path, MaxRecordFileBytes);
     if (!data)
         return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, data.error())};
     return data;
+}
+
+Outcome<QByteArray> readWholeFile(const QString &path)
+{
+    return namingFile(path, readRegularFile(path, MaxRecordFileBytes));
 }
 
 template <class Record>
@@ -284,25 +289,40 @@ Outcome<void> CreateStatsFile(const QString &appPath, const QString &team, const
 
 namespace {
 
-Outcome<GameRecords> decodeGames(const QByteArray &data, const QString &path, bool figuresOnly)
+// Decodes every line as a game, each into the record `slot()` gives, then hands it to `taken`
+// with its index.
+template <class Slot, class Taken>
+Outcome<void> decodeEachGame(const QByteArray &data, const QString &path, bool figuresOnly,
+                             Slot slot, Taken taken)
 {
     RecordCodec::Reader reader(data, path);
     if (figuresOnly)
         reader.keepOnlyText<GameRecord>("Decision");
-    GameRecords records;
-    // A game's line is rarely shorter than 48 bytes; a guess that spares most regrowing.
-    records.reserve(std::min<qsizetype>(data.size() / 48 + 1, MaxStatsRecords));
-    while (!reader.atEnd()) {
-        if (records.size() == MaxStatsRecords)
+    for (int index = 0; !reader.atEnd(); ++index) {
+        if (index == MaxStatsRecords)
             return reader.failure(
                 reader.lineNumber(),
                 QStringLiteral("a stats file holds at most %1 records (games 1 to %2).")
                     .arg(MaxStatsRecords)
                     .arg(MaxGames));
-        records.emplace_back();
-        if (Outcome<void> record = reader.readInto(records.back(), GameKind); !record)
-            return record.failure();
+        GameRecord &record = slot();
+        if (Outcome<void> read = reader.readInto(record, GameKind); !read)
+            return read;
+        taken(record, index);
     }
+    return {};
+}
+
+Outcome<GameRecords> decodeGames(const QByteArray &data, const QString &path, bool figuresOnly)
+{
+    GameRecords records;
+    // A game's line is rarely shorter than 48 bytes; a guess that spares most regrowing.
+    records.reserve(std::min<qsizetype>(data.size() / 48 + 1, MaxStatsRecords));
+    Outcome<void> decoded = decodeEachGame(
+        data, path, figuresOnly, [&]() -> GameRecord & { return records.emplace_back(); },
+        [](const GameRecord &, int) {});
+    if (!decoded)
+        return decoded.failure();
     return records;
 }
 
@@ -349,6 +369,45 @@ Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team
                                      const QString &player)
 {
     return readPlayerGames(appPath, team, player, true);
+}
+
+TeamStatsReader::TeamStatsReader(const QString &appPath, const QString &team)
+    : m_appPath(appPath), m_team(team)
+{
+    // Only a plain name leads straight into a folder of the data folder.
+    if (!pathPartProblem(team))
+        m_folder.emplace(teamFolderPath(appPath, team));
+}
+
+Outcome<void>
+TeamStatsReader::eachGameFigures(const QString &player,
+                                 const std::function<void(const GameRecord &, int)> &take) const
+{
+    const QString path = statsFilePath(m_appPath, m_team, player);
+    std::optional<Outcome<QByteArray>> data;
+    if (m_folder && m_folder->isOpen() && !pathPartProblem(player))
+        data = readRegularFileIn(*m_folder, player + QStringLiteral(".sta"), MaxRecordFileBytes);
+    // Else, and for a file that is a link, by its path once its names and where it leads are
+    // checked.
+    if (!data) {
+        if (Outcome<void> names = checkNames(m_appPath, path, {m_team, player}); !names)
+            return names;
+        data = readRegularFile(path, MaxRecordFileBytes);
+    }
+    Outcome<QByteArray> bytes = namingFile(path, std::move(*data));
+    if (!bytes)
+        return bytes.failure();
+    // One record serves every line: a line writes each field it keeps, or fails.
+    GameRecord record;
+    return decodeEachGame(
+        *bytes, path, true, [&]() -> GameRecord & { return record; }, take);
+}
+
+Outcome<void> ReadEachGameFigures(const QString &appPath, const QString &team,
+                                  const QString &player,
+                                  const std::function<void(const GameRecord &, int)> &take)
+{
+    return TeamStatsReader(appPath, team).eachGameFigures(player, take);
 }
 
 namespace {

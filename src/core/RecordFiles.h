@@ -6,9 +6,13 @@
 
 #include "Outcome.h"
 #include "Records.h"
+#include "RegularFile.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 namespace RecordFiles {
 
@@ -72,6 +76,29 @@ Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team
 // the other texts left empty. Errors are those of ReadGameRecords.
 Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team,
                                      const QString &player);
+// The same figures one record at a time: each handed to `take` with its index (0, the
+// placeholder, first) and let go, so that no season is held whole. Errors are those of
+// ReadGameRecords.
+Outcome<void> ReadEachGameFigures(const QString &appPath, const QString &team,
+                                  const QString &player,
+                                  const std::function<void(const GameRecord &, int)> &take);
+
+// Reads the stats files of one team one after another: the team's folder is opened once and each
+// file opened inside it, never through a link. A folder or file that is a link is read by its path
+// like every other file, once it is found to lead nowhere out of the data folder.
+class TeamStatsReader
+{
+public:
+    TeamStatsReader(const QString &appPath, const QString &team);
+    // As ReadEachGameFigures.
+    Outcome<void> eachGameFigures(const QString &player,
+                                  const std::function<void(const GameRecord &, int)> &take) const;
+
+private:
+    QString m_appPath;
+    QString m_team;
+    std::optional<OpenFolder> m_folder;
+};
 Outcome<void> WriteGameRecords(const QString &appPath, const QString &team, const QString &player,
                                const GameRecords &records);
 

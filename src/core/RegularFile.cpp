@@ -19,15 +19,16 @@ QString sizeText(qint64 bytes)
                                       : QStringLiteral("%1 bytes").arg(bytes);
 }
 
-} // namespace
-
-Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
+// Why a file could not be opened, from errno.
+Failure openFailure()
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return Failure{errno == ENOENT ? QStringLiteral("the file does not exist.")
-                                       : systemError()};
+    return Failure{errno == ENOENT ? QStringLiteral("the file does not exist.") : systemError()};
+}
+
+// The whole content of the regular file open as `fd` (opened without waiting for a writer), of at
+// most `maxBytes`; closes it.
+Outcome<QByteArray> readOpened(int fd, qint64 maxBytes)
+{
     const auto closing = qScopeGuard([fd] { ::close(fd); });
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
@@ -66,6 +67,44 @@ Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         return tooLarge();
     data.resize(filled);
     return data;
+}
+
+} // namespace
+
+Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return openFailure();
+    return readOpened(fd, maxBytes);
+}
+
+OpenFolder::OpenFolder(const QString &path)
+{
+    // A slash at the end would make the system follow a link there after all.
+    QByteArray encoded = QFile::encodeName(path);
+    while (encoded.size() > 1 && encoded.endsWith('/'))
+        encoded.chop(1);
+    m_fd = ::open(encoded.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+OpenFolder::~OpenFolder()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::optional<Outcome<QByteArray>> readRegularFileIn(const OpenFolder &folder, const QString &name,
+                                                     qint64 maxBytes)
+{
+    const int fd = ::openat(folder.fd(), QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0 && errno == ELOOP)
+        return std::nullopt;
+    if (fd < 0)
+        return openFailure();
+    return readOpened(fd, maxBytes);
 }
 
 Outcome<void> writableAsRegularFile(const QString &path)

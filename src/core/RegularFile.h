@@ -12,6 +12,28 @@
 // A failure holds the reason only, for the caller to name the file: "the file does not exist."
 Outcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 
+// A folder held open for opening files in it: not open when its path ends in a link or is no
+// folder, or the folder cannot be opened.
+class OpenFolder
+{
+public:
+    explicit OpenFolder(const QString &path);
+    ~OpenFolder();
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+// As readRegularFile, for the file `name` in the open `folder`, never through a link: nothing when
+// the file is a link, for the caller to decide where it leads.
+std::optional<Outcome<QByteArray>> readRegularFileIn(const OpenFolder &folder, const QString &name,
+                                                     qint64 maxBytes);
+
 // What tells one state of a file from another: a file renamed over it (every save here) or
 // written in place changes it. Nothing when there is no file.
 struct FileStamp

@@ -85,15 +85,28 @@ Outcome<void> addRecord(SeasonTotals &totals, const GameRecord &record, int inde
 
 } // namespace
 
-Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, SeasonView view)
+void SeasonSum::add(const GameRecord &record, int index)
 {
-    SeasonTotals totals;
-    for (int index = 0; index < records.size(); ++index)
-        if (Outcome<void> added = addRecord(totals, records[index], index, view); !added)
-            return added.failure();
-    if (Outcome<void> rates = computeSeasonRates(totals, view); !rates)
+    if (m_added)
+        m_added = addRecord(m_totals, record, index, m_view);
+}
+
+Outcome<SeasonTotals> SeasonSum::totals() const
+{
+    if (!m_added)
+        return m_added.failure();
+    SeasonTotals totals = m_totals;
+    if (Outcome<void> rates = computeSeasonRates(totals, m_view); !rates)
         return rates.failure();
     return totals;
+}
+
+Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records, SeasonView view)
+{
+    SeasonSum sum(view);
+    for (int index = 0; index < records.size(); ++index)
+        sum.add(records[index], index);
+    return sum.totals();
 }
 
 Outcome<QVector<SeasonTotals>> runningSeasonTotals(const GameRecords &records)

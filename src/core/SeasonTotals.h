@@ -48,6 +48,23 @@ enum class SeasonView
     Pitching
 };
 
+// A season summed one record at a time, as the records are read.
+class SeasonSum
+{
+public:
+    explicit SeasonSum(SeasonView view = SeasonView::Summary) : m_view(view) {}
+    // Adds the record at `index` (0, the placeholder, first). The first total that would pass
+    // 32767 is kept as the error; the records after it are passed over.
+    void add(const GameRecord &record, int index);
+    // The totals with the rates of the view, or the error.
+    Outcome<SeasonTotals> totals() const;
+
+private:
+    SeasonView m_view;
+    SeasonTotals m_totals;
+    Outcome<void> m_added;
+};
+
 // Sums records 0 to N (record 0, the placeholder, takes part; it holds zeros) and derives the
 // rates of the view. A total that would pass 32767 is an error naming it.
 Outcome<SeasonTotals> ComputeSeasonTotals(const GameRecords &records,

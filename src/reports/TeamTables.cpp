@@ -53,6 +53,14 @@ QStringList pitchingCells(const QString &name, const SeasonTotals &t)
             Stats::formatRateLeadingZero(t.PTotalERA)};
 }
 
+Failure totalsFailure(const QString &appPath, const TeamFile &team, const QString &player,
+                      const QString &error)
+{
+    return Failure{
+        QStringLiteral("%1's games in \"%2\": %3")
+            .arg(player, RecordFiles::statsFilePath(appPath, team.header.TeamName, player), error)};
+}
+
 } // namespace
 
 bool hasPitched(const SeasonTotals &t)
@@ -100,11 +108,7 @@ Outcome<QVector<PlayerSeason>> seasonsOf(const QString &appPath, const TeamFile 
     for (const PlayerGames &player : games) {
         Outcome<SeasonTotals> totals = ComputeSeasonTotals(player.records, view);
         if (!totals)
-            return Failure{
-                QStringLiteral("%1's games in \"%2\": %3")
-                    .arg(player.name,
-                         RecordFiles::statsFilePath(appPath, team.header.TeamName, player.name),
-                         totals.error())};
+            return totalsFailure(appPath, team, player.name, totals.error());
         seasons.append({player.name, player.position, *totals});
     }
     return seasons;
@@ -113,10 +117,27 @@ Outcome<QVector<PlayerSeason>> seasonsOf(const QString &appPath, const TeamFile 
 Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const TeamFile &team,
                                                  SeasonView view)
 {
-    Outcome<QVector<PlayerGames>> games = readPlayerGames(appPath, team);
-    if (!games)
-        return games.failure();
-    return seasonsOf(appPath, team, *games, view);
+    // Each player's games are summed as they are read, none held whole: the tables need only the
+    // totals, and a season's records kept for every player would take fresh memory at every fill.
+    // The team's folder is opened once for all of them.
+    QVector<PlayerSeason> seasons;
+    const RecordFiles::TeamStatsReader reader(appPath, team.header.TeamName);
+    for (const RosterEntry &entry : team.roster) {
+        if (entry.RosterPlayer.isEmpty())
+            continue;
+        SeasonSum sum(view);
+        Outcome<void> read =
+            reader.eachGameFigures(entry.RosterPlayer, [&sum](const GameRecord &record, int index) {
+                sum.add(record, index);
+            });
+        if (!read)
+            return Failure{QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, read.error())};
+        Outcome<SeasonTotals> totals = sum.totals();
+        if (!totals)
+            return totalsFailure(appPath, team, entry.RosterPlayer, totals.error());
+        seasons.append({entry.RosterPlayer, entry.RosterPosition, *totals});
+    }
+    return seasons;
 }
 
 Outcome<Table> battingTable(const QVector<PlayerSeason> &players)

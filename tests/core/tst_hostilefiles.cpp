@@ -37,6 +37,18 @@ rlim_t addressSpaceNow()
     return 0;
 }
 
+// The games a team's reader of stats files reads for `player`, their decisions (the one text it
+// keeps), or the error.
+Outcome<QStringList> decisionsRead(const QString &app, const QString &team, const QString &player)
+{
+    QStringList decisions;
+    Outcome<void> read = TeamStatsReader(app, team).eachGameFigures(
+        player, [&](const GameRecord &record, int) { decisions.append(record.Decision); });
+    if (!read)
+        return read.failure();
+    return decisions;
+}
+
 void makeFifo(const QString &path)
 {
     QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -83,8 +95,10 @@ void TestHostileFiles::pipesAndFoldersAreRefusedAtOnce()
     const QString stats = ReadGameRecords(m_app, "Team1", "Player2").error();
     const QString settings = ReadSettings(m_app).error();
     const QString player = ReadPlayerFile(m_app, "Team1", "Player2").error();
+    const QString figures = decisionsRead(m_app, "Team1", "Player2").error();
     QVERIFY(timer.elapsed() < 1000);
     for (const auto &[message, path] : {std::pair{stats, m_app + "Team1/Player2.sta"},
+                                        std::pair{figures, m_app + "Team1/Player2.sta"},
                                         std::pair{settings, m_app + "settings.dft"},
                                         std::pair{player, m_app + "Team1/Player2.ply"}})
         QCOMPARE(message, QString("Cannot read \"%1\": it is not a file but a folder, a device or "
@@ -136,6 +150,9 @@ void TestHostileFiles::linksOutOfTheFolderAreRefused()
 
     const QString refused = QStringLiteral("it lies outside the program's folder.");
     QVERIFY(ReadGameRecords(m_app, "Team1", "Player2").error().endsWith(refused));
+    QVERIFY(decisionsRead(m_app, "Team1", "Player2").error().endsWith(refused));
+    writeBytes(m_outside->filePath("Away/Away.sta"), NewStatsFile);
+    QVERIFY(decisionsRead(m_app, "Away", "Away").error().endsWith(refused));
     QVERIFY(WriteGameRecords(m_app, "Team1", "Player2", GameRecords(1)).error().endsWith(refused));
     QVERIFY(ReadTeamFile(m_app, "Away").error().endsWith(refused));
     QVERIFY(WriteTeamFile(m_app, "Away", TeamFile{}).error().endsWith(refused));
@@ -163,6 +180,14 @@ void TestHostileFiles::linksInsideTheFolderAreFollowed()
     QVERIFY(WriteGameRecords(m_app, "Team1", "Alias", games).ok());
     QVERIFY(QFileInfo(m_app + "Team1/Alias.sta").isSymLink());
     QCOMPARE(ReadGameRecords(m_app, "Team1", "Player1")->at(1).Opponent, QString("Bears"));
+    // The reader of a team's stats files follows them too: a file that is a link, and a team
+    // folder that is one.
+    games[1].Decision = "Win";
+    QVERIFY(WriteGameRecords(m_app, "Team1", "Player1", games).ok());
+    QVERIFY(QFile::link(m_app + "Team1", m_app + "Alias Team"));
+    for (const auto &[team, player] :
+         {std::pair{"Team1", "Alias"}, std::pair{"Alias Team", "Player1"}})
+        QCOMPARE(*decisionsRead(m_app, team, player), QStringList({"", "Win"}));
 }
 
 void TestHostileFiles::leftoversOfInterruptedSavesAreRemoved()
