@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -16,14 +15,21 @@ namespace {
 constexpr int MaxFileNameBytes = 255;
 const QString ForbiddenCharacters = QStringLiteral("/\\:*?\"<>|");
 
-// Names the other desktop platform keeps for devices; a folder named so cannot be opened there.
+// Names the other desktop platform keeps for devices, alone or before a dot ("con.txt"); a folder
+// named so cannot be opened there. Compared by hand: a pattern would be compiled at the first name
+// checked, in the middle of start-up.
 bool isReservedDeviceName(const QString &name)
 {
-    static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9\u00B9\u00B2\u00B3]|"
-                       "LPT[1-9\u00B9\u00B2\u00B3])(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return reserved.match(name).hasMatch();
+    const QStringView stem = QStringView(name).left(name.indexOf(QLatin1Char('.')));
+    for (const char *device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (stem.compare(QLatin1String(device), Qt::CaseInsensitive) == 0)
+            return true;
+    if (stem.size() != 4 || (stem.left(3).compare(QLatin1String("COM"), Qt::CaseInsensitive) != 0 &&
+                             stem.left(3).compare(QLatin1String("LPT"), Qt::CaseInsensitive) != 0))
+        return false;
+    const char16_t port = stem[3].unicode();
+    return (port >= u'1' && port <= u'9') || port == u'\u00B9' || port == u'\u00B2' ||
+           port == u'\u00B3';
 }
 
 // C0 and C1 controls and DEL: Windows-1252 turns its five undefined bytes into C1 controls, so

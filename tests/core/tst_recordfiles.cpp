@@ -323,6 +323,9 @@ void TestRecordFiles::namesThatAreNoFileNamesAreRefused_data()
     QTest::newRow("device") << "con" << false;
     QTest::newRow("device with extension") << "LPT1.txt" << false;
     QTest::newRow("device-like but longer") << "CONSOLE" << true;
+    QTest::newRow("device before dots") << "aux.tar.gz" << false;
+    QTest::newRow("no such port") << "COM0" << true;
+    QTest::newRow("port number too long") << "lpt10" << true;
     QTest::newRow("outside Windows-1252") << QString::fromUtf8("東京") << false;
     QTest::newRow("251 bytes") << QString(251, 'a') << true;
     QTest::newRow("252 bytes") << QString(252, 'a') << false;
