@@ -1,26 +1,12 @@
 // The floor of bench_startup: a bare Qt main window with a menu bar and as many labels as the
 // program's main window (the first argument), ending once it has painted.
 
+#include "EndAtFirstPaint.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
-
-namespace {
-
-class FirstPaint : public QObject
-{
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -37,7 +23,7 @@ int main(int argc, char *argv[])
         (new QLabel(QStringLiteral("Label %1").arg(i), page))->move(10 * (i % 40), 20 * (i / 40));
     window.setCentralWidget(page);
     window.resize(720, 600);
-    FirstPaint painted;
+    EndAtFirstPaint painted;
     window.installEventFilter(&painted);
     window.show();
     return app.exec();

@@ -2,31 +2,15 @@
 // window, without the splash's wait, ending once the main window has painted. Prints the number
 // of the window's labels, for the floor to make as many.
 
+#include "EndAtFirstPaint.h"
 #include "app/ProgramStart.h"
 #include "mainwindow/frmMain.h"
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-// Ends the program after the watched window's first paint.
-class FirstPaint : public QObject
-{
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -35,10 +19,9 @@ int main(int argc, char *argv[])
     const ProgramStart start = startProgram(dialogs);
     if (!start.lock->held())
         return 1;
-    FirstPaint painted;
     const std::unique_ptr<frmMain> window = showMainWindow(start.folders, dialogs);
+    EndAtFirstPaint painted(
+        [&] { std::printf("%d\n", int(window->findChildren<QLabel *>().size())); });
     window->installEventFilter(&painted);
-    const int result = app.exec();
-    std::printf("%d\n", int(window->findChildren<QLabel *>().size()));
-    return result;
+    return app.exec();
 }

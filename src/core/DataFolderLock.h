@@ -2,22 +2,26 @@
 
 // One program per data folder: two copies rewriting whole files from what each read would undo one
 // another's saves. The lock is the file "Scorebinder.lock" in the folder, held while the program
-// runs; one left by a program that died is taken over.
+// runs and removed when it ends; the system lets go of it when a program dies, so one left behind
+// is taken over.
 
-#include <QLockFile>
 #include <QString>
 
 class DataFolderLock
 {
 public:
     explicit DataFolderLock(const QString &folder);
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock &) = delete;
+    DataFolderLock &operator=(const DataFolderLock &) = delete;
 
-    bool held() const { return m_held; }
+    bool held() const { return m_fd >= 0; }
     // Why it is not held, in words for the user.
     QString refusal() const;
 
 private:
     QString m_folder;
-    QLockFile m_lock;
-    bool m_held;
+    QByteArray m_path;
+    int m_fd = -1;
+    bool m_heldElsewhere = false;
 };

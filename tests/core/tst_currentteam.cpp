@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -215,13 +214,18 @@ void TestCurrentTeam::oneProgramPerDataFolder()
         QVERIFY2(second.refusal().startsWith("Scorebinder is already open on its folder"),
                  qPrintable(second.refusal()));
     }
-    QProcess gone;
-    gone.start("true");
-    QVERIFY(gone.waitForStarted());
-    const qint64 pid = gone.processId();
-    QVERIFY(gone.waitForFinished());
-    writeBytes(m_app + "Scorebinder.lock", QByteArray::number(pid) + "\nscorebinder\n" +
-                                               QSysInfo::machineHostName().toUtf8() + "\n");
+    QVERIFY(!QFileInfo::exists(m_app + "Scorebinder.lock"));
+
+    // Another program holding it keeps it until it ends, however it ends; the file it leaves is
+    // taken over.
+    QProcess holder;
+    holder.start("sh", {"-c", "exec 9>\"$1\" && flock 9 && exec sleep 30", "sh",
+                        m_app + "Scorebinder.lock"});
+    QVERIFY(holder.waitForStarted());
+    QTRY_VERIFY(QFileInfo::exists(m_app + "Scorebinder.lock") && !DataFolderLock(m_app).held());
+    holder.kill();
+    QVERIFY(holder.waitForFinished());
+    QVERIFY(QFileInfo::exists(m_app + "Scorebinder.lock"));
     DataFolderLock after(m_app);
     QVERIFY(after.held());
 }
