@@ -1,5 +1,6 @@
 #include "TeamArchive.h"
 
+#include "ArchiveLibrary.h"
 #include "AtomicSave.h"
 #include "NameCheck.h"
 #include "RecordFiles.h"
@@ -8,9 +9,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-
-#include <archive.h>
-#include <archive_entry.h>
 
 #include <memory>
 
@@ -25,18 +23,20 @@ constexpr int MaxEntries = 1 + 4 * RosterSlots + 1;
 
 struct ArchiveFree
 {
-    void operator()(archive *a) const { archive_free(a); }
+    const ArchiveLibrary *library;
+    void operator()(archive *a) const { library->free(a); }
 };
 using ArchivePtr = std::unique_ptr<archive, ArchiveFree>;
 
 struct EntryFree
 {
-    void operator()(archive_entry *e) const { archive_entry_free(e); }
+    const ArchiveLibrary *library;
+    void operator()(archive_entry *e) const { library->entry_free(e); }
 };
 
-QString archiveError(archive *a)
+QString archiveError(const ArchiveLibrary &library, archive *a)
 {
-    const char *text = archive_error_string(a);
+    const char *text = library.error_string(a);
     return text ? QString::fromLocal8Bit(text) : QStringLiteral("the archive cannot be read");
 }
 
@@ -75,31 +75,35 @@ Outcome<void> writeBackup(const QString &appPath, const QString &team, const QSt
     const QString folder = RecordFiles::teamFolderPath(appPath, team);
     if (Outcome<TeamFile> teamFile = RecordFiles::ReadTeamFile(appPath, team); !teamFile)
         return teamFile.failure();
+    Outcome<const ArchiveLibrary *> loaded = archiveLibrary();
+    if (!loaded)
+        return loaded.failure();
+    const ArchiveLibrary &library = **loaded;
     QByteArray bytes;
-    ArchivePtr out(archive_write_new());
-    archive_write_add_filter_gzip(out.get());
-    archive_write_set_format_pax_restricted(out.get());
-    if (archive_write_open(out.get(), &bytes, nullptr, appendToBuffer, nullptr) != ARCHIVE_OK)
-        return Failure{archiveError(out.get())};
+    ArchivePtr out(library.write_new(), {&library});
+    library.write_add_filter_gzip(out.get());
+    library.write_set_format_pax_restricted(out.get());
+    if (library.write_open(out.get(), &bytes, nullptr, appendToBuffer, nullptr) != ARCHIVE_OK)
+        return Failure{archiveError(library, out.get())};
     const auto failed = [&](const QString &why) {
         return Failure{
             QStringLiteral("Cannot back up %1 into \"%2\": %3").arg(team, archivePath, why)};
     };
     const auto add = [&](const QString &name, const QByteArray *data, QDateTime modified) {
-        std::unique_ptr<archive_entry, EntryFree> entry(archive_entry_new());
-        archive_entry_set_pathname_utf8(entry.get(), (team + QLatin1Char('/') + name).toUtf8());
-        archive_entry_set_filetype(entry.get(), data ? AE_IFREG : AE_IFDIR);
-        archive_entry_set_perm(entry.get(), data ? 0644 : 0755);
-        archive_entry_set_size(entry.get(), data ? data->size() : 0);
-        archive_entry_set_mtime(entry.get(), modified.toSecsSinceEpoch(), 0);
-        if (archive_write_header(out.get(), entry.get()) != ARCHIVE_OK ||
-            (data && archive_write_data(out.get(), data->constData(), size_t(data->size())) !=
+        std::unique_ptr<archive_entry, EntryFree> entry(library.entry_new(), {&library});
+        library.entry_set_pathname_utf8(entry.get(), (team + QLatin1Char('/') + name).toUtf8());
+        library.entry_set_filetype(entry.get(), data ? AE_IFREG : AE_IFDIR);
+        library.entry_set_perm(entry.get(), data ? 0644 : 0755);
+        library.entry_set_size(entry.get(), data ? data->size() : 0);
+        library.entry_set_mtime(entry.get(), modified.toSecsSinceEpoch(), 0);
+        if (library.write_header(out.get(), entry.get()) != ARCHIVE_OK ||
+            (data && library.write_data(out.get(), data->constData(), size_t(data->size())) !=
                          la_ssize_t(data->size())))
             return false;
         return true;
     };
     if (!add(QString(), nullptr, QFileInfo(folder).lastModified()))
-        return failed(archiveError(out.get()));
+        return failed(archiveError(library, out.get()));
     const QFileInfoList files =
         QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo &file : files) {
@@ -109,10 +113,10 @@ Outcome<void> writeBackup(const QString &appPath, const QString &team, const QSt
         if (!data)
             return failed(QStringLiteral("\"%1\": %2").arg(file.filePath(), data.error()));
         if (!add(file.fileName(), &*data, file.lastModified()))
-            return failed(archiveError(out.get()));
+            return failed(archiveError(library, out.get()));
     }
-    if (archive_write_close(out.get()) != ARCHIVE_OK)
-        return failed(archiveError(out.get()));
+    if (library.write_close(out.get()) != ARCHIVE_OK)
+        return failed(archiveError(library, out.get()));
     return saveFileAtomically(archivePath, bytes);
 }
 
@@ -125,26 +129,30 @@ Outcome<Backup> readBackup(const QString &archivePath)
     // A pipe or a device in its place must not hold the program up.
     if (!QFileInfo(archivePath).isFile())
         return refused(QStringLiteral("it is not a plain file."));
-    ArchivePtr in(archive_read_new());
-    archive_read_support_filter_gzip(in.get());
-    archive_read_support_format_tar(in.get());
-    if (archive_read_open_filename(in.get(), QFile::encodeName(archivePath).constData(),
+    Outcome<const ArchiveLibrary *> loaded = archiveLibrary();
+    if (!loaded)
+        return loaded.failure();
+    const ArchiveLibrary &library = **loaded;
+    ArchivePtr in(library.read_new(), {&library});
+    library.read_support_filter_gzip(in.get());
+    library.read_support_format_tar(in.get());
+    if (library.read_open_filename(in.get(), QFile::encodeName(archivePath).constData(),
                                    64 * 1024) != ARCHIVE_OK)
-        return refused(archiveError(in.get()));
+        return refused(archiveError(library, in.get()));
 
     QString team;
     Backup backup;
     archive_entry *entry = nullptr;
     int entries = 0;
     for (;;) {
-        const int next = archive_read_next_header(in.get(), &entry);
+        const int next = library.read_next_header(in.get(), &entry);
         if (next == ARCHIVE_EOF)
             break;
         if (next != ARCHIVE_OK)
-            return refused(archiveError(in.get()));
+            return refused(archiveError(library, in.get()));
         if (++entries > MaxEntries)
             return refused(QStringLiteral("it holds more files than a team folder."));
-        const char *utf8 = archive_entry_pathname_utf8(entry);
+        const char *utf8 = library.entry_pathname_utf8(entry);
         if (!utf8)
             return refused(QStringLiteral("a file's name cannot be read."));
         const QString path = QString::fromUtf8(utf8);
@@ -163,8 +171,8 @@ Outcome<Backup> readBackup(const QString &archivePath)
             return refused(QStringLiteral("it holds more than one folder (\"%1\", \"%2\").")
                                .arg(team, parts[0]));
         }
-        const mode_t type = archive_entry_filetype(entry);
-        if (archive_entry_hardlink(entry) || archive_entry_symlink(entry) || type == AE_IFLNK)
+        const mode_t type = library.entry_filetype(entry);
+        if (library.entry_hardlink(entry) || library.entry_symlink(entry) || type == AE_IFLNK)
             return refused(QStringLiteral("\"%1\" is a link.").arg(path));
         if (parts.size() == 1) {
             if (type != AE_IFDIR)
@@ -179,14 +187,14 @@ Outcome<Backup> readBackup(const QString &archivePath)
             return refused(QStringLiteral("\"%1\" is not a file a team folder holds.").arg(path));
         if (backup.files.contains(name))
             return refused(QStringLiteral("it holds \"%1\" twice.").arg(path));
-        const la_int64_t size = archive_entry_size(entry);
-        if (!archive_entry_size_is_set(entry) || size < 0 || size > MaxEntryBytes)
+        const la_int64_t size = library.entry_size(entry);
+        if (!library.entry_size_is_set(entry) || size < 0 || size > MaxEntryBytes)
             return refused(QStringLiteral("\"%1\" is larger than %2 MB, more than a team's file.")
                                .arg(path)
                                .arg(MaxEntryBytes / (1024 * 1024)));
         QByteArray data(qsizetype(size), Qt::Uninitialized);
-        if (archive_read_data(in.get(), data.data(), size_t(size)) != la_ssize_t(size))
-            return refused(archiveError(in.get()));
+        if (library.read_data(in.get(), data.data(), size_t(size)) != la_ssize_t(size))
+            return refused(archiveError(library, in.get()));
         backup.files.insert(name, data);
     }
     const QString teamFileName = team + QStringLiteral(".tea");
