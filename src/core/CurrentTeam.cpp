@@ -81,40 +81,59 @@ std::optional<QString> cannotBeCurrent(const QString &player)
     return std::nullopt;
 }
 
+namespace {
+
+// The page of `player` of the team `folder` reads, whose header is `header`.
+Outcome<PlayerPage> readPlayerPageIn(const QString &appPath,
+                                     const RecordFiles::TeamFolderReader &folder,
+                                     const TeamHeader &header, const QString &player)
+{
+    PlayerPage page;
+    page.header = header;
+    Outcome<PlayerProfile> profile = folder.playerFile(player);
+    if (!profile)
+        return profile.failure();
+    page.profile = *profile;
+    // The player file names the team whose folder holds his stats: nearly always this one.
+    const QString statsTeam = page.profile.TeamName;
+    SeasonSum sum;
+    const auto add = [&sum](const GameRecord &record, int index) { sum.add(record, index); };
+    Outcome<void> read = statsTeam == header.TeamName
+                             ? folder.eachGameFigures(player, add)
+                             : RecordFiles::ReadEachGameFigures(appPath, statsTeam, player, add);
+    if (!read)
+        return read.failure();
+    Outcome<SeasonTotals> totals = sum.totals();
+    if (!totals)
+        return Failure{
+            QStringLiteral("Cannot total \"%1\": %2")
+                .arg(RecordFiles::statsFilePath(appPath, statsTeam, player), totals.error())};
+    page.totals = *totals;
+    page.photoPath = photoPathFor(appPath, page.profile);
+    return page;
+}
+
+} // namespace
+
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const QString &team,
                                    const QString &player)
 {
-    Outcome<TeamHeader> header = RecordFiles::ReadTeamHeader(appPath, team);
+    // One opening of the team's folder serves its three files.
+    const RecordFiles::TeamFolderReader folder(appPath, team);
+    Outcome<TeamHeader> header = folder.teamHeader();
     if (!header)
         return header.failure();
-    return readPlayerPage(appPath, *header, player);
+    // The header names the team whose folder holds the player.
+    if (header->TeamName != team)
+        return readPlayerPage(appPath, *header, player);
+    return readPlayerPageIn(appPath, folder, *header, player);
 }
 
 Outcome<PlayerPage> readPlayerPage(const QString &appPath, const TeamHeader &header,
                                    const QString &player)
 {
-    PlayerPage page;
-    page.header = header;
-    Outcome<PlayerProfile> profile =
-        RecordFiles::ReadPlayerFile(appPath, page.header.TeamName, player);
-    if (!profile)
-        return profile.failure();
-    page.profile = *profile;
-    // The player file names the team whose folder holds his stats.
-    const QString statsTeam = page.profile.TeamName;
-    const QString statsPath = RecordFiles::statsFilePath(appPath, statsTeam, player);
-    SeasonSum sum;
-    Outcome<void> read = RecordFiles::ReadEachGameFigures(
-        appPath, statsTeam, player,
-        [&sum](const GameRecord &record, int index) { sum.add(record, index); });
-    if (!read)
-        return read.failure();
-    Outcome<SeasonTotals> totals = sum.totals();
-    if (!totals)
-        return Failure{QStringLiteral("Cannot total \"%1\": %2").arg(statsPath, totals.error())};
-    page.totals = *totals;
-    page.photoPath = photoPathFor(appPath, page.profile);
-    return page;
+    return readPlayerPageIn(appPath, RecordFiles::TeamFolderReader(appPath, header.TeamName),
+                            header, player);
 }
 
 void takePlayerPage(MainState &state, const PlayerPage &page)

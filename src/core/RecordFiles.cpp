@@ -174,10 +174,7 @@ Outcome<TeamFile> DecodeTeamFile(const QByteArray &bytes, const QString &name)
 
 Outcome<TeamHeader> ReadTeamHeader(const QString &appPath, const QString &team)
 {
-    const QString path = teamFilePath(appPath, team);
-    if (Outcome<void> names = checkNames(appPath, path, {team}); !names)
-        return names.failure();
-    return readSingleRecord<TeamHeader>(path, TeamHeaderKind);
+    return TeamFolderReader(appPath, team).teamHeader();
 }
 
 Outcome<FileBytes> TeamFileBytes(const QString &appPath, const QString &team,
@@ -204,10 +201,7 @@ Outcome<void> WriteTeamFile(const QString &appPath, const QString &team, const T
 Outcome<PlayerProfile> ReadPlayerFile(const QString &appPath, const QString &team,
                                       const QString &player)
 {
-    const QString path = playerFilePath(appPath, team, player);
-    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return names.failure();
-    return ReadPlayerFileAt(path);
+    return TeamFolderReader(appPath, team).playerFile(player);
 }
 
 Outcome<PlayerProfile> ReadPlayerFileAt(const QString &path)
@@ -371,7 +365,7 @@ Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team
     return readPlayerGames(appPath, team, player, true);
 }
 
-TeamStatsReader::TeamStatsReader(const QString &appPath, const QString &team)
+TeamFolderReader::TeamFolderReader(const QString &appPath, const QString &team)
     : m_appPath(appPath), m_team(team)
 {
     // Only a plain name leads straight into a folder of the data folder.
@@ -379,22 +373,48 @@ TeamStatsReader::TeamStatsReader(const QString &appPath, const QString &team)
         m_folder.emplace(teamFolderPath(appPath, team));
 }
 
-Outcome<void>
-TeamStatsReader::eachGameFigures(const QString &player,
-                                 const std::function<void(const GameRecord &, int)> &take) const
+Outcome<QByteArray> TeamFolderReader::read(const QString &path, const QString &fileName,
+                                           const QString &player) const
 {
-    const QString path = statsFilePath(m_appPath, m_team, player);
     std::optional<Outcome<QByteArray>> data;
-    if (m_folder && m_folder->isOpen() && !pathPartProblem(player))
-        data = readRegularFileIn(*m_folder, player + QStringLiteral(".sta"), MaxRecordFileBytes);
+    if (m_folder && m_folder->isOpen() && (player.isEmpty() || !pathPartProblem(player)))
+        data = readRegularFileIn(*m_folder, fileName, MaxRecordFileBytes);
     // Else, and for a file that is a link, by its path once its names and where it leads are
     // checked.
     if (!data) {
-        if (Outcome<void> names = checkNames(m_appPath, path, {m_team, player}); !names)
-            return names;
+        Outcome<void> names = player.isEmpty() ? checkNames(m_appPath, path, {m_team})
+                                               : checkNames(m_appPath, path, {m_team, player});
+        if (!names)
+            return names.failure();
         data = readRegularFile(path, MaxRecordFileBytes);
     }
-    Outcome<QByteArray> bytes = namingFile(path, std::move(*data));
+    return namingFile(path, std::move(*data));
+}
+
+Outcome<TeamHeader> TeamFolderReader::teamHeader() const
+{
+    const QString path = teamFilePath(m_appPath, m_team);
+    Outcome<QByteArray> bytes = read(path, m_team + QStringLiteral(".tea"), QString());
+    if (!bytes)
+        return bytes.failure();
+    return RecordCodec::Reader(*bytes, path).read<TeamHeader>(TeamHeaderKind);
+}
+
+Outcome<PlayerProfile> TeamFolderReader::playerFile(const QString &player) const
+{
+    const QString path = playerFilePath(m_appPath, m_team, player);
+    Outcome<QByteArray> bytes = read(path, player + QStringLiteral(".ply"), player);
+    if (!bytes)
+        return bytes.failure();
+    return DecodePlayerFile(*bytes, path);
+}
+
+Outcome<void>
+TeamFolderReader::eachGameFigures(const QString &player,
+                                  const std::function<void(const GameRecord &, int)> &take) const
+{
+    const QString path = statsFilePath(m_appPath, m_team, player);
+    Outcome<QByteArray> bytes = read(path, player + QStringLiteral(".sta"), player);
     if (!bytes)
         return bytes.failure();
     // One record serves every line: a line writes each field it keeps, or fails.
@@ -407,7 +427,7 @@ Outcome<void> ReadEachGameFigures(const QString &appPath, const QString &team,
                                   const QString &player,
                                   const std::function<void(const GameRecord &, int)> &take)
 {
-    return TeamStatsReader(appPath, team).eachGameFigures(player, take);
+    return TeamFolderReader(appPath, team).eachGameFigures(player, take);
 }
 
 namespace {

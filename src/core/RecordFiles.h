@@ -83,18 +83,25 @@ Outcome<void> ReadEachGameFigures(const QString &appPath, const QString &team,
                                   const QString &player,
                                   const std::function<void(const GameRecord &, int)> &take);
 
-// Reads the stats files of one team one after another: the team's folder is opened once and each
-// file opened inside it, never through a link. A folder or file that is a link is read by its path
-// like every other file, once it is found to lead nowhere out of the data folder.
-class TeamStatsReader
+// Reads the record files of one team: the team's folder is opened once and each file opened inside
+// it, never through a link. A folder or file that is a link is read by its path like every other
+// file, once it is found to lead nowhere out of the data folder. Errors are those of the readers
+// above.
+class TeamFolderReader
 {
 public:
-    TeamStatsReader(const QString &appPath, const QString &team);
+    TeamFolderReader(const QString &appPath, const QString &team);
+    Outcome<TeamHeader> teamHeader() const;
+    Outcome<PlayerProfile> playerFile(const QString &player) const;
     // As ReadEachGameFigures.
     Outcome<void> eachGameFigures(const QString &player,
                                   const std::function<void(const GameRecord &, int)> &take) const;
 
 private:
+    // The bytes of the file `fileName` at `path`, of the team or, when given, of `player`.
+    Outcome<QByteArray> read(const QString &path, const QString &fileName,
+                             const QString &player) const;
+
     QString m_appPath;
     QString m_team;
     std::optional<OpenFolder> m_folder;

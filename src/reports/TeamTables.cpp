@@ -121,7 +121,7 @@ Outcome<QVector<PlayerSeason>> readPlayerSeasons(const QString &appPath, const T
     // totals, and a season's records kept for every player would take fresh memory at every fill.
     // The team's folder is opened once for all of them.
     QVector<PlayerSeason> seasons;
-    const RecordFiles::TeamStatsReader reader(appPath, team.header.TeamName);
+    const RecordFiles::TeamFolderReader reader(appPath, team.header.TeamName);
     for (const RosterEntry &entry : team.roster) {
         if (entry.RosterPlayer.isEmpty())
             continue;

@@ -42,7 +42,7 @@ rlim_t addressSpaceNow()
 Outcome<QStringList> decisionsRead(const QString &app, const QString &team, const QString &player)
 {
     QStringList decisions;
-    Outcome<void> read = TeamStatsReader(app, team).eachGameFigures(
+    Outcome<void> read = TeamFolderReader(app, team).eachGameFigures(
         player, [&](const GameRecord &record, int) { decisions.append(record.Decision); });
     if (!read)
         return read.failure();
@@ -155,6 +155,10 @@ void TestHostileFiles::linksOutOfTheFolderAreRefused()
     QVERIFY(decisionsRead(m_app, "Away", "Away").error().endsWith(refused));
     QVERIFY(WriteGameRecords(m_app, "Team1", "Player2", GameRecords(1)).error().endsWith(refused));
     QVERIFY(ReadTeamFile(m_app, "Away").error().endsWith(refused));
+    QVERIFY(ReadTeamHeader(m_app, "Away").error().endsWith(refused));
+    writeBytes(m_outside->filePath("victim.ply"), "precious\r\n");
+    QVERIFY(QFile::link(m_outside->filePath("victim.ply"), m_app + "Team1/Player4.ply"));
+    QVERIFY(ReadPlayerFile(m_app, "Team1", "Player4").error().endsWith(refused));
     QVERIFY(WriteTeamFile(m_app, "Away", TeamFile{}).error().endsWith(refused));
     QVERIFY(WritePlayerFile(m_app, "Team1", "Player3", PlayerProfile{}).error().endsWith(refused));
     QVERIFY(!isInsideFolder(m_app, m_app + "Away/Away.tea"));
