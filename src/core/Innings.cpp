@@ -35,8 +35,12 @@ int fraction(float innings)
 
 int tenths(float innings)
 {
-    // A hand-edited file may hold any Single; keep the arithmetic defined for it.
-    return int(std::clamp(std::round(double(innings) * 10.0), -1e9, 1e9));
+    // A hand-edited file may hold any Single; keep the arithmetic defined for it. Rounded half away
+    // from zero by hand, as std::round does but without its library call at every game of every
+    // season totalled: a Single times ten is exact in a double, and adding a half to it stays
+    // exact or only loses what no rounding can turn.
+    const double value = std::clamp(double(innings) * 10.0, -1e9, 1e9);
+    return int(value < 0 ? -qint64(0.5 - value) : qint64(value + 0.5));
 }
 
 int whole(float innings)

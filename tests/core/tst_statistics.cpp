@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 GameRecord game(int number)
@@ -40,6 +42,8 @@ private slots:
     void rateFormats();
     void inningsCarryThirds_data();
     void inningsCarryThirds();
+    void inningsTenthsRoundHalvesAwayFromZero_data();
+    void inningsTenthsRoundHalvesAwayFromZero();
     void inningsTexts_data();
     void inningsTexts();
     void placeholderOnlySeasonIsAllZero();
@@ -164,6 +168,27 @@ void TestStatistics::inningsCarryThirds()
     for (float g : games)
         sum = Innings::add(sum, g);
     QCOMPARE(sum, total);
+}
+
+void TestStatistics::inningsTenthsRoundHalvesAwayFromZero_data()
+{
+    QTest::addColumn<float>("innings");
+    QTest::addColumn<int>("tenths");
+    QTest::newRow("thirds") << 5.1f << 51;
+    QTest::newRow("a half") << 0.25f << 3;
+    QTest::newRow("a half below zero") << -0.25f << -3;
+    QTest::newRow("just above a half") << 0.05f << 1;
+    QTest::newRow("just above a half below zero") << -0.05f << -1;
+    QTest::newRow("below a half") << 0.04f << 0;
+    QTest::newRow("past the range") << 1e12f << 1000000000;
+    QTest::newRow("past the range below zero") << -1e12f << -1000000000;
+    QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 1000000000;
+}
+
+void TestStatistics::inningsTenthsRoundHalvesAwayFromZero()
+{
+    QFETCH(float, innings);
+    QTEST(Innings::tenths(innings), "tenths");
 }
 
 void TestStatistics::inningsTexts_data()
