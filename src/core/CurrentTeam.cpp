@@ -216,10 +216,11 @@ QStringList CurrentTeam::startUp()
     return problems;
 }
 
-Outcome<void> CurrentTeam::refreshPlayer()
+Outcome<void> CurrentTeam::refreshPlayer(const std::optional<TeamHeader> &header)
 {
     Outcome<PlayerPage> page =
-        readPlayerPage(m_state.ApplicationPath, m_state.TeamName, m_state.PlayerName);
+        header ? readPlayerPage(m_state.ApplicationPath, *header, m_state.PlayerName)
+               : readPlayerPage(m_state.ApplicationPath, m_state.TeamName, m_state.PlayerName);
     if (!page)
         return page.failure();
     takePlayerPage(m_state, *page);

@@ -68,8 +68,9 @@ public:
     // remembered team or player that cannot be read is not current.
     QStringList startUp();
 
-    // Reads the current player's page into the state; on failure the state is as it was.
-    Outcome<void> refreshPlayer();
+    // Reads the current player's page into the state; on failure the state is as it was. `header`,
+    // when given, is the current team's header the caller has just read.
+    Outcome<void> refreshPlayer(const std::optional<TeamHeader> &header = std::nullopt);
 
     // Fails, saying why, for a team file that cannot be read, that names its team with a name no
     // folder can have, or whose team has no folder in the program's folder.

@@ -331,11 +331,11 @@ void frmMain::enablePlayerItems()
         m_items[name]->setEnabled(true);
 }
 
-Outcome<void> frmMain::refreshPage()
+Outcome<void> frmMain::refreshPage(const std::optional<TeamHeader> &header)
 {
     Outcome<void> refreshed = [&] {
         BusyPointer busy;
-        return m_current.refreshPlayer();
+        return m_current.refreshPlayer(header);
     }();
     if (refreshed)
         showPage();
@@ -378,8 +378,13 @@ void frmMain::showReport(const WindowOwner &owner)
 
 bool frmMain::UpdateMainPage()
 {
+    return updateMainPage(std::nullopt);
+}
+
+bool frmMain::updateMainPage(const std::optional<TeamHeader> &header)
+{
     filesChanged();
-    if (Outcome<void> refreshed = refreshPage(); !refreshed) {
+    if (Outcome<void> refreshed = refreshPage(header); !refreshed) {
         tell(refreshed.error() +
              QStringLiteral("\n\nThe summary page still shows what it showed before."));
         return false;
@@ -635,7 +640,7 @@ void frmMain::choosePlayerBeside(int step)
         return;
     }
     choosePlayer(m_state, next);
-    UpdateMainPage();
+    updateMainPage(team->header);
 }
 
 void frmMain::editPlayer()

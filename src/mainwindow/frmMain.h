@@ -89,7 +89,10 @@ private:
     void buildSummaryPage();
     void startUp();
     void tellStartUpProblems();
-    Outcome<void> refreshPage();
+    // The page read anew; `header`, when given, is the team header just read.
+    Outcome<void> refreshPage(const std::optional<TeamHeader> &header = std::nullopt);
+    // UpdateMainPage with the team header just read.
+    bool updateMainPage(const std::optional<TeamHeader> &header);
     void showPage();
     void showPhoto();
     void clearPlayerPage();
