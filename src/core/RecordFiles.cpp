@@ -340,29 +340,16 @@ Outcome<GameRecords> DecodeGameRecords(const QByteArray &bytes, const QString &n
     return decodeGames(bytes, name, false);
 }
 
-namespace {
-
-Outcome<GameRecords> readPlayerGames(const QString &appPath, const QString &team,
-                                     const QString &player, bool figuresOnly)
-{
-    const QString path = statsFilePath(appPath, team, player);
-    if (Outcome<void> names = checkNames(appPath, path, {team, player}); !names)
-        return names.failure();
-    return readGames(path, figuresOnly);
-}
-
-} // namespace
-
 Outcome<GameRecords> ReadGameRecords(const QString &appPath, const QString &team,
                                      const QString &player)
 {
-    return readPlayerGames(appPath, team, player, false);
+    return TeamFolderReader(appPath, team).gameRecords(player);
 }
 
 Outcome<GameRecords> ReadGameFigures(const QString &appPath, const QString &team,
                                      const QString &player)
 {
-    return readPlayerGames(appPath, team, player, true);
+    return TeamFolderReader(appPath, team).gameFigures(player);
 }
 
 TeamFolderReader::TeamFolderReader(const QString &appPath, const QString &team)
@@ -407,6 +394,25 @@ Outcome<PlayerProfile> TeamFolderReader::playerFile(const QString &player) const
     if (!bytes)
         return bytes.failure();
     return DecodePlayerFile(*bytes, path);
+}
+
+Outcome<GameRecords> TeamFolderReader::games(const QString &player, bool figuresOnly) const
+{
+    const QString path = statsFilePath(m_appPath, m_team, player);
+    Outcome<QByteArray> bytes = read(path, player + QStringLiteral(".sta"), player);
+    if (!bytes)
+        return bytes.failure();
+    return decodeGames(*bytes, path, figuresOnly);
+}
+
+Outcome<GameRecords> TeamFolderReader::gameRecords(const QString &player) const
+{
+    return games(player, false);
+}
+
+Outcome<GameRecords> TeamFolderReader::gameFigures(const QString &player) const
+{
+    return games(player, true);
 }
 
 Outcome<void>

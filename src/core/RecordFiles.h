@@ -93,11 +93,14 @@ public:
     TeamFolderReader(const QString &appPath, const QString &team);
     Outcome<TeamHeader> teamHeader() const;
     Outcome<PlayerProfile> playerFile(const QString &player) const;
-    // As ReadEachGameFigures.
+    // As ReadGameRecords, ReadGameFigures and ReadEachGameFigures.
+    Outcome<GameRecords> gameRecords(const QString &player) const;
+    Outcome<GameRecords> gameFigures(const QString &player) const;
     Outcome<void> eachGameFigures(const QString &player,
                                   const std::function<void(const GameRecord &, int)> &take) const;
 
 private:
+    Outcome<GameRecords> games(const QString &player, bool figuresOnly) const;
     // The bytes of the file `fileName` at `path`, of the team or, when given, of `player`.
     Outcome<QByteArray> read(const QString &path, const QString &fileName,
                              const QString &player) const;

@@ -83,15 +83,14 @@ Outcome<QVector<PlayerGames>> readPlayerGames(const QString &appPath, const Team
                                               GameTexts texts)
 {
     QVector<PlayerGames> games;
-    const QString &folder = team.header.TeamName;
+    const RecordFiles::TeamFolderReader reader(appPath, team.header.TeamName);
     for (const RosterEntry &entry : team.roster) {
         // An empty slot among the players (a hand-edited file) is passed over, not an end.
         if (entry.RosterPlayer.isEmpty())
             continue;
-        Outcome<GameRecords> records =
-            texts == GameTexts::Read
-                ? RecordFiles::ReadGameRecords(appPath, folder, entry.RosterPlayer)
-                : RecordFiles::ReadGameFigures(appPath, folder, entry.RosterPlayer);
+        Outcome<GameRecords> records = texts == GameTexts::Read
+                                           ? reader.gameRecords(entry.RosterPlayer)
+                                           : reader.gameFigures(entry.RosterPlayer);
         if (!records)
             return Failure{
                 QStringLiteral("%1's games: %2").arg(entry.RosterPlayer, records.error())};
